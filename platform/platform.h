@@ -1,0 +1,206 @@
+// The platform layer: every operation the game needs from the machine.
+// Display, 2D drawing, pictures, input, sound, time, chance, files and folders.
+// This is the only header of the platform; the SDL backend lives in the
+// platform/*.cpp files beside it and nothing else in the game sees SDL.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// ---------------------------------------------------------------- pictures
+
+// One picture cut into equal frames. Decoded pixels stay in memory beside the
+// device texture so that hit tests and composed pictures can read them.
+struct TImageData {
+    int width = 0;            // of one frame, in pixels
+    int height = 0;
+    float handle_x = 0.0f;    // frame point placed at the drawing position
+    float handle_y = 0.0f;
+    int frameCount = 0;
+    int masked = 0;           // load flags
+    int filtered = 0;
+    int hasAlpha = 0;         // 0: counts as fully covered for ImagesOverlap
+    int sheetWidth = 0;       // the whole decoded picture
+    int sheetHeight = 0;
+    std::vector<uint32_t> pixels;   // sheetWidth * sheetHeight, 0xAARRGGBB
+    std::vector<int> frameX;        // top-left of each frame inside the sheet
+    std::vector<int> frameY;
+    void* texture = nullptr;        // backend's device picture
+    void* maskTexture = nullptr;    // thresholded copy for BLEND_MASK
+    int textureDirty = 1;           // pixels changed since the upload
+};
+using TImage = TImageData*;   // nullptr is the empty picture
+
+enum {
+    BLEND_MASK = 1,   // no blending; pixels with alpha below 0.5 are skipped
+    BLEND_SOLID = 2,  // every pixel replaces the screen pixel
+    BLEND_ALPHA = 3,  // source * a + screen * (1 - a)
+    BLEND_LIGHT = 4,  // screen + source * a
+    BLEND_SHADE = 5,  // screen * source
+};
+
+// Load flags: -1 masked and filtered (almost every picture), 0 neither.
+TImage LoadImageFile(const std::string& path, int flags = -1);
+// Cells read left to right then top to bottom; frames 0..cellCount-1 from firstCell.
+TImage LoadImageStrip(const std::string& path, int cellWidth, int cellHeight, int firstCell, int cellCount);
+void FreeImage(TImage& image);          // releases and sets the reference empty
+void SetMaskKey(int red, int green, int blue);
+void SetAutoCentre(int flag);           // handles of later loads at frame centre
+int AutoCentre();
+void CentreImageHandle(TImage image);
+void SetImageAnchor(TImage image, float x, float y);
+TImage MakeImage(int width, int height, int frames);   // transparent frames
+void GrabToImage(TImage image, int x, int y, int frame);
+// Pixel access for pictures composed by the game (0xAARRGGBB, frame-local).
+uint32_t ImagePixel(TImage image, int frame, int x, int y);
+void SetImagePixel(TImage image, int frame, int x, int y, uint32_t argb);
+// Copies a whole frame of src into dst at (x, y) of dst's frame, alpha kept.
+void PasteImage(TImage dst, int dstFrame, TImage src, int srcFrame, int x, int y);
+void PaintImage(TImage image, float x, float y, int frame);
+int ImagesOverlap(TImage a, float xA, float yA, int frameA, TImage b, float xB, float yB, int frameB);
+
+// ---------------------------------------------------------------- display and drawing
+
+// depth 0: a window of width x height; 16 or 32: desktop full screen with the
+// logical picture scaled and letterboxed (the depth itself has no effect).
+int OpenDisplay(int width, int height, int depth, int rate);
+void CloseDisplay();
+int DisplayIsOpen();
+void SetWindowTitle(const std::string& title);
+void SetWindowIcon(const std::string& icoPath);   // first icon of an ICO file
+void SetLogicalResolution(int width, int height);
+void MinimiseWindow();
+void Cls();
+void Flip(int sync);
+void SetViewport(int x, int y, int width, int height);
+void SetClearColor(int red, int green, int blue);
+void SetColor(int red, int green, int blue);      // each clamped to 0..255
+void CurrentColor(int& red, int& green, int& blue);
+void SetAlpha(float alpha);
+float CurrentAlpha();
+void SetBlend(int mode);
+int CurrentBlend();
+void SetDrawScale(float scaleX, float scaleY);
+void CurrentScale(float& scaleX, float& scaleY);
+void SetDrawRotation(float degrees);
+float CurrentRotation();
+// Reads the finished logical 1024 x 768 picture back, 0xAARRGGBB, row by row.
+int ReadScreenPixels(std::vector<uint32_t>& out, int& width, int& height);
+int SaveScreenPng(const std::string& path);
+void ShowMessageBox(const std::string& title, const std::string& text);
+
+// ---------------------------------------------------------------- input
+
+enum {
+    KEY_ENTER = 13, KEY_ESCAPE = 27, KEY_SPACE = 32,
+    KEY_F1 = 112, KEY_F2 = 113, KEY_F3 = 114, KEY_F4 = 115, KEY_F5 = 116,
+};
+enum { APP_SUSPEND = 257, APP_RESUME = 258 };
+
+// Reads the operating system's queue; the shell calls it once per frame.
+void PumpEvents();
+int IsKeyDown(int key);
+int WasMouseClicked(int button);        // presses since the last call; 1 left, 2 right
+int IsMouseDown(int button);
+// The pointer in pixels of the 800 x 600 window, or of the 1024 x 768 screen in
+// full screen, whatever the real size of the window or desktop.
+int PointerX();
+int PointerY();
+int NextTypedChar();                    // UTF-16 code unit, 0 when none; 8 backspace, 13 Enter
+void ClearKeys();
+void ShowPointer();
+void HidePointer();
+int AppCloseRequested();                // 1 once per request of the close box
+int NextAppEvent();                     // 257, 258, other numbers; 0 when the queue is empty
+
+// Scripted input, the same path the operating system's events take; used by the
+// test driver and by replays of recorded input. Positions are in window pixels
+// as PointerX/PointerY report them.
+void InjectPointer(int x, int y);
+void InjectMouseButton(int button, int down);
+void InjectKey(int key, int down);
+void InjectTypedChar(int code);
+void InjectCloseRequest();
+void InjectAppEvent(int event);
+// Every injected or real input event seen by PumpEvents goes to this callback
+// when set (the recorder of played sessions).
+using TInputRecorder = void (*)(const char* kind, int a, int b);
+void SetInputRecorder(TInputRecorder recorder);
+
+// ---------------------------------------------------------------- sound
+
+using TSound = int;     // 0 is the empty sound
+using TChannel = int;   // 0 is no channel
+
+TSound LoadSoundFile(const std::string& path, int flags);   // flags 1: loops
+void FreeSound(TSound& sound);
+TChannel Play(TSound sound, TChannel channel = 0);
+TChannel Cue(TSound sound, TChannel channel = 0);
+TChannel AllocChannel();
+void Stop(TChannel channel);
+void SetPaused(TChannel channel, int paused);
+void SetVolume(TChannel channel, float volume);   // 0.0 .. 1.0
+void SetPan(TChannel channel, float pan);         // -1.0 left .. 1.0 right
+int Playing(TChannel channel);
+int AudioDeviceOpen();
+
+// ---------------------------------------------------------------- time and chance
+
+using TTimer = int;     // 0 is no timer
+TTimer CreateTickTimer(int ticksPerSecond);
+int Ticks(TTimer timer);
+int Wait(TTimer timer);
+int64_t Millisecs();                       // since the program started
+// In virtual time the clock moves only when Wait or AdvanceVirtualTime asks,
+// so the game can run frame by frame without real waiting (tests, replays).
+void UseVirtualTime(int flag);
+void AdvanceVirtualTime(int64_t milliseconds);
+int RandomInt(int a, int b);               // inclusive, bounds in either order
+void SeedRandom(uint32_t value);
+float RandomFloat(float a, float b);
+
+// ---------------------------------------------------------------- files and folders
+
+struct TStreamData;
+using TStream = TStreamData*;           // nullptr is no stream
+
+TStream OpenForRead(const std::string& path);
+TStream OpenForWrite(const std::string& path);
+std::string ReadLine(TStream stream);   // one byte per character (ISO 8859-1)
+void WriteLine(TStream stream, const std::string& text);   // bytes then CR LF
+int ReadInt(TStream stream);            // 4 bytes little-endian; 0 past the end
+void WriteInt(TStream stream, int value);
+std::string ReadString(TStream stream, int count);
+void WriteString(TStream stream, const std::string& text);
+int ReadByte(TStream stream);           // -1 at the end
+int Eof(TStream stream);
+int StreamFailed(TStream stream);       // 1 after any read past the end or failed write
+int Close(TStream& stream);             // 0 when every byte reached the file
+long FileSize(const std::string& path); // -1 when missing
+
+// 0 nothing, 1 a file, 2 a folder. Paths use / or \; a path that does not
+// exist as written is looked up ignoring letter case ("data/UI" finds "data/ui").
+int PathKind(const std::string& path);
+int MakeFolder(const std::string& path, int withParents);
+std::string ResolvePath(const std::string& path);   // the real spelling on disk
+int RenameFile(const std::string& from, const std::string& to);
+int DeleteFile(const std::string& path);
+void PrintLine(const std::string& text);            // standard output
+void PrintError(const std::string& text);           // standard error
+std::string EnvironmentValue(const std::string& name);
+
+// Text conversions of the game.
+std::string TextFromInt(int value);
+int IntFromText(const std::string& text);
+std::string TrimText(const std::string& text);
+std::u16string WidenLatin1(const std::string& text);
+
+// ---------------------------------------------------------------- process
+
+// Holds a lock named after `name` for the life of the process; 0 when another
+// running copy already holds it.
+int AcquireInstanceLock(const std::string& name);
+void ReleaseInstanceLock();
+int PlatformInit();       // video, audio and timers; safe to call twice
+void PlatformShutdown();

@@ -1,0 +1,17 @@
+// The game's picture loader and the order in which everything is loaded.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+// Loads masked and filtered; a missing file prints "error LoadIm <path>".
+TImage LoadPicture(const std::string& path);
+// A strip of count cells; a missing file prints "error LoadAnimIm <path>".
+TImage LoadPictureStrip(const std::string& path, int cellWidth, int cellHeight, int count);
+void DrawPicture(TImage image, float x, float y);
+void DrawPictureFrame(TImage image, float x, float y, int frame, int lastFrame);
+void LoadShellImages();
+void LoadBackgroundImage();
+void LoadEffectArt();
+void LoadAllAssets();

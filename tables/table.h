@@ -1,0 +1,48 @@
+// Fixed-size game tables with checked indices.
+// The game's tables have fixed sizes that are its limits. An index outside a
+// table never touches memory beyond it: reads give a zeroed record and writes
+// land in a scratch record that is cleared again before the next access, and
+// the first such access of each table is reported once on standard error.
+#pragma once
+
+#include <cstdio>
+
+template <class T, int N>
+struct Table {
+    T entries[N]{};
+    T scratch{};
+    const char* name = "table";
+    int reported = 0;
+
+    static constexpr int size() { return N; }
+
+    T& operator[](int index) {
+        if (index >= 0 && index < N) return entries[index];
+        return OutOfRange(index);
+    }
+    const T& operator[](int index) const {
+        if (index >= 0 && index < N) return entries[index];
+        return const_cast<Table*>(this)->OutOfRange(index);
+    }
+    // Fills every entry with its zero value (empty text, 0, 0.0, null picture).
+    void Clear() {
+        for (int i = 0; i < N; i++) entries[i] = T{};
+        scratch = T{};
+    }
+    // Fills every entry with one value.
+    void Fill(const T& value) {
+        for (int i = 0; i < N; i++) entries[i] = value;
+    }
+    T* begin() { return entries; }
+    T* end() { return entries + N; }
+
+private:
+    T& OutOfRange(int index) {
+        if (!reported) {
+            reported = 1;
+            std::fprintf(stderr, "index %d outside %s of %d entries\n", index, name, N);
+        }
+        scratch = T{};
+        return scratch;
+    }
+};

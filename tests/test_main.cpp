@@ -1,0 +1,16 @@
+// The test program's entry: every suite runs headless with its own save folder.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "tests/test_support.h"
+
+int main(int argc, char** argv) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("SDL_RENDER_DRIVER", "software", 0);
+    // Keep the player's real save folder out of reach of every test.
+    setenv("XDG_DATA_HOME", MakeTempFolder("save").c_str(), 1);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,41 @@
+#include "tests/test_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "platform/platform.h"
+
+void UseHeadlessPlatform() {
+    // Set before SDL starts: the test program never uses a real device.
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("SDL_RENDER_DRIVER", "software", 0);
+    PlatformInit();
+    if (!DisplayIsOpen()) {
+        OpenDisplay(800, 600, 0, 60);
+        SetLogicalResolution(1024, 768);
+    }
+}
+
+std::string MakeTempFolder(const std::string& tag) {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/gld-" + tag + "-XXXXXX";
+    std::string buffer = pattern;
+    if (!mkdtemp(buffer.data())) return "";
+    return buffer + "/";
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteWholeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
