@@ -11,6 +11,9 @@ int main(int argc, char** argv) {
     setenv("SDL_RENDER_DRIVER", "software", 0);
     // Keep the player's real save folder out of reach of every test.
     setenv("XDG_DATA_HOME", MakeTempFolder("save").c_str(), 1);
+    // The single-instance lock lives in the runtime folder: every test process
+    // gets its own, so tests running side by side do not turn each other away.
+    setenv("XDG_RUNTIME_DIR", MakeTempFolder("run").c_str(), 1);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
