@@ -14,4 +14,6 @@ void DrawPictureFrame(TImage image, float x, float y, int frame, int lastFrame);
 void LoadShellImages();
 void LoadBackgroundImage();
 void LoadEffectArt();
-void LoadAllAssets();
+// Every subsystem's loader in its fixed order; 0 when the installation is
+// broken (a level file missing or short) and the game cannot start.
+int LoadAllAssets();

@@ -53,5 +53,8 @@ struct TPlayerProfile {
 
 extern Table<TPlayerProfile, PLAYER_SLOTS> players;
 
+// Empties every profile (the start-up allocation).
+void ClearPlayerTables();
+
 // The current player's record, or a scratch record when none is chosen.
 TPlayerProfile& CurrentProfile();

@@ -1,0 +1,19 @@
+#include "map/puzzle_art.h"
+
+#include "shell/assets.h"
+
+TImage pieceBevelImage, pieceShadowImage;
+
+void LoadPuzzleTileArt() {
+    FreeImage(pieceBevelImage);
+    pieceBevelImage = LoadPicture("data/puzzles/kachel128x120.png");
+    SetImageAnchor(pieceBevelImage, 0.0f, 0.0f);
+    FreeImage(pieceShadowImage);
+    pieceShadowImage = LoadPicture("data/puzzles/shadow128x120.png");
+    SetImageAnchor(pieceShadowImage, 0.0f, 0.0f);
+}
+
+void ClearPuzzleTileArt() {
+    FreeImage(pieceBevelImage);
+    FreeImage(pieceShadowImage);
+}

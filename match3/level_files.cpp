@@ -1,0 +1,360 @@
+#include "match3/level_files.h"
+
+#include <climits>
+#include <cstdio>
+
+#include "match3/board.h"
+#include "match3/fish_orders.h"
+#include "match3/rules.h"
+#include "menus/menu.h"
+#include "platform/platform.h"
+#include "tables/board_tables.h"
+#include "tables/game_tables.h"
+#include "tables/level_tables.h"
+#include "tables/player_tables.h"
+
+std::string levelFolder = "data/levelz/m3/";
+std::string levelErrorText;
+
+namespace {
+
+// Cell codes of a level file.
+constexpr int CODE_STONE = 3;
+constexpr int CODE_MOSS = 4;
+constexpr int CODE_PILLAR = 5;
+constexpr int CODE_STONE_PILLAR = 6;
+constexpr int CODE_LAST_CELL = 98;
+constexpr int CODE_FISH = 100;          // 100 + n: a fish wanting n items
+
+// The stone kind (16..19) a stone cell of this level starts with.
+int StoneKindForLevel(int level) {
+    if (level <= 3) return 16;
+    if (level == 4) return 17;
+    if (level == 5) return 18;
+    if (level == 6) return 19;
+    return RandomInt(16, 19);
+}
+
+// The preview's stone variant 1..4 of this level.
+int StoneVariantForLevel(int level) {
+    return StoneKindForLevel(level) - 15;
+}
+
+// A stored value as a code, without overflowing at the largest integer.
+int CodeFromStored(int stored) {
+    if (stored == INT_MAX) return INT_MAX;
+    return stored + 1;
+}
+
+void ReportBrokenFile(const std::string& path) {
+    levelErrorText = "The level file " + path + " is missing or damaged. Please reinstall the game.";
+    PrintError(levelErrorText);
+    if (DisplayIsOpen()) ShowMessageBox("Glimmerdeep", levelErrorText);
+}
+
+void ClearPreview(int level) {
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        levelPreviewCells[level][slot].code = 0;
+        levelPreviewItems[level][slot].kind = 0;
+    }
+    for (int c = 1; c < LEVEL_COLUMNS; c++) {
+        TPreviewColumn& column = levelPreviewColumns[level][c];
+        column.cellCount = 0;
+        column.x = 0;
+        column.topY = 1000;
+    }
+}
+
+void ApplyPreviewBorderKinds(int level) {
+    auto& previewCells = levelPreviewCells[level];
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        if (previewCells[slot].code == 0) continue;
+        int flags = 0;
+        for (int other = 1; other <= BOARD_LAST_SLOT; other++) {
+            if (other == slot || previewCells[other].code == 0) continue;
+            flags |= NeighbourFlag(previewCells[other].x - previewCells[slot].x,
+                                   previewCells[other].y - previewCells[slot].y);
+        }
+        previewCells[slot].borderKind = BorderKind(flags);
+    }
+}
+
+// A preview pillar clears the items below it in its column, in slot order,
+// up to the first pillar below it.
+void ClearBelowPreviewPillar(int level, int x, int y) {
+    auto& previewItems = levelPreviewItems[level];
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        TPreviewItem& item = previewItems[slot];
+        if (item.kind <= 0 || item.x != x || item.y <= y) continue;
+        if (item.kind == ITEM_FLOOR || item.kind == ITEM_PILLAR) return;
+        item.kind = 0;
+    }
+}
+
+void ReadPreview(int level, const int* codes) {
+    for (int r = 1; r <= LEVEL_ROWS; r++) {
+        for (int c = 1; c <= LEVEL_COLS; c++) {
+            int code = codes[(r - 1) * LEVEL_COLS + (c - 1)];
+            if (code <= 0 || c < 2 || r < 2) continue;
+            int x = CELL_SPACING * c, y = CELL_SPACING * r;
+            AddPreviewCell(level, x, y, code, code == CODE_MOSS, code == CODE_STONE, code == CODE_PILLAR);
+            if (code < CODE_FISH) {
+                TPreviewColumn& column = levelPreviewColumns[level][c];
+                column.cellCount++;
+                column.x = x;
+                if (y < column.topY) column.topY = y;
+            }
+        }
+    }
+    ApplyPreviewBorderKinds(level);
+    auto& previewCells = levelPreviewCells[level];
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        const TPreviewCell& cell = previewCells[slot];
+        if (cell.code >= 1 && cell.code <= CODE_LAST_CELL) AddPreviewItem(level, cell.x, cell.y, RandomInt(1, 5));
+    }
+    auto& previewItems = levelPreviewItems[level];
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        const TPreviewCell& cell = previewCells[slot];
+        if (cell.code == 0) continue;
+        for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
+            TPreviewItem& item = previewItems[i];
+            if (item.kind <= 0 || item.x != cell.x || item.y != cell.y) continue;
+            if (cell.code == CODE_STONE) {
+                item.kind = 6;
+                item.stoneVariant = StoneVariantForLevel(level);
+            } else if (cell.code == CODE_PILLAR) {
+                item.kind = ITEM_PILLAR;
+                ClearBelowPreviewPillar(level, cell.x, cell.y);
+            }
+        }
+    }
+}
+
+// A pillar (or stone pillar) made at load covers the cells below it: their
+// items are removed in slot order, each adding to its height, up to the first
+// floor or pillar below it.
+void ClearBelowPillar(int pillar, int alsoStopAt) {
+    TItem& top = items[pillar];
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        TItem& item = items[slot];
+        if (item.kind <= 0 || item.x != top.x || item.y <= top.y) continue;
+        if (item.kind == ITEM_FLOOR || item.kind == ITEM_PILLAR || item.kind == alsoStopAt) return;
+        item.kind = 0;
+        item.cellIndex = 0;
+        top.height++;
+    }
+}
+
+void ResumeSavedLevel() {
+    TPlayerProfile& player = CurrentProfile();
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) items[slot].kind = 0;
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        const TSavedSlot& saved = player.savedSlots[slot];
+        cells[slot].isMoss = saved.savedIsMoss;
+        cells[slot].pillarCell = saved.savedPillarCell;
+        cells[slot].stonePillarCell = saved.savedStonePillarCell;
+        items[slot].x = saved.savedItemX;
+        items[slot].y = saved.savedItemY;
+        items[slot].kind = saved.savedItemKind;
+    }
+    score = player.savedLevelScore;
+}
+
+}  // namespace
+
+std::string LevelFileName(int level) {
+    char name[32];
+    std::snprintf(name, sizeof name, "lvla%03d.lvl", level);
+    return levelFolder + name;
+}
+
+int ReadLevelCodes(int level, int codes[LEVEL_CODES]) {
+    for (int i = 0; i < LEVEL_CODES; i++) codes[i] = 0;
+    std::string path = LevelFileName(level);
+    if (FileSize(path) < LEVEL_FILE_BYTES) return 0;
+    TStream stream = OpenForRead(path);
+    if (!stream) return 0;
+    for (int i = 0; i < LEVEL_CODES; i++) codes[i] = CodeFromStored(ReadInt(stream));
+    int failed = StreamFailed(stream);
+    Close(stream);
+    if (failed) {
+        for (int i = 0; i < LEVEL_CODES; i++) codes[i] = 0;
+        return 0;
+    }
+    return 1;
+}
+
+void BuildLevelList() {
+    stageSize.name = "stageSize";
+    stageEnd.name = "stageEnd";
+    positionKind.name = "positionKind";
+    positionLevel.name = "positionLevel";
+    stageSize[0] = 0;
+    stageEnd[0] = 0;
+    for (int i = 1; i <= 13; i++) {
+        stageSize[i] = 10;
+        stageEnd[i] = stageEnd[i - 1] + stageSize[i];
+    }
+    int levelCount = 1, specialCount = 1;
+    for (int p = 1; p <= MAP_POSITIONS; p++) {
+        if (p % 10 == 0) {
+            positionKind[p] = POSITION_SPECIAL;
+            positionLevel[p] = specialCount++;
+        } else {
+            positionKind[p] = POSITION_LEVEL;
+            positionLevel[p] = levelCount++;
+        }
+    }
+}
+
+int AddPreviewCell(int level, int x, int y, int code, int mossFlag, int stoneFlag, int pillarFlag) {
+    if (level < 1 || level >= LEVEL_SLOTS) return 0;
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        TPreviewCell& cell = levelPreviewCells[level][slot];
+        if (cell.code != 0) continue;
+        cell.x = x;
+        cell.y = y;
+        cell.code = code;
+        cell.mossFlag = mossFlag;
+        cell.stoneFlag = stoneFlag;
+        cell.pillarFlag = pillarFlag;
+        cell.borderKind = 0;
+        return slot;
+    }
+    return 0;
+}
+
+int AddPreviewItem(int level, int x, int y, int kind) {
+    if (level < 1 || level >= LEVEL_SLOTS) return 0;
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        TPreviewItem& item = levelPreviewItems[level][slot];
+        if (item.kind != 0) continue;
+        item.x = x;
+        item.y = y;
+        item.kind = kind;
+        item.stoneVariant = -1;
+        return slot;
+    }
+    return 0;
+}
+
+int LoadLevelPreviews() {
+    levelErrorText.clear();
+    int codes[LEVEL_CODES];
+    for (int level = 1; level <= LEVEL_FILES; level++) {
+        ClearPreview(level);
+        if (!ReadLevelCodes(level, codes)) {
+            ReportBrokenFile(LevelFileName(level));
+            return 0;
+        }
+        ReadPreview(level, codes);
+    }
+    return 1;
+}
+
+void LoadLevel() {
+    TPlayerProfile& player = CurrentProfile();
+    const int resuming = player.savedLevelFlag == 1;
+    levelNo = positionLevel[mapPosition];
+
+    // 1. a clean board
+    levelFrame = 0;
+    rescueUsed = 0;
+    orderHigh = 0;
+    ordersNeeded = 2 * levelNo + 6;
+    if (ordersNeeded > 50) ordersNeeded = 50;
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        cells[slot] = TCell{};
+        items[slot].kind = 0;
+        items[slot].fadeIn = 0;
+    }
+    for (int c = 1; c < LEVEL_COLUMNS; c++) columns[c] = TColumn{};
+
+    // 2..4. the file, the fish, the counters
+    int codes[LEVEL_CODES];
+    ReadLevelCodes(levelNo, codes);
+    if (!resuming) ClearFishOrders();
+    mossLeft = 0;
+    stonesLeft = 0;
+
+    // 5. cells and fish in file order
+    for (int r = 1; r <= LEVEL_ROWS; r++) {
+        for (int c = 1; c <= LEVEL_COLS; c++) {
+            int code = codes[(r - 1) * LEVEL_COLS + (c - 1)];
+            int x = CELL_SPACING * c - 16, y = CELL_SPACING * r - 20;
+            if (code >= 1 && code <= CODE_LAST_CELL) {
+                if (code == CODE_MOSS) mossLeft++;
+                if (code == CODE_STONE && !resuming) stonesLeft++;
+                if (c >= 2 && r >= 2) {
+                    AddCell(x, y, 1, code == CODE_MOSS, code == CODE_STONE && !resuming, code == CODE_PILLAR,
+                            code == CODE_STONE_PILLAR);
+                    TColumn& column = columns[c];
+                    column.colCount++;
+                    column.colX = x;
+                    if (y < column.colTop) column.colTop = y;
+                }
+            } else if (code >= CODE_FISH && !resuming) {
+                // Orders of 1..3 items are the game's; a larger value would
+                // not fit a fish's bubble and is left out.
+                int wanted = code - CODE_FISH;
+                if (wanted >= 1 && wanted <= 3) CreateOrder(x, y, wanted, 0);
+            }
+        }
+    }
+
+    // 6. floors under every cell, then the border pieces
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++)
+        if (cells[slot].exists) AddItem(cells[slot].x, cells[slot].y + CELL_SPACING, ITEM_FLOOR);
+    ApplyBorderKinds();
+
+    // 7. a starting item on every cell; floors stay only under the lowest cells
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        const TCell& cell = cells[slot];
+        if (!cell.exists) continue;
+        for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
+            if (items[i].kind == ITEM_FLOOR && items[i].x == cell.x && items[i].y == cell.y) {
+                items[i].kind = 0;
+                items[i].cellIndex = 0;
+            }
+        }
+        AddItem(cell.x, cell.y, NewItemKind(0));
+    }
+
+    // 8. stones, pillars and stone pillars
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        const TCell& cell = cells[slot];
+        if (!cell.exists) continue;
+        for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
+            TItem& item = items[i];
+            if (item.kind <= 0 || item.x != cell.x || item.y != cell.y) continue;
+            if (cell.stoneSource) {
+                item.kind = StoneKindForLevel(levelNo);
+            } else if (cell.pillarCell) {
+                item.kind = ITEM_PILLAR;
+                item.height = 1;
+                ClearBelowPillar(i, ITEM_PILLAR);
+            } else if (cell.stonePillarCell) {
+                item.kind = 18;
+                item.height = 1;
+                ClearBelowPillar(i, 18);
+            }
+        }
+    }
+
+    // 9. an unfinished level comes back as it was left
+    if (playStarted == 1 && resuming) ResumeSavedLevel();
+
+    // 10. no selection, no swap, nothing resting yet
+    chainItems.Clear();
+    chainCount = chainColour = chainLast = resolvePending = 0;
+    swapFirst = swapSecond = swapPhase = swapDir = 0;
+    swapDx1 = swapDy1 = swapDx2 = swapDy2 = swapGrow1 = swapGrow2 = 0;
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        cells[slot].itemOnCell = 0;
+        items[slot].cellIndex = 0;
+    }
+    levelEndTimer = 0;
+    endingShown = 0;
+    player.savedLevelFlag = 0;
+    levelFrame = 0;
+}

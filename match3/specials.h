@@ -1,0 +1,30 @@
+// Moss, bombs, pillars, stones and the four power-ups: the operations the rules
+// call when a match, a blast or a landing stone reaches one of them.
+#pragma once
+
+#include "tables/table.h"
+
+// Power-up p = 1..4: 0 idle, counting while it is aimed or fires.
+extern Table<int, 5> powerupState;
+// 0 idle, else the radius of the shuffle wave sweeping over the board.
+extern int shuffleWave;
+
+// Breaks the pillar on the item's cell, or turns the item on a stone-pillar
+// cell into a bomb or joker (then returns 1). Called for pillars next to a match.
+int BreakPillar(int item);
+// Clears the moss of the cell under the item; called for every removed item.
+void ClearMoss(int item);
+void ClearMossAtCell(int cell);
+// Sets off the item if it is a bomb; nothing otherwise.
+void ExplodeBomb(int item);
+// A stone has landed on the floor of the board; called by ApplyGravity.
+void CollectStone(int item);
+// Each frame before ResolveSelection: the wave re-draws the colours it passes.
+void RunShuffleWave();
+// Each frame after the board: charging, aiming and firing the power-ups.
+void UpdatePowerups();
+
+// 1 while the shuffle wave sweeps the board (input and hints are off).
+int ShuffleWaveRunning();
+// 1 while any power-up is being aimed or fired (input and hints are off).
+int PowerUpBusy();

@@ -1,0 +1,313 @@
+// Sounds and channels on top of the game's mixer, and the audio device that
+// plays the mix. Sounds are decoded at load into 44100 Hz 16-bit stereo.
+//
+// Without an audio device the game runs silently, but the channels still move
+// on with the game clock (once per PumpEvents), so Playing() reports what it
+// would with sound: a sound ends after its length, a looping one plays until
+// stopped, a paused one waits.
+#include <vorbis/vorbisfile.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/mixer.h"
+#include "platform/platform.h"
+#include "platform/platform_internal.h"
+
+static SDL_AudioDeviceID audioDevice = 0;
+static int64_t channelOrder = 0;
+static int64_t silentClock = -1;       // game clock (ms) already mixed without a device
+static int64_t silentRemainder = 0;    // frames * 1000 not yet moved
+
+static void AudioCallback(void*, Uint8* stream, int length) {
+    // SDL holds the device lock while the callback runs.
+    MixFrames(gameMixer, reinterpret_cast<int16_t*>(stream), length / 4);
+}
+
+void OpenAudioDevice() {
+    if (audioDevice) return;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    SDL_AudioSpec want;
+    SDL_zero(want);
+    want.freq = MIX_RATE;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    want.samples = 1024;
+    want.callback = AudioCallback;
+    SDL_AudioSpec have;
+    audioDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (audioDevice == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    SDL_PauseAudioDevice(audioDevice, 0);
+}
+
+void CloseAudioDevice() {
+    if (!audioDevice) return;
+    SDL_CloseAudioDevice(audioDevice);
+    audioDevice = 0;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+int AudioDeviceOpen() {
+    return audioDevice != 0;
+}
+
+static void Lock() {
+    if (audioDevice) SDL_LockAudioDevice(audioDevice);
+}
+
+static void Unlock() {
+    if (audioDevice) SDL_UnlockAudioDevice(audioDevice);
+}
+
+void UpdateSilentAudio() {
+    int64_t now = Millisecs();
+    if (audioDevice || silentClock < 0) {
+        silentClock = now;
+        silentRemainder = 0;
+        return;
+    }
+    int64_t elapsed = now - silentClock;
+    silentClock = now;
+    if (elapsed <= 0) return;
+    int64_t scaled = elapsed * MIX_RATE + silentRemainder;
+    silentRemainder = scaled % 1000;
+    AdvanceFrames(gameMixer, scaled / 1000);
+}
+
+// ---------------------------------------------------------------- decoding
+
+// Any format SDL knows into 44100 Hz 16-bit stereo, converted in one pass.
+static int ConvertToMix(const void* data, int bytes, SDL_AudioFormat format, int channels, int rate,
+                        std::vector<int16_t>& out) {
+    SDL_AudioCVT cvt;
+    int built = SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS, 2, MIX_RATE);
+    if (built < 0 || bytes <= 0) return 0;
+    int frameBytes = SDL_AUDIO_BITSIZE(format) / 8 * channels;
+    if (frameBytes <= 0) return 0;
+    bytes -= bytes % frameBytes;
+    std::vector<Uint8> buffer(static_cast<size_t>(bytes) * static_cast<size_t>(cvt.len_mult > 0 ? cvt.len_mult : 1) + 16);
+    SDL_memcpy(buffer.data(), data, static_cast<size_t>(bytes));
+    cvt.buf = buffer.data();
+    cvt.len = bytes;
+    if (built == 1 && SDL_ConvertAudio(&cvt) != 0) return 0;
+    int outBytes = built == 1 ? cvt.len_cvt : bytes;
+    out.resize(static_cast<size_t>(outBytes / 4) * 2);
+    SDL_memcpy(out.data(), buffer.data(), out.size() * 2);
+    return 1;
+}
+
+static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
+    OggVorbis_File file;
+    if (ov_fopen(path.c_str(), &file) != 0) return 0;
+    vorbis_info* info = ov_info(&file, -1);
+    if (!info || info->channels <= 0) {
+        ov_clear(&file);
+        return 0;
+    }
+    int channels = info->channels;
+    int rate = static_cast<int>(info->rate);
+    std::vector<char> pcm;
+    char buffer[16384];
+    int section = 0;
+    for (;;) {
+        long got = ov_read(&file, buffer, sizeof buffer, 0, 2, 1, &section);
+        if (got == OV_HOLE) continue;
+        if (got <= 0) break;
+        pcm.insert(pcm.end(), buffer, buffer + got);
+    }
+    ov_clear(&file);
+    if (pcm.empty()) return 0;
+    if (channels > 2) {
+        // Keep the first two channels of wider layouts.
+        std::vector<char> stereo;
+        size_t frameBytes = static_cast<size_t>(channels) * 2;
+        for (size_t i = 0; i + frameBytes <= pcm.size(); i += frameBytes) stereo.insert(stereo.end(), &pcm[i], &pcm[i] + 4);
+        pcm.swap(stereo);
+        channels = 2;
+    }
+    return ConvertToMix(pcm.data(), static_cast<int>(pcm.size()), AUDIO_S16LSB, channels, rate, out);
+}
+
+static int DecodeWav(const std::string& path, std::vector<int16_t>& out) {
+    SDL_AudioSpec spec;
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) return 0;
+    int ok = ConvertToMix(data, static_cast<int>(length), spec.format, spec.channels, spec.freq, out);
+    SDL_FreeWAV(data);
+    return ok;
+}
+
+TSound LoadSoundFile(const std::string& path, int flags) {
+    std::string real = ResolvedPath(path);
+    if (PathKind(real) != 1) return 0;
+    std::vector<int16_t> samples;
+    TStream probe = OpenForRead(real);
+    std::string magic = ReadString(probe, 4);
+    Close(probe);
+    int ok = 0;
+    if (magic == "OggS") ok = DecodeOgg(real, samples);
+    else if (magic == "RIFF") ok = DecodeWav(real, samples);
+    if (!ok) return 0;
+    Lock();
+    int slot = 0;
+    for (int s = 1; s < MIX_SOUNDS; s++) {
+        if (!gameMixer.sounds[s].used) {
+            slot = s;
+            break;
+        }
+    }
+    if (slot) {
+        TMixSound& sound = gameMixer.sounds[slot];
+        sound.used = 1;
+        sound.loop = (flags & 1) != 0;
+        sound.samples.swap(samples);
+        sound.frames = static_cast<int64_t>(sound.samples.size() / 2);
+    }
+    Unlock();
+    return slot;
+}
+
+void FreeSound(TSound& sound) {
+    if (sound <= 0 || sound >= MIX_SOUNDS) {
+        sound = 0;
+        return;
+    }
+    Lock();
+    for (int c = 1; c < MIX_CHANNELS; c++) {
+        TMixChannel& channel = gameMixer.channels[c];
+        if (channel.used && channel.sound == sound) {
+            channel.active = 0;
+            channel.sound = 0;
+            if (!channel.kept) channel.used = 0;
+        }
+    }
+    gameMixer.sounds[sound] = TMixSound{};
+    Unlock();
+    sound = 0;
+}
+
+// ---------------------------------------------------------------- channels
+
+// A handle names a slot and the slot's generation: once the slot is reused,
+// the old handle controls nothing.
+static TChannel HandleOf(int slot) {
+    return (gameMixer.channels[slot].generation << 6) | slot;
+}
+
+static TMixChannel* ChannelOf(TChannel handle) {
+    if (handle <= 0) return nullptr;
+    int slot = handle & 63;
+    if (slot <= 0 || slot >= MIX_CHANNELS) return nullptr;
+    TMixChannel& channel = gameMixer.channels[slot];
+    if (!channel.used || channel.generation != (handle >> 6)) return nullptr;
+    return &channel;
+}
+
+// A free slot, or else the oldest sound playing on a slot nobody keeps.
+static int TakeSlot(int kept) {
+    int slot = 0;
+    for (int c = 1; c < MIX_CHANNELS && !slot; c++)
+        if (!gameMixer.channels[c].used) slot = c;
+    if (!slot) {
+        int64_t oldest = 0;
+        for (int c = 1; c < MIX_CHANNELS; c++) {
+            const TMixChannel& channel = gameMixer.channels[c];
+            if (!channel.kept && (!slot || channel.startOrder < oldest)) {
+                slot = c;
+                oldest = channel.startOrder;
+            }
+        }
+    }
+    if (!slot) return 0;
+    TMixChannel& channel = gameMixer.channels[slot];
+    int generation = (channel.generation + 1) & 0xFFFFF;
+    channel = TMixChannel{};
+    channel.generation = generation;
+    channel.used = 1;
+    channel.kept = kept;
+    return slot;
+}
+
+static TChannel Start(TSound sound, TChannel handle, int paused) {
+    if (sound <= 0 || sound >= MIX_SOUNDS) return handle;
+    Lock();
+    TChannel result = 0;
+    if (gameMixer.sounds[sound].used) {
+        TMixChannel* channel = ChannelOf(handle);
+        if (!channel) {
+            int slot = TakeSlot(0);
+            if (slot) {
+                channel = &gameMixer.channels[slot];
+                handle = HandleOf(slot);
+            }
+        }
+        if (channel) {
+            channel->sound = sound;
+            channel->position = 0;
+            channel->active = 1;
+            channel->paused = paused;
+            channel->startOrder = ++channelOrder;
+            result = handle;
+        }
+    }
+    Unlock();
+    return result;
+}
+
+TChannel Play(TSound sound, TChannel channel) {
+    return Start(sound, channel, 0);
+}
+
+TChannel Cue(TSound sound, TChannel channel) {
+    return Start(sound, channel, 1);
+}
+
+TChannel AllocChannel() {
+    Lock();
+    int slot = TakeSlot(1);
+    Unlock();
+    return slot ? HandleOf(slot) : 0;
+}
+
+void Stop(TChannel handle) {
+    Lock();
+    if (TMixChannel* channel = ChannelOf(handle)) {
+        channel->active = 0;
+        channel->sound = 0;
+        channel->paused = 0;
+        if (!channel->kept) channel->used = 0;
+    }
+    Unlock();
+}
+
+void SetPaused(TChannel handle, int paused) {
+    Lock();
+    if (TMixChannel* channel = ChannelOf(handle)) channel->paused = paused ? 1 : 0;
+    Unlock();
+}
+
+void SetVolume(TChannel handle, float volume) {
+    Lock();
+    if (TMixChannel* channel = ChannelOf(handle)) channel->volume = std::clamp(volume, 0.0f, 1.0f);
+    Unlock();
+}
+
+void SetPan(TChannel handle, float pan) {
+    Lock();
+    if (TMixChannel* channel = ChannelOf(handle)) channel->pan = std::clamp(pan, -1.0f, 1.0f);
+    Unlock();
+}
+
+// 1 while sound comes out: started, not paused, not at its end.
+int Playing(TChannel handle) {
+    Lock();
+    int playing = 0;
+    if (TMixChannel* channel = ChannelOf(handle)) playing = channel->active && !channel->paused;
+    Unlock();
+    return playing;
+}

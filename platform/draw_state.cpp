@@ -1,0 +1,96 @@
+// The global drawing state: colour, alpha, blend mode, scale, rotation,
+// viewport and clear colour, and the clearing of the viewport.
+#include <algorithm>
+
+#include "platform/platform.h"
+#include "platform/platform_internal.h"
+
+TDrawState drawState;
+
+void ResetDrawState() {
+    drawState = TDrawState{};
+    drawState.viewWidth = logicalWidth;
+    drawState.viewHeight = logicalHeight;
+}
+
+void ApplyViewport() {
+    if (!gameRenderer) return;
+    SDL_Rect clip{drawState.viewX, drawState.viewY, drawState.viewWidth, drawState.viewHeight};
+    SDL_RenderSetClipRect(gameRenderer, &clip);
+}
+
+void SetViewport(int x, int y, int width, int height) {
+    // Clipped to the logical screen; an empty rectangle hides every drawing.
+    int x0 = std::clamp(x, 0, logicalWidth);
+    int y0 = std::clamp(y, 0, logicalHeight);
+    int x1 = std::clamp(x + std::max(width, 0), 0, logicalWidth);
+    int y1 = std::clamp(y + std::max(height, 0), 0, logicalHeight);
+    drawState.viewX = x0;
+    drawState.viewY = y0;
+    drawState.viewWidth = x1 - x0;
+    drawState.viewHeight = y1 - y0;
+    ApplyViewport();
+}
+
+void SetClearColor(int red, int green, int blue) {
+    drawState.clearRed = std::clamp(red, 0, 255);
+    drawState.clearGreen = std::clamp(green, 0, 255);
+    drawState.clearBlue = std::clamp(blue, 0, 255);
+}
+
+void Cls() {
+    if (!DisplayIsOpen()) return;
+    if (drawState.viewWidth <= 0 || drawState.viewHeight <= 0) return;
+    SDL_Rect rect{drawState.viewX, drawState.viewY, drawState.viewWidth, drawState.viewHeight};
+    SDL_SetRenderDrawBlendMode(gameRenderer, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(gameRenderer, static_cast<Uint8>(drawState.clearRed),
+                           static_cast<Uint8>(drawState.clearGreen), static_cast<Uint8>(drawState.clearBlue), 255);
+    SDL_RenderFillRect(gameRenderer, &rect);
+}
+
+void SetColor(int red, int green, int blue) {
+    drawState.red = std::clamp(red, 0, 255);
+    drawState.green = std::clamp(green, 0, 255);
+    drawState.blue = std::clamp(blue, 0, 255);
+}
+
+void CurrentColor(int& red, int& green, int& blue) {
+    red = drawState.red;
+    green = drawState.green;
+    blue = drawState.blue;
+}
+
+// Kept as given; drawing uses it clamped to 0..1.
+void SetAlpha(float alpha) {
+    drawState.alpha = alpha;
+}
+
+float CurrentAlpha() {
+    return drawState.alpha;
+}
+
+void SetBlend(int mode) {
+    if (mode >= BLEND_MASK && mode <= BLEND_SHADE) drawState.blend = mode;
+}
+
+int CurrentBlend() {
+    return drawState.blend;
+}
+
+void SetDrawScale(float scaleX, float scaleY) {
+    drawState.scaleX = scaleX;
+    drawState.scaleY = scaleY;
+}
+
+void CurrentScale(float& scaleX, float& scaleY) {
+    scaleX = drawState.scaleX;
+    scaleY = drawState.scaleY;
+}
+
+void SetDrawRotation(float degrees) {
+    drawState.rotation = degrees;
+}
+
+float CurrentRotation() {
+    return drawState.rotation;
+}

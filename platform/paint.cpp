@@ -1,0 +1,107 @@
+// Drawing pictures: device textures made from the kept pixels, and the paint
+// transform (scale, mirroring and rotation around the handle).
+#include <algorithm>
+#include <cmath>
+
+#include "platform/platform.h"
+#include "platform/platform_internal.h"
+
+static SDL_Texture* MakeTexture(TImage image, const uint32_t* pixels) {
+    SDL_Texture* texture = SDL_CreateTexture(gameRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                             image->sheetWidth, image->sheetHeight);
+    if (!texture) return nullptr;
+    SDL_UpdateTexture(texture, nullptr, pixels, image->sheetWidth * 4);
+    SDL_SetTextureScaleMode(texture, image->filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    return texture;
+}
+
+void ReleaseImageTextures(TImage image) {
+    if (!image) return;
+    if (image->textureGeneration == rendererGeneration && gameRenderer) {
+        if (image->texture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->texture));
+        if (image->maskTexture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->maskTexture));
+    }
+    image->texture = nullptr;
+    image->maskTexture = nullptr;
+    image->textureDirty = 1;
+}
+
+int PrepareImageTextures(TImage image) {
+    if (!image || !gameRenderer || image->sheetWidth <= 0 || image->sheetHeight <= 0) return 0;
+    if (image->textureGeneration != rendererGeneration) {
+        // The textures died with their renderer.
+        image->texture = nullptr;
+        image->maskTexture = nullptr;
+        image->textureDirty = 1;
+        image->textureGeneration = rendererGeneration;
+    }
+    if (image->textureDirty) {
+        if (image->maskTexture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->maskTexture));
+        image->maskTexture = nullptr;
+        if (image->texture) {
+            SDL_UpdateTexture(static_cast<SDL_Texture*>(image->texture), nullptr, image->pixels.data(),
+                              image->sheetWidth * 4);
+        } else {
+            image->texture = MakeTexture(image, image->pixels.data());
+        }
+        image->textureDirty = 0;
+    }
+    return image->texture != nullptr;
+}
+
+// The thresholded copy drawn in BLEND_MASK: alpha 255 where the picture's alpha
+// is at least one half, 0 elsewhere, so blending either copies or skips.
+static SDL_Texture* MaskTexture(TImage image) {
+    if (!image->maskTexture) {
+        std::vector<uint32_t> cut(image->pixels);
+        for (uint32_t& p : cut) p = (p >> 24) >= 128 ? (p | 0xFF000000u) : (p & 0x00FFFFFFu);
+        image->maskTexture = MakeTexture(image, cut.data());
+    }
+    return static_cast<SDL_Texture*>(image->maskTexture);
+}
+
+void PaintImage(TImage image, float x, float y, int frame) {
+    if (!image || frame < 0 || frame >= image->frameCount || !DisplayIsOpen()) return;
+    float sx = drawState.scaleX, sy = drawState.scaleY;
+    if (sx == 0.0f || sy == 0.0f) return;
+    if (drawState.viewWidth <= 0 || drawState.viewHeight <= 0) return;
+    if (!PrepareImageTextures(image)) return;
+    float alpha = std::clamp(drawState.alpha, 0.0f, 1.0f);
+    SDL_Texture* texture = static_cast<SDL_Texture*>(image->texture);
+    SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
+    Uint8 alphaMod = static_cast<Uint8>(alpha * 255.0f + 0.5f);
+    switch (drawState.blend) {
+    case BLEND_MASK:
+        // No blending: a pixel is drawn whole or not at all.
+        if (alpha < 0.5f) return;
+        texture = MaskTexture(image);
+        alphaMod = 255;
+        break;
+    case BLEND_SOLID: mode = SDL_BLENDMODE_NONE; break;
+    case BLEND_LIGHT: mode = SDL_BLENDMODE_ADD; break;
+    case BLEND_SHADE: mode = SDL_BLENDMODE_MOD; break;
+    default: break;
+    }
+    if (!texture) return;
+    SDL_SetTextureBlendMode(texture, mode);
+    SDL_SetTextureColorMod(texture, static_cast<Uint8>(drawState.red), static_cast<Uint8>(drawState.green),
+                           static_cast<Uint8>(drawState.blue));
+    SDL_SetTextureAlphaMod(texture, alphaMod);
+
+    SDL_Rect source{image->frameX[frame], image->frameY[frame], image->width, image->height};
+    float ax = std::fabs(sx), ay = std::fabs(sy);
+    // A negative scale mirrors the frame around its handle.
+    float handleX = sx > 0 ? image->handle_x * ax : (image->width - image->handle_x) * ax;
+    float handleY = sy > 0 ? image->handle_y * ay : (image->height - image->handle_y) * ay;
+    SDL_FRect dest{x - handleX, y - handleY, image->width * ax, image->height * ay};
+    int flip = SDL_FLIP_NONE;
+    if (sx < 0) flip |= SDL_FLIP_HORIZONTAL;
+    if (sy < 0) flip |= SDL_FLIP_VERTICAL;
+    if (flip == SDL_FLIP_NONE && drawState.rotation == 0.0f) {
+        SDL_RenderCopyF(gameRenderer, texture, &source, &dest);
+    } else {
+        SDL_FPoint centre{handleX, handleY};
+        SDL_RenderCopyExF(gameRenderer, texture, &source, &dest, drawState.rotation, &centre,
+                          static_cast<SDL_RendererFlip>(flip));
+    }
+}

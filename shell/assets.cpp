@@ -1,0 +1,113 @@
+// The game's picture loader, the shell's own pictures, the screen background
+// rule and the order in which every subsystem loads its pictures and data.
+#include "shell/assets.h"
+
+#include "effects/effects.h"
+#include "map/fish_art.h"
+#include "map/powerup_art.h"
+#include "map/puzzle_art.h"
+#include "match3/board_art.h"
+#include "match3/level_files.h"
+#include "menus/menu.h"
+#include "tables/effect_tables.h"
+#include "tables/player_tables.h"
+#include "tables/shell_tables.h"
+#include "text/text.h"
+
+TImage LoadPicture(const std::string& path) {
+    TImage image = LoadImageFile(path);
+    if (!image) PrintLine("error LoadIm " + path);
+    return image;
+}
+
+TImage LoadPictureStrip(const std::string& path, int cellWidth, int cellHeight, int count) {
+    TImage image = LoadImageStrip(path, cellWidth, cellHeight, 0, count);
+    if (!image) PrintLine("error LoadAnimIm " + path);
+    return image;
+}
+
+void DrawPicture(TImage image, float x, float y) {
+    if (image) PaintImage(image, x, y, 0);
+}
+
+void DrawPictureFrame(TImage image, float x, float y, int frame, int lastFrame) {
+    if (image && frame >= 0 && frame <= lastFrame) PaintImage(image, x, y, frame);
+}
+
+// Loads a picture with its handle at the frame centre, whatever the switch says.
+static TImage LoadCentred(const std::string& path) {
+    TImage image = LoadPicture(path);
+    CentreImageHandle(image);
+    return image;
+}
+
+void LoadShellImages() {
+    prevScreen = gameScreen;
+    developerMode = 0;
+    FreeImage(pointerImage);
+    pointerImage = LoadPicture("data/UI/cursor.png");
+    SetImageAnchor(pointerImage, 0.0f, 0.0f);
+    FreeImage(logoImage);
+    logoImage = LoadCentred("data/UI/logo3.png");
+    LoadBackgroundImage();
+    FreeImage(loadBackImage);
+    loadBackImage = LoadPicture("data/bg/loadbg.jpg");
+    SetImageAnchor(loadBackImage, 0.0f, 0.0f);
+    FreeImage(lowerBarImage);
+    lowerBarImage = LoadCentred("data/match3/m3uidown.png");
+    FreeImage(loadBarImage);
+    loadBarImage = LoadCentred("data/UI/loadbar.png");
+    FreeImage(loadFillImage);
+    loadFillImage = LoadPictureStrip("data/UI/loadfill.png", 2, 42, 148);
+    CentreImageHandle(loadFillImage);
+    FreeImage(pauseGlowImage);
+    pauseGlowImage = LoadCentred("data/effects/logoglow.png");
+    FreeImage(raysImage);
+    raysImage = LoadCentred("data/effects/rays2.png");
+    ClearGlows();
+    logoY = -100.0f;
+}
+
+void LoadBackgroundImage() {
+    FreeImage(screenBackground);
+    int unlocked = currentPlayer == -1 ? 0 : CurrentProfile().playerUnlocked;
+    std::string path = "data/bg/menubgalt.jpg";
+    if (currentPlayer != -1 && unlocked >= 1 && unlocked <= 120)
+        path = "data/bg/bg" + TextFromInt((unlocked - 1) / 10 + 1) + ".jpg";
+    screenBackground = LoadPicture(path);
+    SetImageAnchor(screenBackground, 0.0f, 0.0f);
+}
+
+void LoadEffectArt() {
+    SetAutoCentre(1);
+    FreeImage(bombFlareImage);
+    bombFlareImage = LoadPicture("data/effects/bombflare.png");
+    FreeImage(glowStarImage);
+    glowStarImage = LoadPicture("data/effects/glowstar.png");
+    for (int n = 1; n <= 9; n++) {
+        std::string number = TextFromInt(n);
+        FreeImage(sparkleImages[n]);
+        sparkleImages[n] = LoadPicture("data/effects/glb" + number + ".png");
+        FreeImage(glowBlobImages[n]);
+        glowBlobImages[n] = LoadPicture("data/effects/glo" + number + ".png");
+        FreeImage(dirtImages[n]);
+        dirtImages[n] = LoadPicture("data/effects/dirt" + number + ".png");
+    }
+    FreeImage(dynamiteImage);
+    dynamiteImage = LoadPicture("data/effects/dynamite.png");
+}
+
+int LoadAllAssets() {
+    LoadEffectArt();
+    LoadInterfaceArt();
+    LoadMenuArt();
+    LoadBoardArt();
+    LoadFishArt();
+    BuildLevelList();
+    LoadPowerUpArt();
+    LoadPuzzleTileArt();
+    if (!LoadLevelPreviews()) return 0;   // a broken installation: start-up ends
+    LoadCodeTexts();
+    LoadFonts();
+    return 1;
+}

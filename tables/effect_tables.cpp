@@ -1,0 +1,15 @@
+#include "tables/effect_tables.h"
+
+Table<TImage, EFFECT_COLOURS> sparkleImages;
+Table<TImage, EFFECT_COLOURS> glowBlobImages;
+Table<TImage, EFFECT_COLOURS> dirtImages;
+TImage bombFlareImage, glowStarImage, dynamiteImage;
+
+void ClearEffectTables() {
+    for (TImage& image : sparkleImages) FreeImage(image);
+    for (TImage& image : glowBlobImages) FreeImage(image);
+    for (TImage& image : dirtImages) FreeImage(image);
+    FreeImage(bombFlareImage);
+    FreeImage(glowStarImage);
+    FreeImage(dynamiteImage);
+}

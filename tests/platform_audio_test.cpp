@@ -1,0 +1,315 @@
+// The mixer (volume, pan, loops, pauses, ends) and the sound and channel
+// operations on top of it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/mixer.h"
+#include "platform/platform.h"
+#include "tests/test_support.h"
+
+namespace {
+
+// A mixer holding one sound of `frames` frames with constant samples.
+std::unique_ptr<TMixer> MixerWithSound(int frames, int16_t left, int16_t right, int loop) {
+    auto mixer = std::make_unique<TMixer>();
+    TMixSound& sound = mixer->sounds[1];
+    sound.used = 1;
+    sound.loop = loop;
+    for (int i = 0; i < frames; i++) {
+        sound.samples.push_back(left);
+        sound.samples.push_back(right);
+    }
+    sound.frames = frames;
+    return mixer;
+}
+
+TMixChannel& StartChannel(TMixer& mixer, int slot, float volume, float pan) {
+    TMixChannel& channel = mixer.channels[slot];
+    channel.used = 1;
+    channel.sound = 1;
+    channel.active = 1;
+    channel.volume = volume;
+    channel.pan = pan;
+    return channel;
+}
+
+std::vector<int16_t> Mix(TMixer& mixer, int frames) {
+    std::vector<int16_t> out(static_cast<size_t>(frames) * 2, 12345);
+    MixFrames(mixer, out.data(), frames);
+    return out;
+}
+
+// A WAV file of 8-bit mono samples.
+void WriteWav(const std::string& path, int rate, int samples) {
+    auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+    auto le16 = [](uint32_t v) { return std::string{char(v), char(v >> 8)}; };
+    std::string data;
+    for (int i = 0; i < samples; i++) data.push_back(static_cast<char>(i % 32 < 16 ? 200 : 56));
+    std::string wav = "RIFF" + le32(36 + samples) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(rate) +
+                      le32(rate) + le16(1) + le16(8) + "data" + le32(samples) + data;
+    WriteWholeFile(path, wav);
+}
+
+// Waits up to two seconds for the channel to stop playing.
+int EndsWithin(TChannel channel) {
+    for (int i = 0; i < 200; i++) {
+        PumpEvents();
+        if (!Playing(channel)) return 1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(Mixer, VolumeScalesBothSides) {
+    auto mixer = MixerWithSound(100, 10000, -8000, 0);
+    StartChannel(*mixer, 1, 0.5f, 0.0f);
+    auto out = Mix(*mixer, 10);
+    EXPECT_NEAR(out[0], 5000, 1);
+    EXPECT_NEAR(out[1], -4000, 1);
+    mixer->channels[1].volume = 0.0f;
+    out = Mix(*mixer, 10);
+    EXPECT_EQ(out[2], 0);
+    EXPECT_EQ(out[3], 0);
+}
+
+TEST(Mixer, PanMovesTheSoundToOneSide) {
+    auto mixer = MixerWithSound(100, 10000, 10000, 0);
+    TMixChannel& channel = StartChannel(*mixer, 1, 1.0f, -1.0f);
+    auto out = Mix(*mixer, 4);
+    EXPECT_NEAR(out[0], 10000, 1);
+    EXPECT_EQ(out[1], 0);
+    channel.pan = 1.0f;
+    out = Mix(*mixer, 4);
+    EXPECT_EQ(out[0], 0);
+    EXPECT_NEAR(out[1], 10000, 1);
+    channel.pan = 0.5f;
+    out = Mix(*mixer, 4);
+    EXPECT_NEAR(out[0], 5000, 1);
+    EXPECT_NEAR(out[1], 10000, 1);
+    float left, right;
+    channel.pan = -0.4352f;
+    channel.volume = 0.5f;
+    ChannelGains(channel, left, right);
+    EXPECT_FLOAT_EQ(left, 0.5f);
+    EXPECT_NEAR(right, 0.5f * (1 - 0.4352f), 1e-6);
+}
+
+TEST(Mixer, SoundEndsAndFreesItsChannel) {
+    auto mixer = MixerWithSound(100, 1000, 1000, 0);
+    TMixChannel& channel = StartChannel(*mixer, 3, 1.0f, 0.0f);
+    auto out = Mix(*mixer, 150);
+    EXPECT_NEAR(out[99 * 2], 1000, 1);
+    EXPECT_EQ(out[100 * 2], 0);
+    EXPECT_EQ(out[149 * 2 + 1], 0);
+    EXPECT_EQ(channel.active, 0);
+    EXPECT_EQ(channel.used, 0);
+    // A kept channel stays allocated after its sound ends.
+    TMixChannel& kept = StartChannel(*mixer, 4, 1.0f, 0.0f);
+    kept.kept = 1;
+    Mix(*mixer, 120);
+    EXPECT_EQ(kept.active, 0);
+    EXPECT_EQ(kept.used, 1);
+}
+
+TEST(Mixer, LoopingSoundStartsOver) {
+    auto mixer = MixerWithSound(100, 0, 0, 1);
+    for (int i = 0; i < 100; i++) mixer->sounds[1].samples[i * 2] = static_cast<int16_t>(i * 10);
+    TMixChannel& channel = StartChannel(*mixer, 1, 1.0f, 0.0f);
+    auto out = Mix(*mixer, 250);
+    EXPECT_EQ(channel.active, 1);
+    EXPECT_EQ(channel.position, 50);
+    EXPECT_NEAR(out[99 * 2], 990, 1);
+    EXPECT_EQ(out[100 * 2], 0);
+    EXPECT_NEAR(out[101 * 2], 10, 1);
+    EXPECT_NEAR(out[249 * 2], 490, 1);
+    AdvanceFrames(*mixer, 1000);
+    EXPECT_EQ(channel.position, 50);
+}
+
+TEST(Mixer, PausedChannelWaitsSilently) {
+    auto mixer = MixerWithSound(100, 3000, 3000, 0);
+    TMixChannel& channel = StartChannel(*mixer, 1, 1.0f, 0.0f);
+    Mix(*mixer, 30);
+    channel.paused = 1;
+    auto out = Mix(*mixer, 50);
+    EXPECT_EQ(out[0], 0);
+    EXPECT_EQ(channel.position, 30);
+    AdvanceFrames(*mixer, 50);
+    EXPECT_EQ(channel.position, 30);
+    channel.paused = 0;
+    out = Mix(*mixer, 80);
+    EXPECT_NEAR(out[69 * 2], 3000, 1);
+    EXPECT_EQ(out[70 * 2], 0);
+    EXPECT_EQ(channel.active, 0);
+}
+
+TEST(Mixer, ChannelsAddUpAndClip) {
+    auto mixer = MixerWithSound(10, 20000, -20000, 0);
+    StartChannel(*mixer, 1, 1.0f, 0.0f);
+    StartChannel(*mixer, 2, 1.0f, 0.0f);
+    auto out = Mix(*mixer, 5);
+    EXPECT_EQ(out[0], 32767);
+    EXPECT_EQ(out[1], -32768);
+    mixer->channels[1].volume = 0.25f;
+    mixer->channels[2].volume = 0.25f;
+    out = Mix(*mixer, 5);
+    EXPECT_NEAR(out[0], 10000, 2);
+}
+
+class Sounds : public ::testing::Test {
+protected:
+    std::string folder;
+    void SetUp() override {
+        UseHeadlessPlatform();
+        folder = MakeTempFolder("sounds");
+    }
+};
+
+TEST_F(Sounds, WavIsConvertedToStereo44100) {
+    WriteWav(folder + "Beep.wav", 22050, 2205);   // 0.1 s
+    TSound sound = LoadSoundFile(folder + "beep.WAV", 0);   // case ignored
+    ASSERT_NE(sound, 0);
+    const TMixSound& mixed = gameMixer.sounds[sound];
+    EXPECT_NEAR(static_cast<double>(mixed.frames), 4410, 30);
+    EXPECT_EQ(mixed.samples.size(), static_cast<size_t>(mixed.frames) * 2);
+    EXPECT_EQ(mixed.loop, 0);
+    // 8-bit 200 is positive, 56 negative, on both sides: source samples 5 and
+    // 21 are frames 10 and 42 at the doubled rate.
+    EXPECT_GT(mixed.samples[20], 0);
+    EXPECT_EQ(mixed.samples[20], mixed.samples[21]);
+    EXPECT_LT(mixed.samples[84], 0);
+    EXPECT_EQ(mixed.samples[84], mixed.samples[85]);
+    FreeSound(sound);
+    EXPECT_EQ(sound, 0);
+}
+
+TEST_F(Sounds, MissingOrBrokenFilesGiveNoSound) {
+    EXPECT_EQ(LoadSoundFile(folder + "none.ogg", 0), 0);
+    WriteWholeFile(folder + "bad.ogg", "OggS but nothing else");
+    EXPECT_EQ(LoadSoundFile(folder + "bad.ogg", 0), 0);
+    WriteWholeFile(folder + "bad.wav", "RIFF....WAVE");
+    EXPECT_EQ(LoadSoundFile(folder + "bad.wav", 0), 0);
+    EXPECT_EQ(Play(0), 0);
+    EXPECT_EQ(Playing(0), 0);
+    Stop(0);
+    SetVolume(0, 1);
+}
+
+TEST_F(Sounds, ChannelsPlayPauseAndStop) {
+    WriteWav(folder + "tone.wav", 22050, 2205);
+    TSound sound = LoadSoundFile(folder + "tone.wav", 0);
+    ASSERT_NE(sound, 0);
+    TChannel first = Play(sound);
+    TChannel second = Play(sound);
+    ASSERT_NE(first, 0);
+    ASSERT_NE(second, 0);
+    EXPECT_NE(first, second);   // plays of one sound overlap
+    EXPECT_EQ(Playing(first), 1);
+    Stop(first);
+    EXPECT_EQ(Playing(first), 0);
+    EXPECT_EQ(Playing(second), 1);
+    SetVolume(second, 0.3f);
+    SetPan(second, -0.4f);
+    EXPECT_TRUE(EndsWithin(second));
+    // Cued: prepared but silent until un-paused.
+    TChannel cued = Cue(sound);
+    EXPECT_EQ(Playing(cued), 0);
+    SetPaused(cued, 0);
+    EXPECT_EQ(Playing(cued), 1);
+    SetPaused(cued, 1);
+    EXPECT_EQ(Playing(cued), 0);
+    Stop(cued);
+    FreeSound(sound);
+}
+
+TEST_F(Sounds, KeptChannelOutlivesItsSounds) {
+    WriteWav(folder + "tone.wav", 22050, 441);
+    TSound once = LoadSoundFile(folder + "tone.wav", 0);
+    TSound loop = LoadSoundFile(folder + "tone.wav", 1);
+    ASSERT_NE(once, 0);
+    ASSERT_NE(loop, 0);
+    EXPECT_EQ(gameMixer.sounds[loop].loop, 1);
+    TChannel music = AllocChannel();
+    ASSERT_NE(music, 0);
+    EXPECT_EQ(Playing(music), 0);
+    EXPECT_EQ(Play(once, music), music);
+    EXPECT_TRUE(EndsWithin(music));
+    // The ended channel can be used again; a looping sound keeps playing.
+    EXPECT_EQ(Cue(loop, music), music);
+    SetVolume(music, 0.5f);
+    SetPaused(music, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));   // several loops of 10 ms
+    PumpEvents();
+    EXPECT_EQ(Playing(music), 1);
+    Stop(music);
+    EXPECT_EQ(Playing(music), 0);
+    EXPECT_EQ(Play(loop, music), music);
+    EXPECT_EQ(Playing(music), 1);
+    FreeSound(loop);   // freeing a sound silences its channels
+    EXPECT_EQ(Playing(music), 0);
+    FreeSound(once);
+}
+
+TEST_F(Sounds, StaleHandlesControlNothing) {
+    WriteWav(folder + "tick.wav", 22050, 100);
+    TSound sound = LoadSoundFile(folder + "tick.wav", 0);
+    TChannel old = Play(sound);
+    Stop(old);
+    // Every later play gets a handle different from the stopped one.
+    std::vector<TChannel> later;
+    for (int i = 0; i < 70; i++) later.push_back(Cue(sound));
+    for (TChannel c : later) EXPECT_NE(c, old);
+    SetPaused(old, 0);
+    EXPECT_EQ(Playing(old), 0);
+    for (TChannel c : later) Stop(c);
+    FreeSound(sound);
+}
+
+TEST_F(Sounds, OggIsDecodedToStereo44100) {
+    // Half a second of a 440 Hz tone, mono at 22050 Hz, left loud.
+    std::vector<int16_t> tone;
+    for (int i = 0; i < 11025; i++) tone.push_back(static_cast<int16_t>(12000 * std::sin(i * 2 * 3.14159265 * 440 / 22050)));
+    ASSERT_TRUE(SaveOgg(folder + "Tone.ogg", tone, 1, 22050));
+    TSound sound = LoadSoundFile(folder + "tone.ogg", 1);
+    ASSERT_NE(sound, 0);
+    const TMixSound& mixed = gameMixer.sounds[sound];
+    EXPECT_NEAR(static_cast<double>(mixed.frames), 22050, 100);
+    EXPECT_EQ(mixed.loop, 1);
+    // The tone is there at about its level, the same on both sides.
+    int peak = 0;
+    for (size_t i = 4000; i < 8000; i += 2) {
+        peak = std::max(peak, std::abs(static_cast<int>(mixed.samples[i])));
+        ASSERT_EQ(mixed.samples[i], mixed.samples[i + 1]);
+    }
+    EXPECT_GT(peak, 10000);
+    EXPECT_LT(peak, 14000);
+    // Stereo input keeps its sides apart.
+    std::vector<int16_t> sides;
+    for (int i = 0; i < 44100 / 4; i++) {
+        sides.push_back(static_cast<int16_t>(10000 * std::sin(i * 0.1)));
+        sides.push_back(0);
+    }
+    ASSERT_TRUE(SaveOgg(folder + "sides.ogg", sides, 2, 44100));
+    TSound stereo = LoadSoundFile(folder + "sides.ogg", 0);
+    ASSERT_NE(stereo, 0);
+    int left = 0, right = 0;
+    const TMixSound& both = gameMixer.sounds[stereo];
+    for (size_t i = 2000; i < 6000; i += 2) {
+        left = std::max(left, std::abs(static_cast<int>(both.samples[i])));
+        right = std::max(right, std::abs(static_cast<int>(both.samples[i + 1])));
+    }
+    EXPECT_GT(left, 8000);
+    EXPECT_LT(right, 1500);
+    FreeSound(sound);
+    FreeSound(stereo);
+}

@@ -1,0 +1,389 @@
+// Drawing on the logical screen: blend modes, colour and alpha, the paint
+// transform, mirroring, viewport clipping, grabbing and display reopening.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/platform.h"
+#include "tests/test_support.h"
+
+namespace {
+
+struct TRgb {
+    int r, g, b;
+};
+
+TRgb Unpack(uint32_t p) {
+    return {static_cast<int>((p >> 16) & 255), static_cast<int>((p >> 8) & 255), static_cast<int>(p & 255)};
+}
+
+std::vector<uint32_t> screen;
+
+void ReadScreen() {
+    int w = 0, h = 0;
+    ASSERT_TRUE(ReadScreenPixels(screen, w, h));
+    ASSERT_EQ(w, 1024);
+    ASSERT_EQ(h, 768);
+}
+
+TRgb At(int x, int y) {
+    return Unpack(screen[static_cast<size_t>(y) * 1024 + x]);
+}
+
+void ExpectNear(TRgb got, double r, double g, double b, int tolerance, const char* what) {
+    EXPECT_NEAR(got.r, r, tolerance) << what;
+    EXPECT_NEAR(got.g, g, tolerance) << what;
+    EXPECT_NEAR(got.b, b, tolerance) << what;
+}
+
+// A picture of one colour, made pixel by pixel.
+TImage FilledImage(int w, int h, uint32_t argb) {
+    TImage image = MakeImage(w, h, 1);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) SetImagePixel(image, 0, x, y, argb);
+    return image;
+}
+
+void ResetState() {
+    SetColor(255, 255, 255);
+    SetAlpha(1.0f);
+    SetBlend(BLEND_MASK);
+    SetDrawScale(1, 1);
+    SetDrawRotation(0);
+    SetViewport(0, 0, 1024, 768);
+    SetClearColor(0, 0, 0);
+}
+
+class Drawing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UseHeadlessPlatform();
+        ASSERT_TRUE(DisplayIsOpen());
+        ResetState();
+    }
+    void TearDown() override { ResetState(); }
+};
+
+// Draws the picture over a grey screen in the given mode and returns the pixel.
+TRgb DrawOverGrey(TImage image, int mode, int grey) {
+    SetClearColor(grey, grey, grey);
+    Cls();
+    SetBlend(mode);
+    PaintImage(image, 100, 100, 0);
+    ReadScreen();
+    return At(104, 104);
+}
+
+}  // namespace
+
+TEST_F(Drawing, ColourIsClampedWhenSet) {
+    SetColor(-16, 300, 128);
+    int r, g, b;
+    CurrentColor(r, g, b);
+    EXPECT_EQ(r, 0);
+    EXPECT_EQ(g, 255);
+    EXPECT_EQ(b, 128);
+    SetColor(256, -1, 0);
+    CurrentColor(r, g, b);
+    EXPECT_EQ(r, 255);
+    EXPECT_EQ(g, 0);
+}
+
+TEST_F(Drawing, StateKeepsWhatWasSet) {
+    SetAlpha(0.25f);
+    EXPECT_FLOAT_EQ(CurrentAlpha(), 0.25f);
+    SetBlend(BLEND_LIGHT);
+    EXPECT_EQ(CurrentBlend(), BLEND_LIGHT);
+    SetBlend(99);   // not a mode: ignored
+    EXPECT_EQ(CurrentBlend(), BLEND_LIGHT);
+    SetDrawScale(-2.0f, 0.5f);
+    float sx, sy;
+    CurrentScale(sx, sy);
+    EXPECT_FLOAT_EQ(sx, -2.0f);
+    EXPECT_FLOAT_EQ(sy, 0.5f);
+    SetDrawRotation(33.0f);
+    EXPECT_FLOAT_EQ(CurrentRotation(), 33.0f);
+}
+
+TEST_F(Drawing, BlendModesFollowTheTable) {
+    const int grey = 100;
+    const double sr = 200, sg = 50, sb = 0, sa = 128 / 255.0;
+    TImage image = FilledImage(10, 10, 0x80C83200u);   // alpha 128, colour 200,50,0
+    ASSERT_NE(image, nullptr);
+
+    ExpectNear(DrawOverGrey(image, BLEND_SOLID, grey), sr, sg, sb, 2, "solid");
+    ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), sr * sa + grey * (1 - sa), sg * sa + grey * (1 - sa),
+               sb * sa + grey * (1 - sa), 2, "alpha");
+    ExpectNear(DrawOverGrey(image, BLEND_LIGHT, grey), std::min(255.0, grey + sr * sa),
+               std::min(255.0, grey + sg * sa), std::min(255.0, grey + sb * sa), 2, "light");
+    ExpectNear(DrawOverGrey(image, BLEND_SHADE, grey), grey * sr / 255, grey * sg / 255, grey * sb / 255, 2,
+               "shade");
+    // Alpha 128 is at least one half: the pixel replaces the screen unblended.
+    ExpectNear(DrawOverGrey(image, BLEND_MASK, grey), sr, sg, sb, 2, "mask drawn");
+    FreeImage(image);
+    EXPECT_EQ(image, nullptr);
+
+    TImage faint = FilledImage(10, 10, 0x7FC83200u);   // alpha 127: below one half
+    ExpectNear(DrawOverGrey(faint, BLEND_MASK, grey), grey, grey, grey, 0, "mask skipped");
+    ExpectNear(DrawOverGrey(faint, BLEND_SOLID, grey), sr, sg, sb, 2, "solid ignores alpha");
+    FreeImage(faint);
+}
+
+TEST_F(Drawing, ColourAndAlphaModulateTheSource) {
+    const int grey = 40;
+    TImage image = FilledImage(10, 10, 0xFFC864F0u);   // opaque 200,100,240
+    SetColor(128, 255, 64);
+    ExpectNear(DrawOverGrey(image, BLEND_SOLID, grey), 200 * 128 / 255.0, 100, 240 * 64 / 255.0, 2, "colour");
+    SetColor(255, 255, 255);
+    SetAlpha(0.5f);
+    ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), 200 * 0.5 + grey * 0.5, 100 * 0.5 + grey * 0.5,
+               240 * 0.5 + grey * 0.5, 2, "alpha");
+    ExpectNear(DrawOverGrey(image, BLEND_LIGHT, grey), std::min(255.0, grey + 100.0), grey + 50.0,
+               std::min(255.0, grey + 120.0), 2, "light alpha");
+    // Out-of-range alpha draws as if clamped.
+    SetAlpha(3.0f);
+    ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), 200, 100, 240, 2, "alpha above one");
+    SetAlpha(-1.0f);
+    ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), grey, grey, grey, 1, "alpha below zero");
+    FreeImage(image);
+}
+
+TEST_F(Drawing, EmptyPicturesAndMissingFramesDrawNothing) {
+    SetClearColor(10, 20, 30);
+    Cls();
+    TImage image = FilledImage(10, 10, 0xFFFFFFFFu);
+    SetBlend(BLEND_SOLID);
+    PaintImage(nullptr, 100, 100, 0);
+    PaintImage(image, 100, 100, 1);
+    PaintImage(image, 100, 100, -1);
+    SetDrawScale(0, 1);
+    PaintImage(image, 100, 100, 0);
+    ReadScreen();
+    ExpectNear(At(104, 104), 10, 20, 30, 0, "nothing drawn");
+    FreeImage(image);
+}
+
+// A 20 x 20 picture of four 10 x 10 blocks of different colours.
+static const uint32_t QUADRANT[4] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFF00u};
+
+static TImage QuadrantImage() {
+    TImage image = MakeImage(20, 20, 1);
+    for (int y = 0; y < 20; y++)
+        for (int x = 0; x < 20; x++) SetImagePixel(image, 0, x, y, QUADRANT[(y / 10) * 2 + x / 10]);
+    return image;
+}
+
+// Rotated drawing may lose a little precision in each channel.
+static int SameColour(uint32_t a, uint32_t b) {
+    TRgb x = Unpack(a), y = Unpack(b);
+    return std::abs(x.r - y.r) <= 3 && std::abs(x.g - y.g) <= 3 && std::abs(x.b - y.b) <= 3;
+}
+
+// Every screen pixel whose centre maps clearly inside one block (by the
+// inverse of the paint transform) must show that block's colour, and every
+// pixel clearly outside the frame the clear colour.
+static void CheckTransform(float x, float y, float hx, float hy, float sx, float sy, float degrees) {
+    SCOPED_TRACE(testing::Message() << "handle " << hx << "," << hy << " scale " << sx << "," << sy << " rot "
+                                    << degrees);
+    TImage image = QuadrantImage();
+    image->filtered = 0;   // nearest sampling: block edges stay sharp
+    SetImageAnchor(image, hx, hy);
+    SetClearColor(0, 0, 0);
+    Cls();
+    SetBlend(BLEND_SOLID);
+    SetDrawScale(sx, sy);
+    SetDrawRotation(degrees);
+    PaintImage(image, x, y, 0);
+    SetDrawScale(1, 1);
+    SetDrawRotation(0);
+    ReadScreen();
+    double r = degrees * 3.14159265358979 / 180.0;
+    double c = std::cos(r), s = std::sin(r);
+    double margin = 1.5 / std::min(std::fabs(sx), std::fabs(sy));
+    int checkedInside = 0, checkedOutside = 0, wrong = 0;
+    for (int py = 0; py < 768; py++) {
+        for (int px = 0; px < 1024; px++) {
+            double dx = px + 0.5 - x, dy = py + 0.5 - y;
+            double u = (dx * c + dy * s) / sx + hx;
+            double v = (-dx * s + dy * c) / sy + hy;
+            int inside = u > margin && v > margin && u < 20 - margin && v < 20 - margin &&
+                         std::fabs(u - 10) > margin && std::fabs(v - 10) > margin;
+            int outside = u < -margin || v < -margin || u > 20 + margin || v > 20 + margin;
+            uint32_t got = screen[static_cast<size_t>(py) * 1024 + px] & 0xFFFFFFu;
+            if (inside) {
+                checkedInside++;
+                uint32_t want = QUADRANT[(static_cast<int>(v) / 10) * 2 + static_cast<int>(u) / 10] & 0xFFFFFFu;
+                if (!SameColour(got, want) && wrong++ < 5)
+                    ADD_FAILURE() << "at " << px << "," << py << " u,v " << u << "," << v << " got " << std::hex << got
+                                  << " want " << want << std::dec;
+            } else if (outside && checkedOutside < 200000) {
+                checkedOutside++;
+                if (!SameColour(got, 0) && wrong++ < 5)
+                    ADD_FAILURE() << "outside at " << px << "," << py << " u,v " << u << "," << v << " got " << std::hex
+                                  << got << std::dec;
+            }
+        }
+    }
+    EXPECT_GT(checkedInside, 20);
+    EXPECT_EQ(wrong, 0);
+    FreeImage(image);
+}
+
+TEST_F(Drawing, PaintPlacesTheHandleAtThePosition) {
+    CheckTransform(300, 200, 0, 0, 1, 1, 0);
+    CheckTransform(300, 200, 10, 10, 1, 1, 0);
+    CheckTransform(512, 384, 5, 15, 3, 2, 0);
+}
+
+TEST_F(Drawing, PaintRotatesClockwiseAroundTheHandle) {
+    CheckTransform(400, 300, 10, 10, 4, 4, 90);
+    CheckTransform(400, 300, 0, 0, 5, 3, 30);
+    CheckTransform(600, 400, 20, 5, 2.5f, 4, -135);
+}
+
+TEST_F(Drawing, NegativeScaleMirrorsAroundTheHandle) {
+    CheckTransform(400, 300, 0, 0, -4, 4, 0);
+    CheckTransform(400, 300, 5, 5, 3, -3, 0);
+    CheckTransform(400, 300, 15, 2, -3, -5, 0);
+    CheckTransform(500, 300, 4, 12, -4, 3, 60);
+}
+
+TEST_F(Drawing, UnfilteredPicturesKeepHardEdgesWhenScaled) {
+    std::string folder = MakeTempFolder("nearest");
+    std::vector<uint32_t> pixels = {0xFF000000u, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFF000000u};
+    ASSERT_TRUE(SavePng(folder + "check.png", 2, 2, pixels));
+    TImage image = LoadImageFile(folder + "check.png", 0);
+    ASSERT_NE(image, nullptr);
+    SetClearColor(128, 128, 128);
+    Cls();
+    SetBlend(BLEND_SOLID);
+    SetDrawScale(20, 20);
+    PaintImage(image, 100, 100, 0);
+    ReadScreen();
+    // Nearest sampling: every pixel of the enlarged picture is black or white.
+    for (int y = 100; y < 140; y++) {
+        for (int x = 100; x < 140; x++) {
+            TRgb p = At(x, y);
+            EXPECT_TRUE(p.r == 0 || p.r == 255) << x << "," << y << " " << p.r;
+        }
+    }
+    FreeImage(image);
+}
+
+TEST_F(Drawing, ViewportClipsDrawingAndCls) {
+    SetClearColor(0, 0, 0);
+    Cls();
+    SetViewport(100, 120, 50, 40);
+    SetClearColor(0, 0, 255);
+    Cls();
+    TImage image = FilledImage(300, 300, 0xFFFF0000u);
+    SetBlend(BLEND_SOLID);
+    PaintImage(image, 120, 130, 0);
+    ReadScreen();
+    ExpectNear(At(100, 120), 0, 0, 255, 0, "viewport corner cleared");
+    ExpectNear(At(119, 129), 0, 0, 255, 0, "cleared, not drawn");
+    ExpectNear(At(149, 159), 255, 0, 0, 0, "drawn inside");
+    ExpectNear(At(150, 159), 0, 0, 0, 0, "right of viewport");
+    ExpectNear(At(149, 160), 0, 0, 0, 0, "below viewport");
+    ExpectNear(At(99, 130), 0, 0, 0, 0, "left of viewport");
+    FreeImage(image);
+}
+
+TEST_F(Drawing, ChangedPixelsReachTheNextDrawing) {
+    TImage image = FilledImage(4, 4, 0xFF00FF00u);
+    SetBlend(BLEND_SOLID);
+    Cls();
+    PaintImage(image, 10, 10, 0);
+    ReadScreen();
+    ExpectNear(At(11, 11), 0, 255, 0, 0, "first upload");
+    SetImagePixel(image, 0, 1, 1, 0xFFFF00FFu);
+    EXPECT_EQ(ImagePixel(image, 0, 1, 1), 0xFFFF00FFu);
+    Cls();
+    PaintImage(image, 10, 10, 0);
+    ReadScreen();
+    ExpectNear(At(11, 11), 255, 0, 255, 0, "changed pixel");
+    ExpectNear(At(12, 12), 0, 255, 0, 0, "unchanged pixel");
+    FreeImage(image);
+}
+
+TEST_F(Drawing, GrabCopiesTheScreen) {
+    SetClearColor(0, 0, 0);
+    Cls();
+    TImage red = FilledImage(8, 8, 0xFFFF0000u);
+    SetBlend(BLEND_SOLID);
+    PaintImage(red, 204, 304, 0);
+    TImage grab = MakeImage(16, 16, 2);
+    ASSERT_EQ(grab->frameCount, 2);
+    GrabToImage(grab, 200, 300, 1);
+    EXPECT_EQ(ImagePixel(grab, 1, 0, 0) & 0xFFFFFFu, 0u);
+    EXPECT_EQ(ImagePixel(grab, 1, 4, 4), 0xFFFF0000u);
+    EXPECT_EQ(ImagePixel(grab, 1, 11, 11), 0xFFFF0000u);
+    EXPECT_EQ(ImagePixel(grab, 1, 12, 12) & 0xFFFFFFu, 0u);
+    EXPECT_EQ(ImagePixel(grab, 0, 4, 4), 0u);   // the other frame stays transparent
+    // The grabbed frame draws back what was grabbed.
+    Cls();
+    PaintImage(grab, 500, 500, 1);
+    ReadScreen();
+    ExpectNear(At(505, 505), 255, 0, 0, 0, "grab drawn");
+    ExpectNear(At(501, 501), 0, 0, 0, 0, "grab background");
+    FreeImage(red);
+    FreeImage(grab);
+}
+
+TEST_F(Drawing, PicturesSurviveReopeningTheDisplay) {
+    TImage image = FilledImage(6, 6, 0xFF3366CCu);
+    SetBlend(BLEND_SOLID);
+    Cls();
+    PaintImage(image, 50, 50, 0);
+    ASSERT_TRUE(OpenDisplay(800, 600, 0, 60));
+    SetLogicalResolution(1024, 768);
+    // The drawing state starts afresh with the display.
+    EXPECT_EQ(CurrentBlend(), BLEND_MASK);
+    Cls();
+    PaintImage(image, 50, 50, 0);
+    Flip(0);
+    PaintImage(image, 70, 50, 0);
+    ReadScreen();
+    ExpectNear(At(72, 52), 0x33, 0x66, 0xCC, 0, "drawn after reopening");
+    FreeImage(image);
+}
+
+TEST_F(Drawing, ScreenSavesAsPng) {
+    SetClearColor(12, 34, 56);
+    Cls();
+    std::string path = MakeTempFolder("shot") + "screen.png";
+    ASSERT_TRUE(SaveScreenPng(path));
+    TImage shot = LoadImageFile(path, 0);
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(shot->width, 1024);
+    EXPECT_EQ(shot->height, 768);
+    EXPECT_EQ(ImagePixel(shot, 0, 500, 500), 0xFF0C2238u);
+    FreeImage(shot);
+}
+
+TEST_F(Drawing, FullScreenShowsTheSameLogicalScreen) {
+    TImage image = FilledImage(4, 4, 0xFF804020u);
+    ASSERT_TRUE(OpenDisplay(1024, 768, 32, 60));
+    SetLogicalResolution(1024, 768);
+    ASSERT_TRUE(DisplayIsOpen());
+    SetBlend(BLEND_SOLID);
+    SetClearColor(0, 0, 0);
+    Cls();
+    PaintImage(image, 1020, 764, 0);
+    Flip(1);
+    ReadScreen();
+    ExpectNear(At(1023, 767), 0x80, 0x40, 0x20, 0, "bottom-right corner");
+    ExpectNear(At(1019, 763), 0, 0, 0, 0, "beside it");
+    // Back to the game window.
+    ASSERT_TRUE(OpenDisplay(800, 600, 0, 60));
+    SetLogicalResolution(1024, 768);
+    SetBlend(BLEND_SOLID);
+    Cls();
+    PaintImage(image, 0, 0, 0);
+    ReadScreen();
+    ExpectNear(At(3, 3), 0x80, 0x40, 0x20, 0, "window again");
+    FreeImage(image);
+}

@@ -1,0 +1,276 @@
+// Picture loading (PNG, JPEG, masks, strips, handles), composed pictures and
+// the pixel-exact overlap test.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "tests/test_support.h"
+
+namespace {
+
+class Pictures : public ::testing::Test {
+protected:
+    std::string folder;
+    void SetUp() override {
+        UseHeadlessPlatform();
+        folder = MakeTempFolder("pictures");
+        SetMaskKey(0, 0, 0);
+        SetAutoCentre(0);
+        SetDrawScale(1, 1);
+        SetDrawRotation(0);
+    }
+    void TearDown() override {
+        SetMaskKey(0, 0, 0);
+        SetAutoCentre(0);
+        SetDrawScale(1, 1);
+        SetDrawRotation(0);
+    }
+};
+
+// Pixels of a w x h picture from a function of the position.
+template <class F>
+std::vector<uint32_t> Pixels(int w, int h, F colour) {
+    std::vector<uint32_t> out(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) out[static_cast<size_t>(y) * w + x] = colour(x, y);
+    return out;
+}
+
+TImage Solid(int w, int h) {
+    TImage image = MakeImage(w, h, 1);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) SetImagePixel(image, 0, x, y, 0xFFFFFFFFu);
+    return image;
+}
+
+}  // namespace
+
+TEST_F(Pictures, PngWithAlphaKeepsItsPixels) {
+    auto pixels = Pixels(7, 5, [](int x, int y) { return (static_cast<uint32_t>(x * 30) << 24) | (y * 40u << 8) | 9u; });
+    ASSERT_TRUE(SavePng(folder + "alpha.png", 7, 5, pixels));
+    TImage image = LoadImageFile(folder + "alpha.png", -1);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->width, 7);
+    EXPECT_EQ(image->height, 5);
+    EXPECT_EQ(image->frameCount, 1);
+    EXPECT_TRUE(image->hasAlpha);
+    EXPECT_TRUE(image->masked);
+    EXPECT_TRUE(image->filtered);
+    for (int y = 0; y < 5; y++)
+        for (int x = 0; x < 7; x++) EXPECT_EQ(ImagePixel(image, 0, x, y), pixels[y * 7 + x]) << x << "," << y;
+    // Its own alpha stays whether masked or not, even where the colour is the mask key.
+    FreeImage(image);
+    image = LoadImageFile(folder + "alpha.png", 0);
+    ASSERT_NE(image, nullptr);
+    EXPECT_FALSE(image->masked);
+    EXPECT_FALSE(image->filtered);
+    EXPECT_EQ(ImagePixel(image, 0, 3, 2), pixels[2 * 7 + 3]);
+    FreeImage(image);
+}
+
+TEST_F(Pictures, MaskedPictureWithoutAlphaLosesTheMaskColour) {
+    auto pixels = Pixels(4, 4, [](int x, int y) {
+        if (x == y) return 0xFF000000u;     // black diagonal
+        if (x == 3 - y) return 0xFFFF00FFu; // magenta anti-diagonal
+        return 0xFF102030u;
+    });
+    ASSERT_TRUE(SavePng(folder + "rgb.png", 4, 4, pixels, 0));
+    TImage masked = LoadImageFile(folder + "rgb.png", -1);
+    ASSERT_NE(masked, nullptr);
+    EXPECT_FALSE(masked->hasAlpha);
+    EXPECT_EQ(ImagePixel(masked, 0, 1, 1) >> 24, 0u);
+    EXPECT_EQ(ImagePixel(masked, 0, 0, 3) >> 24, 255u);
+    EXPECT_EQ(ImagePixel(masked, 0, 1, 0), 0xFF102030u);
+    // Unmasked: black stays opaque.
+    TImage plain = LoadImageFile(folder + "rgb.png", 0);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(ImagePixel(plain, 0, 1, 1), 0xFF000000u);
+    // Another mask key applies to later loads only, by exact colour.
+    SetMaskKey(255, 0, 255);
+    TImage magenta = LoadImageFile(folder + "rgb.png", -1);
+    ASSERT_NE(magenta, nullptr);
+    EXPECT_EQ(ImagePixel(magenta, 0, 1, 1), 0xFF000000u);
+    EXPECT_EQ(ImagePixel(magenta, 0, 0, 3) >> 24, 0u);
+    EXPECT_EQ(ImagePixel(masked, 0, 0, 3) >> 24, 255u);
+    FreeImage(masked);
+    FreeImage(plain);
+    FreeImage(magenta);
+}
+
+TEST_F(Pictures, JpegLoadsWithoutAlpha) {
+    auto pixels = Pixels(32, 16, [](int x, int) { return x < 16 ? 0xFF000000u : 0xFFFFFFFFu; });
+    ASSERT_TRUE(SaveJpeg(folder + "photo.jpg", 32, 16, pixels, 95));
+    TImage image = LoadImageFile(folder + "photo.jpg", -1);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->width, 32);
+    EXPECT_EQ(image->height, 16);
+    EXPECT_FALSE(image->hasAlpha);
+    // Deep inside the white half the colour is near white and opaque.
+    uint32_t white = ImagePixel(image, 0, 28, 8);
+    EXPECT_EQ(white >> 24, 255u);
+    EXPECT_GT(white & 255, 230u);
+    // Inside the black half: JPEG noise may leave a pixel off pure black,
+    // so only exact black becomes transparent.
+    uint32_t dark = ImagePixel(image, 0, 4, 8);
+    if ((dark & 0xFFFFFFu) == 0) EXPECT_EQ(dark >> 24, 0u);
+    else EXPECT_EQ(dark >> 24, 255u);
+    FreeImage(image);
+}
+
+TEST_F(Pictures, MissingOrBrokenFilesGiveNothing) {
+    EXPECT_EQ(LoadImageFile(folder + "none.png", -1), nullptr);
+    WriteWholeFile(folder + "broken.png", "\x89PNG\r\n\x1a\nnot really");
+    EXPECT_EQ(LoadImageFile(folder + "broken.png", -1), nullptr);
+    WriteWholeFile(folder + "text.png", "hello world");
+    EXPECT_EQ(LoadImageFile(folder + "text.png", -1), nullptr);
+    WriteWholeFile(folder + "broken.jpg", "\xFF\xD8\xFF\xE0 truncated");
+    EXPECT_EQ(LoadImageFile(folder + "broken.jpg", -1), nullptr);
+    EXPECT_EQ(LoadImageStrip(folder + "none.png", 4, 4, 0, 2), nullptr);
+}
+
+TEST_F(Pictures, StripCellsReadLeftToRightThenDown) {
+    // 3 columns by 2 rows of 8 x 6 cells; cell k is filled with colour k + 1.
+    auto pixels = Pixels(24, 12, [](int x, int y) { return 0xFF000000u | static_cast<uint32_t>((y / 6) * 3 + x / 8 + 1); });
+    ASSERT_TRUE(SavePng(folder + "strip.png", 24, 12, pixels));
+    TImage strip = LoadImageStrip(folder + "strip.png", 8, 6, 0, 5);
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->width, 8);
+    EXPECT_EQ(strip->height, 6);
+    EXPECT_EQ(strip->frameCount, 5);
+    EXPECT_TRUE(strip->masked);
+    EXPECT_TRUE(strip->filtered);
+    for (int f = 0; f < 5; f++) {
+        EXPECT_EQ(ImagePixel(strip, f, 0, 0) & 0xFFFFFFu, static_cast<uint32_t>(f + 1)) << f;
+        EXPECT_EQ(ImagePixel(strip, f, 7, 5) & 0xFFFFFFu, static_cast<uint32_t>(f + 1)) << f;
+    }
+    EXPECT_EQ(ImagePixel(strip, 5, 0, 0), 0u);   // no such frame
+    EXPECT_EQ(ImagePixel(strip, 0, 8, 0), 0u);   // outside the frame
+    FreeImage(strip);
+    TImage later = LoadImageStrip(folder + "strip.png", 8, 6, 2, 3);
+    ASSERT_NE(later, nullptr);
+    EXPECT_EQ(ImagePixel(later, 0, 1, 1) & 0xFFFFFFu, 3u);
+    EXPECT_EQ(ImagePixel(later, 1, 1, 1) & 0xFFFFFFu, 4u);
+    FreeImage(later);
+    // Cells too big for the picture.
+    EXPECT_EQ(LoadImageStrip(folder + "strip.png", 30, 6, 0, 1), nullptr);
+}
+
+TEST_F(Pictures, HandlesFollowAutoCentreAndAnchors) {
+    auto pixels = Pixels(10, 6, [](int, int) { return 0xFFFFFFFFu; });
+    ASSERT_TRUE(SavePng(folder + "h.png", 10, 6, pixels));
+    TImage corner = LoadImageFile(folder + "h.png", -1);
+    EXPECT_FLOAT_EQ(corner->handle_x, 0);
+    EXPECT_FLOAT_EQ(corner->handle_y, 0);
+    SetAutoCentre(1);
+    EXPECT_EQ(AutoCentre(), 1);
+    TImage centred = LoadImageFile(folder + "h.png", -1);
+    EXPECT_FLOAT_EQ(centred->handle_x, 5);
+    EXPECT_FLOAT_EQ(centred->handle_y, 3);
+    TImage strip = LoadImageStrip(folder + "h.png", 5, 3, 0, 4);
+    EXPECT_FLOAT_EQ(strip->handle_x, 2.5f);
+    EXPECT_FLOAT_EQ(strip->handle_y, 1.5f);
+    SetAutoCentre(0);
+    SetImageAnchor(corner, 7, 1.5f);
+    EXPECT_FLOAT_EQ(corner->handle_x, 7);
+    EXPECT_FLOAT_EQ(corner->handle_y, 1.5f);
+    CentreImageHandle(corner);
+    EXPECT_FLOAT_EQ(corner->handle_x, 5);
+    CentreImageHandle(nullptr);
+    SetImageAnchor(nullptr, 1, 1);
+    FreeImage(corner);
+    FreeImage(centred);
+    FreeImage(strip);
+}
+
+TEST_F(Pictures, PasteCopiesAFrameWithItsAlpha) {
+    TImage dst = MakeImage(8, 8, 2);
+    TImage src = MakeImage(3, 3, 1);
+    SetImagePixel(src, 0, 0, 0, 0x80112233u);
+    SetImagePixel(src, 0, 2, 2, 0xFF445566u);
+    SetImagePixel(dst, 1, 6, 6, 0xFFFFFFFFu);
+    PasteImage(dst, 1, src, 0, 6, 5);   // partly outside: clipped
+    EXPECT_EQ(ImagePixel(dst, 1, 6, 5), 0x80112233u);
+    EXPECT_EQ(ImagePixel(dst, 1, 6, 6), 0u);   // src's transparent pixel replaced it
+    EXPECT_EQ(ImagePixel(dst, 1, 7, 7), 0u);
+    EXPECT_EQ(ImagePixel(dst, 0, 6, 5), 0u);   // other frame untouched
+    EXPECT_EQ(dst->textureDirty, 1);
+    FreeImage(dst);
+    FreeImage(src);
+}
+
+TEST_F(Pictures, CaseIsIgnoredWhenThePathDoesNotExist) {
+    ASSERT_TRUE(MakeFolder(folder + "Data/UI", 1));
+    auto pixels = Pixels(2, 2, [](int, int) { return 0xFF00FF00u; });
+    ASSERT_TRUE(SavePng(folder + "Data/UI/Button.PNG", 2, 2, pixels));
+    TImage image = LoadImageFile(folder + "data/ui/button.png", -1);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(ImagePixel(image, 0, 1, 1), 0xFF00FF00u);
+    TImage strip = LoadImageStrip(folder + "DATA\\ui\\BUTTON.png", 1, 1, 0, 4);
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->frameCount, 4);
+    FreeImage(image);
+    FreeImage(strip);
+}
+
+TEST_F(Pictures, OverlapNeedsASharedPixel) {
+    TImage a = Solid(10, 10);
+    TImage b = Solid(10, 10);
+    EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 10, 0, 0), 0);   // touching edges
+    EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 9, 0, 0), 1);
+    EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 9, 9, 0), 1);    // one corner pixel
+    EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 10, 10, 0), 0);
+    EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 0, -10, 0), 0);
+    EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, nullptr, 0, 0, 0), 0);
+    EXPECT_EQ(ImagesOverlap(a, 0, 0, 1, b, 0, 0, 0), 0);
+    // Handles place the frames.
+    SetImageAnchor(b, 10, 10);
+    EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 20, 20, 0), 0);
+    EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 19, 19, 0), 1);
+    EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 0, 0, 0), 0);
+    FreeImage(a);
+    FreeImage(b);
+}
+
+TEST_F(Pictures, OverlapIgnoresTransparentPixels) {
+    TImage half = MakeImage(10, 10, 1);   // only the right half covered
+    for (int y = 0; y < 10; y++)
+        for (int x = 5; x < 10; x++) SetImagePixel(half, 0, x, y, 0xFFFFFFFFu);
+    TImage dot = Solid(3, 3);
+    EXPECT_EQ(ImagesOverlap(half, 100, 100, 0, dot, 100, 100, 0), 0);
+    EXPECT_EQ(ImagesOverlap(half, 100, 100, 0, dot, 102, 104, 0), 0);
+    EXPECT_EQ(ImagesOverlap(half, 100, 100, 0, dot, 103, 104, 0), 1);
+    // A picture without alpha counts as covered everywhere, even masked.
+    auto pixels = Pixels(10, 10, [](int x, int) { return x < 5 ? 0xFF000000u : 0xFFFFFFFFu; });
+    ASSERT_TRUE(SavePng(folder + "noalpha.png", 10, 10, pixels, 0));
+    TImage opaque = LoadImageFile(folder + "noalpha.png", -1);
+    ASSERT_NE(opaque, nullptr);
+    EXPECT_EQ(ImagePixel(opaque, 0, 0, 0) >> 24, 0u);
+    EXPECT_EQ(ImagesOverlap(opaque, 100, 100, 0, dot, 100, 100, 0), 1);
+    FreeImage(half);
+    FreeImage(dot);
+    FreeImage(opaque);
+}
+
+TEST_F(Pictures, OverlapFollowsScaleAndRotation) {
+    TImage bar = Solid(40, 4);
+    CentreImageHandle(bar);
+    // Two flat bars, one 10 pixels below the other, are apart; turned 90 degrees
+    // about their centres they stand on one vertical line and overlap.
+    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 100, 110, 0), 0);
+    SetDrawRotation(90);
+    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 100, 110, 0), 1);
+    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 110, 100, 0), 0);
+    SetDrawRotation(45);
+    // Along the 45-degree diagonal the bars reach each other.
+    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 120, 120, 0), 1);
+    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 120, 80, 0), 0);
+    SetDrawRotation(0);
+    SetDrawScale(1, 4);   // 16 pixels tall: now 10 apart overlaps
+    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 100, 110, 0), 1);
+    SetDrawScale(-1, 1);  // mirrored about the centre: the same place
+    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 139, 100, 0), 1);
+    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 140, 100, 0), 0);
+    FreeImage(bar);
+}

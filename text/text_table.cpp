@@ -1,0 +1,34 @@
+// The text table: every word the player sees, read from one file.
+#include "platform/platform.h"
+#include "text/text.h"
+#include "text/text_table.h"
+
+Table<std::string, TEXT_SLOTS> codeTexts;
+
+namespace {
+
+const char* const CODE_TEXTS_PATH = "data/texts/codetexts.txt";
+constexpr int LABEL_COLUMN = 17;   // characters before a line's text
+
+}  // namespace
+
+int LoadCodeTextsFrom(const std::string& path) {
+    TStream file = OpenForRead(path);
+    if (!file) {
+        for (int i = 1; i <= TEXT_LINES_READ; i++) codeTexts[i].clear();
+        PrintError("the text table " + path + " cannot be read; the game shows no words");
+        return 0;
+    }
+    // ReadLine drops carriage returns and ends a line at a line feed or a zero
+    // byte; past the end of the file it gives empty lines.
+    for (int i = 1; i <= TEXT_LINES_READ; i++) {
+        std::string line = ReadLine(file);
+        codeTexts[i] = line.size() > LABEL_COLUMN ? line.substr(LABEL_COLUMN) : std::string();
+    }
+    Close(file);
+    return 1;
+}
+
+void LoadCodeTexts() {
+    LoadCodeTextsFrom(CODE_TEXTS_PATH);
+}

@@ -1,0 +1,70 @@
+// Where a level's board, its fish and the game screen's furniture stand on the
+// 1024 x 768 logical screen. The layout rules measure every level against
+// these boxes, so the board and the waiting fish never hide the status bars,
+// the power-up shells or the mode buttons, nor each other.
+#pragma once
+
+enum {
+    LEVEL_ROWS = 15,
+    LEVEL_COLUMNS_IN_FILE = 20,
+    LEVEL_CODES = LEVEL_ROWS * LEVEL_COLUMNS_IN_FILE,
+    LEVEL_COUNT = 108,
+    LEVELS_PER_STAGE = 9,
+    STAGE_COUNT = 12,
+};
+
+// Cell codes of a level file (code = stored value + 1).
+enum {
+    CODE_EMPTY = 0,
+    CODE_CELL = 1,
+    CODE_STONE = 3,
+    CODE_MOSS = 4,
+    CODE_PILLAR = 5,
+    CODE_STONE_PILLAR = 6,
+    CODE_NOTHING = 99,
+    CODE_FISH = 100,  // 100 + n: a fish wanting n items
+};
+
+enum {
+    SCREEN_W = 1024,
+    SCREEN_H = 768,
+    CELL_SIZE = 48,
+    // Border pieces reach this far beyond a cell's 48 x 48 square.
+    BORDER_MARGIN = 18,
+    BOARD_SLOT_LIMIT = 200,
+    COLUMN_STRIP_LIMIT = 11,
+    FISH_SLOT_LIMIT = 22,
+    // A fish with its order bubble fills this box around its place.
+    FISH_HALF_W = 48,
+    FISH_HALF_H = 48,
+    // The small bubble around each wanted item icon.
+    ICON_RADIUS = 26,
+    // Icons wobble this many degrees either way; the fish bobs 2 pixels.
+    ICON_WOBBLE = 15,
+    FISH_BOB = 2,
+};
+
+struct TBox {
+    int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
+};
+
+// Centre of the cell at file row r, column c (both from 1).
+inline int CellCentreX(int c) { return 48 * c - 16; }
+inline int CellCentreY(int r) { return 48 * r - 20; }
+
+// The screen furniture of the game screen that a board or fish must keep clear of.
+// Returns the number of boxes written (at most 16).
+int ScreenFurniture(TBox boxes[16], const char* names[16]);
+
+// The composed board picture is drawn at (32, 74) and is 960 x 620; every piece
+// of the board frame must land inside it.
+TBox BoardPictureBox();
+
+// The box of the board frame around the cell at row r, column c.
+TBox CellFrameBox(int r, int c);
+
+// The box a fish at row r, column c with an order of n items fills, its icons included.
+TBox FishBox(int r, int c, int n);
+
+int BoxesOverlap(const TBox& a, const TBox& b);
+int BoxInside(const TBox& inner, const TBox& outer);
