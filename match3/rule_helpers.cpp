@@ -40,9 +40,7 @@ void RemoveBoardItem(int item, int points) {
     SpawnParticle(static_cast<float>(x), static_cast<float>(y), kind + 10000, 0.0f, 0.0f);
     CurrentProfile().playerItemsCleared += 1;
     AddScore(x - 5, y - 7, points);
-    if (it.cellIndex > 0) cells[it.cellIndex].itemOnCell = 0;
-    it.cellIndex = 0;
-    it.kind = 0;
+    RemoveItemSlot(item);
 }
 
 int EffectColour(int kind) {

@@ -20,6 +20,7 @@ extern TImage playerBarImage, createPlayerImage, playerMenuImage;
 void LoadInterfaceArt();    // asset loading, auto-centring on
 void LoadMenuArt();         // asset loading and menu set-up
 void FreeMenuArt();
+void ClearInterfaceArt();   // releases the interface pictures (the start-up allocation)
 void EnterMainMenu();       // set-up of the menu screen
 void RunMainMenu();         // frame of the menu screen
 int DrawButton(int x, int y, int image, int layer, const std::string& caption);

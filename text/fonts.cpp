@@ -74,6 +74,7 @@ void LoadFonts() {
     for (const TFontFile& file : FONT_FILES) {
         FreeImage(fontImage[file.font]);
         fontImage[file.font] = LoadPictureStrip(file.path, file.cellWidth, file.cellHeight, FONT_CELLS);
+        SetImageAnchor(fontImage[file.font], 0.0f, 0.0f);
     }
     SetAutoCentre(centring);
 }

@@ -4,45 +4,39 @@
 // the power-up shells or the mode buttons, nor each other.
 #pragma once
 
-enum {
-    LEVEL_ROWS = 15,
-    LEVEL_COLUMNS_IN_FILE = 20,
-    LEVEL_CODES = LEVEL_ROWS * LEVEL_COLUMNS_IN_FILE,
-    LEVEL_COUNT = 108,
-    LEVELS_PER_STAGE = 9,
-    STAGE_COUNT = 12,
-};
+constexpr int LEVEL_ROWS = 15;
+constexpr int LEVEL_COLUMNS_IN_FILE = 20;
+constexpr int LEVEL_CODES = LEVEL_ROWS * LEVEL_COLUMNS_IN_FILE;
+constexpr int LEVEL_COUNT = 108;
+constexpr int LEVELS_PER_STAGE = 9;
+constexpr int STAGE_COUNT = 12;
 
 // Cell codes of a level file (code = stored value + 1).
-enum {
-    CODE_EMPTY = 0,
-    CODE_CELL = 1,
-    CODE_STONE = 3,
-    CODE_MOSS = 4,
-    CODE_PILLAR = 5,
-    CODE_STONE_PILLAR = 6,
-    CODE_NOTHING = 99,
-    CODE_FISH = 100,  // 100 + n: a fish wanting n items
-};
+constexpr int CODE_EMPTY = 0;
+constexpr int CODE_CELL = 1;
+constexpr int CODE_STONE = 3;
+constexpr int CODE_MOSS = 4;
+constexpr int CODE_PILLAR = 5;
+constexpr int CODE_STONE_PILLAR = 6;
+constexpr int CODE_NOTHING = 99;
+constexpr int CODE_FISH = 100;  // 100 + n: a fish wanting n items
 
-enum {
-    SCREEN_W = 1024,
-    SCREEN_H = 768,
-    CELL_SIZE = 48,
-    // Border pieces reach this far beyond a cell's 48 x 48 square.
-    BORDER_MARGIN = 18,
-    BOARD_SLOT_LIMIT = 200,
-    COLUMN_STRIP_LIMIT = 11,
-    FISH_SLOT_LIMIT = 22,
-    // A fish with its order bubble fills this box around its place.
-    FISH_HALF_W = 48,
-    FISH_HALF_H = 48,
-    // The small bubble around each wanted item icon.
-    ICON_RADIUS = 26,
-    // Icons wobble this many degrees either way; the fish bobs 2 pixels.
-    ICON_WOBBLE = 15,
-    FISH_BOB = 2,
-};
+constexpr int SCREEN_W = 1024;
+constexpr int SCREEN_H = 768;
+constexpr int CELL_SIZE = 48;
+// Border pieces reach this far beyond a cell's 48 x 48 square.
+constexpr int BORDER_MARGIN = 18;
+constexpr int BOARD_SLOT_LIMIT = 200;
+constexpr int COLUMN_STRIP_LIMIT = 11;
+constexpr int FISH_SLOT_LIMIT = 22;
+// A fish with its order bubble fills this box around its place.
+constexpr int FISH_HALF_W = 48;
+constexpr int FISH_HALF_H = 46;
+// The small bubble around each wanted item icon.
+constexpr int ICON_RADIUS = 26;
+// Icons wobble this many degrees either way; the fish bobs 2 pixels.
+constexpr int ICON_WOBBLE = 15;
+constexpr int FISH_BOB = 2;
 
 struct TBox {
     int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive

@@ -1,0 +1,193 @@
+#include "tests/driver.h"
+
+#include <unistd.h>
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "platform/platform.h"
+#include "shell/replay.h"
+#include "shell/shell.h"
+#include "tables/shell_tables.h"
+#include "tests/test_support.h"
+
+namespace fs = std::filesystem;
+
+static std::string sessionSaveBase;
+static std::string originalFolder;
+static int sessionRunning = 0;
+
+static int HasLevelFiles(const std::string& folder) {
+    for (int level = 1; level <= 108; level++) {
+        char name[64];
+        std::snprintf(name, sizeof name, "data/levelz/m3/lvla%03d.lvl", level);
+        if (FileSize(folder + name) < 1200) return 0;
+    }
+    return 1;
+}
+
+std::string DriverDefaultWorkFolder() {
+    static std::string folder;
+    if (!folder.empty()) return folder;
+    std::string run = std::string(GLD_RUN_DIR) + "/";
+    if (HasLevelFiles(run)) {
+        folder = run;
+        return folder;
+    }
+    folder = MakeTempFolder("work");
+    std::error_code ignored;
+    fs::create_directories(folder + "data/levelz/m3", ignored);
+    if (fs::is_directory(run + "data")) {
+        for (const auto& entry : fs::directory_iterator(run + "data", ignored)) {
+            std::string name = entry.path().filename().string();
+            if (name == "levelz") continue;
+            fs::create_directory_symlink(entry.path(), folder + "data/" + name, ignored);
+        }
+    }
+    if (fs::exists(run + "icon32.ico")) fs::create_symlink(run + "icon32.ico", folder + "icon32.ico", ignored);
+    for (int level = 1; level <= 108; level++) {
+        char name[64];
+        std::snprintf(name, sizeof name, "data/levelz/m3/lvla%03d.lvl", level);
+        WriteWholeFile(folder + name, std::string(1200, '\0'));
+    }
+    return folder;
+}
+
+static std::string Lowered(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+static int IsHidden(const std::vector<std::string>& hidden, const std::string& name) {
+    for (const std::string& entry : hidden)
+        if (Lowered(entry) == Lowered(name)) return 1;
+    return 0;
+}
+
+std::string DriverMakeWorkFolder(const std::vector<std::string>& hidden) {
+    std::string base = DriverDefaultWorkFolder();
+    std::string folder = MakeTempFolder("work");
+    std::error_code ignored;
+    fs::create_directories(folder + "data", ignored);
+    if (fs::exists(base + "icon32.ico")) fs::create_symlink(base + "icon32.ico", folder + "icon32.ico", ignored);
+    for (const auto& top : fs::directory_iterator(base + "data", ignored)) {
+        std::string name = top.path().filename().string();
+        if (IsHidden(hidden, name)) continue;
+        if (!fs::is_directory(top.path())) {
+            fs::create_symlink(fs::canonical(top.path(), ignored), folder + "data/" + name, ignored);
+            continue;
+        }
+        fs::create_directories(folder + "data/" + name, ignored);
+        for (const auto& entry : fs::directory_iterator(top.path(), ignored)) {
+            std::string inner = entry.path().filename().string();
+            if (IsHidden(hidden, name + "/" + inner)) continue;
+            fs::create_symlink(fs::canonical(entry.path(), ignored), folder + "data/" + name + "/" + inner, ignored);
+        }
+    }
+    return folder;
+}
+
+// Forgets input left over from an earlier session.
+static void ResetPlatformInput() {
+    SetInputRecorder(nullptr);
+    for (int button = 1; button <= 3; button++) InjectMouseButton(button, 0);
+    ClearKeys();
+    while (NextAppEvent() != 0) {}
+    AppCloseRequested();
+    while (NextTypedChar() != 0) {}
+}
+
+int DriverStart(const DriverOptions& options) {
+    if (sessionRunning) DriverStop();
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("SDL_RENDER_DRIVER", "software", 0);
+    if (!options.keepSaveFolder || sessionSaveBase.empty()) {
+        std::error_code ignored;
+        if (!sessionSaveBase.empty()) fs::remove_all(sessionSaveBase, ignored);
+        sessionSaveBase = MakeTempFolder("driver-save");
+    }
+    setenv("XDG_DATA_HOME", sessionSaveBase.c_str(), 1);
+    if (!options.settings.empty()) {
+        std::string folder = sessionSaveBase + "Orvane/Glimmerdeep-v-0-0-2/";
+        MakeFolder(folder, 1);
+        WriteWholeFile(folder + "settings.txt", options.settings);
+    }
+    char here[4096];
+    originalFolder = getcwd(here, sizeof here) ? here : ".";
+    std::string work = options.workFolder.empty() ? DriverDefaultWorkFolder() : options.workFolder;
+    if (chdir(work.c_str()) != 0) PrintError("driver: no working folder " + work);
+    PlatformInit();
+    UseVirtualTime(1);
+    ResetPlatformInput();
+    sessionRunning = 1;
+    int result = PrepareGame();
+    SeedRandom(options.seed);
+    return result;
+}
+
+void DriverFrames(int n) {
+    for (int i = 0; i < n; i++) RunLoopPass(0);
+}
+
+int DriverWindowCoordinate(int logical) {
+    int best = static_cast<int>(std::ceil(logical / 1.28));
+    for (int candidate = best - 1; candidate <= best + 1; candidate++)
+        if (static_cast<int>(candidate * 1.28) == logical) return candidate;
+    return best;
+}
+
+void DriverPointer(int logicalX, int logicalY) {
+    if (fullScreen == 1) InjectPointer(logicalX, logicalY);
+    else InjectPointer(DriverWindowCoordinate(logicalX), DriverWindowCoordinate(logicalY));
+}
+
+void DriverButton(int button, int down) {
+    InjectMouseButton(button, down);
+}
+
+void DriverClick(int logicalX, int logicalY) {
+    DriverPointer(logicalX, logicalY);
+    InjectMouseButton(1, 1);
+    DriverFrames(1);
+    InjectMouseButton(1, 0);
+    DriverFrames(1);
+}
+
+void DriverKey(int vk, int down) {
+    InjectKey(vk, down);
+}
+
+void DriverType(const std::u16string& text) {
+    for (char16_t code : text) InjectTypedChar(code);
+}
+
+void DriverFocus(int gained) {
+    InjectAppEvent(gained ? APP_RESUME : APP_SUSPEND);
+}
+
+void DriverCloseBox() {
+    InjectCloseRequest();
+}
+
+uint32_t DriverPixel(int x, int y) {
+    std::vector<uint32_t> pixels;
+    int width = 0, height = 0;
+    if (!ReadScreenPixels(pixels, width, height)) return 0;
+    if (x < 0 || y < 0 || x >= width || y >= height) return 0;
+    return pixels[static_cast<size_t>(y) * width + x];
+}
+
+void DriverStop() {
+    if (!sessionRunning) return;
+    sessionRunning = 0;
+    StopReplay();
+    ResetPlatformInput();
+    CloseDisplay();
+    ReleaseInstanceLock();
+    UseVirtualTime(0);
+    if (chdir(originalFolder.c_str()) != 0) PrintError("driver: cannot return to " + originalFolder);
+}

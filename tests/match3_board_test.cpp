@@ -1,0 +1,378 @@
+// The board's slot tables, border pieces, item pictures, the composed board
+// picture and the per-frame drawing steps.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "match3/board.h"
+#include "match3/board_art.h"
+#include "match3/board_draw.h"
+#include "platform/platform.h"
+#include "tables/board_tables.h"
+#include "tables/game_tables.h"
+#include "tables/player_tables.h"
+#include "tables/shell_tables.h"
+#include "tests/test_support.h"
+
+namespace {
+
+// The screen centre of the cell of grid place (column c, row r).
+int CellX(int c) { return 48 * c - 16; }
+int CellY(int r) { return 48 * r - 20; }
+
+class Board : public ::testing::Test {
+protected:
+    int savedPlayer = 0;
+    void SetUp() override {
+        savedPlayer = currentPlayer;
+        currentPlayer = 1;
+        players[1] = TPlayerProfile{};
+        players[1].itemSet = 1;
+        players[1].playerGameMode = MODE_CHAIN;
+        ClearBoardTables();
+        mapPosition = 1;
+    }
+    void TearDown() override {
+        currentPlayer = savedPlayer;
+        players[1] = TPlayerProfile{};
+        ClearBoardTables();
+    }
+    static int AddBlock(int c0, int r0, int width, int height) {
+        int first = 0;
+        for (int r = r0; r < r0 + height; r++)
+            for (int c = c0; c < c0 + width; c++) {
+                int slot = AddCell(CellX(c), CellY(r), 1, 0, 0, 0, 0);
+                if (!first) first = slot;
+            }
+        return first;
+    }
+    static int CellAt(int c, int r) {
+        for (int s = 1; s <= BOARD_LAST_SLOT; s++)
+            if (cells[s].exists && cells[s].x == CellX(c) && cells[s].y == CellY(r)) return s;
+        return 0;
+    }
+};
+
+TEST_F(Board, AddCellAndAddItemTakeTheFirstFreeSlot) {
+    EXPECT_EQ(AddCell(80, 76, 1, 1, 0, 1, 0), 1);
+    EXPECT_EQ(AddCell(128, 76, 1, 0, 1, 0, 1), 2);
+    EXPECT_EQ(cells[1].isMoss, 1);
+    EXPECT_EQ(cells[1].pillarCell, 1);
+    EXPECT_EQ(cells[2].stoneSource, 1);
+    EXPECT_EQ(cells[2].stonePillarCell, 1);
+    cells[1].exists = 0;
+    cells[1].glow = 7;
+    cells[1].chainMark = 3;
+    EXPECT_EQ(AddCell(176, 76, 1, 0, 0, 0, 0), 1);
+    EXPECT_EQ(cells[1].glow, 0);
+    EXPECT_EQ(cells[1].chainMark, 0);
+    EXPECT_EQ(cells[1].isMoss, 0);
+
+    EXPECT_EQ(AddItem(80, 76, 3), 1);
+    EXPECT_EQ(AddItem(80, 28, 4), 2);
+    items[1].height = 5;
+    items[1].shake = 9;
+    items[1].fadeIn = 20;
+    items[1].kind = 0;
+    EXPECT_EQ(AddItem(80, -20, 2), 1);
+    EXPECT_EQ(items[1].height, 5);   // kept from the slot's earlier item
+    EXPECT_EQ(items[1].shake, 0);
+    EXPECT_EQ(items[1].fadeIn, 0);
+    EXPECT_EQ(items[1].y, -20);
+}
+
+TEST_F(Board, FullTablesAddNothing) {
+    for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
+        ASSERT_EQ(AddCell(i, 0, 1, 0, 0, 0, 0), i);
+        ASSERT_EQ(AddItem(i, 0, 1), i);
+    }
+    EXPECT_EQ(AddCell(5, 5, 1, 0, 0, 0, 0), 0);
+    EXPECT_EQ(AddItem(5, 5, 1), 0);
+    EXPECT_EQ(cells.reported, 0);
+    EXPECT_EQ(items.reported, 0);
+}
+
+TEST_F(Board, LoneCellHasNoBorderPiece) {
+    AddCell(CellX(5), CellY(5), 1, 0, 0, 0, 0);
+    AddCell(CellX(7), CellY(7), 1, 0, 0, 0, 0);   // two places away: not a neighbour
+    ApplyBorderKinds();
+    EXPECT_EQ(cells[1].borderKind, 0);
+    EXPECT_EQ(cells[2].borderKind, 0);
+}
+
+TEST_F(Board, ThreeByThreeBlockGetsEdgesAndCorners) {
+    AddBlock(4, 4, 3, 3);
+    ApplyBorderKinds();
+    EXPECT_EQ(cells[CellAt(5, 4)].borderKind, 1);   // top middle
+    EXPECT_EQ(cells[CellAt(5, 6)].borderKind, 2);   // bottom middle
+    EXPECT_EQ(cells[CellAt(4, 5)].borderKind, 3);   // left middle
+    EXPECT_EQ(cells[CellAt(6, 5)].borderKind, 4);   // right middle
+    EXPECT_EQ(cells[CellAt(5, 5)].borderKind, 0);   // centre
+    EXPECT_EQ(cells[CellAt(4, 4)].borderKind, 5);   // top-left corner
+    EXPECT_EQ(cells[CellAt(6, 4)].borderKind, 6);   // top-right corner
+    EXPECT_EQ(cells[CellAt(6, 6)].borderKind, 7);   // bottom-right corner
+    EXPECT_EQ(cells[CellAt(4, 6)].borderKind, 8);   // bottom-left corner
+}
+
+TEST_F(Board, LaterBorderRulesOverwriteEarlierOnes) {
+    // R and UL set with U, D, L and DR clear: rule 11 holds, and rule 17 after it.
+    EXPECT_EQ(BorderKind(NEAR_R | NEAR_UL), 17);
+    // with L also set rule 17 fails and rule 11 stays
+    EXPECT_EQ(BorderKind(NEAR_R | NEAR_UL | NEAR_L), 11);
+    EXPECT_EQ(BorderKind(0), 0);
+    EXPECT_EQ(BorderKind(NEAR_U | NEAR_D | NEAR_L | NEAR_R | NEAR_UL | NEAR_UR | NEAR_DL | NEAR_DR), 0);
+    EXPECT_EQ(NeighbourFlag(48, 48), NEAR_DR);
+    EXPECT_EQ(NeighbourFlag(-48, 0), NEAR_L);
+    EXPECT_EQ(NeighbourFlag(47, 0), 0);
+    EXPECT_EQ(NeighbourFlag(96, 0), 0);
+}
+
+TEST_F(Board, ItemArtFollowsThePositionEnding) {
+    // for endings 0..9: which of the colours 1, 2, 3 and 5 show their alternatives
+    const int alternative[10][4] = {
+        {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0},
+        {1, 1, 1, 0}, {1, 1, 1, 1}, {0, 1, 1, 1}, {0, 0, 1, 1}, {0, 0, 0, 1},
+    };
+    const int colours[4] = {1, 2, 3, 5};
+    for (int stage = 0; stage < 12; stage++) {
+        for (int ending = 0; ending < 10; ending++) {
+            mapPosition = stage * 10 + ending;
+            for (int k = 0; k < 4; k++) {
+                int expected = alternative[ending][k] ? colours[k] + 10 : colours[k];
+                EXPECT_EQ(ItemArt(colours[k]), expected) << "position " << mapPosition << " colour " << colours[k];
+            }
+            for (int kind : {4, 7, 10, 12, 16, 17, 18, 19, 999}) EXPECT_EQ(ItemArt(kind), kind);
+        }
+    }
+}
+
+// A synthetic picture whose every pixel names its picture and its own place.
+TImage TaggedPicture(int tag, int width, int height) {
+    TImage image = MakeImage(width, height, 1);
+    for (int v = 0; v < height; v++)
+        for (int u = 0; u < width; u++)
+            SetImagePixel(image, 0, u, v,
+                          0xFF000000u | (uint32_t(tag) << 16) | (uint32_t(u & 0xFF) << 8) | uint32_t(v & 0xFF));
+    return image;
+}
+
+// The board art loaded by others stays untouched: the test's pictures stand in
+// for it and the loaded ones come back afterwards.
+class BoardPicture : public Board {
+protected:
+    TImage keptBorders[25] = {};
+    TImage keptStrips[STRIP_LONGEST + 1] = {};
+    void SetUp() override {
+        Board::SetUp();
+        UseHeadlessPlatform();
+        for (int k = 1; k <= 24; k++) {
+            keptBorders[k] = borderImages[k];
+            borderImages[k] = TaggedPicture(k, 6, 5);
+        }
+        for (int n = 1; n <= STRIP_LONGEST; n++) {
+            keptStrips[n] = cellRowImages[n];
+            cellRowImages[n] = TaggedPicture(100 + n, 48, 48 * n);
+        }
+    }
+    void TearDown() override {
+        for (int k = 1; k <= 24; k++) {
+            FreeImage(borderImages[k]);
+            borderImages[k] = keptBorders[k];
+        }
+        for (int n = 1; n <= STRIP_LONGEST; n++) {
+            FreeImage(cellRowImages[n]);
+            cellRowImages[n] = keptStrips[n];
+        }
+        Board::TearDown();
+    }
+};
+
+TEST_F(BoardPicture, BorderPiecesArePastedAtTheirOffsets) {
+    AddBlock(4, 4, 3, 3);
+    // a step that makes the live piece 11: R, UL and L set, U clear
+    AddCell(CellX(9), CellY(9), 1, 0, 0, 0, 0);
+    AddCell(CellX(9), CellY(10), 1, 0, 0, 0, 0);
+    AddCell(CellX(10), CellY(10), 1, 0, 0, 0, 0);
+    AddCell(CellX(11), CellY(10), 1, 0, 0, 0, 0);
+    ApplyBorderKinds();
+    ASSERT_EQ(cells[CellAt(10, 10)].borderKind, 11);
+    ComposeBoardImage();
+    ASSERT_NE(boardImage, nullptr);
+    EXPECT_EQ(boardImage->width, 960);
+    EXPECT_EQ(boardImage->height, 620);
+    const int dx[25] = {0, 0, 0, -18, 46, -18, 0, 0, -18, 46, -18, 0, 0, 46, -18, 0, 0, -18, 0, 0, -18};
+    const int dy[25] = {0, -18, 46, 0, 0, -18, -18, 0, 0, 0, 0, 0, 0, -1, -1, 0, 0, -2, -2, -18, -18};
+    int checked = 0;
+    for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
+        const TCell& cell = cells[s];
+        int k = cell.borderKind;
+        if (!cell.exists || k == 0 || BorderDrawnLive(k)) continue;
+        for (int v = 0; v < 5; v++)
+            for (int u = 0; u < 6; u++) {
+                uint32_t want = 0xFF000000u | (uint32_t(k) << 16) | (uint32_t(u) << 8) | uint32_t(v);
+                ASSERT_EQ(ImagePixel(boardImage, 0, cell.x - 56 + dx[k] + u, cell.y - 98 + dy[k] + v), want)
+                    << "kind " << k << " pixel " << u << "," << v;
+            }
+        checked++;
+    }
+    EXPECT_GE(checked, 8);
+    // the live pieces never reach the picture; around the rest it stays clear
+    int tagged = 0;
+    for (int y = 0; y < 620; y++)
+        for (int x = 0; x < 960; x++) {
+            uint32_t p = ImagePixel(boardImage, 0, x, y);
+            EXPECT_FALSE(p != 0 && BorderDrawnLive(int((p >> 16) & 0xFF))) << x << "," << y;
+            tagged += p != 0;
+        }
+    EXPECT_EQ(tagged, checked * 30);
+}
+
+TEST_F(BoardPicture, ColumnStripsStackFromTheTopCell) {
+    // boardImage covers the squares of rows 3 to 14 whole
+    columns[3] = TColumn{4, CellX(3), CellY(4)};
+    columns[8] = TColumn{11, CellX(8), CellY(3)};
+    columns[12] = TColumn{12, CellX(12), CellY(3)};   // longer than any strip
+    ComposeBoardImage();
+    ASSERT_NE(boardImage, nullptr);
+    auto expectStrip = [](const TColumn& column, int strip, int topY) {
+        for (int v = 0; v < 48 * strip; v += 7)
+            for (int u = 0; u < 48; u += 5) {
+                uint32_t p = ImagePixel(boardImage, 0, column.colX - 56 + u, topY - 98 + v);
+                ASSERT_EQ(int((p >> 16) & 0xFF), 100 + strip) << "at " << u << "," << v;
+                ASSERT_EQ(int((p >> 8) & 0xFF), u);
+                ASSERT_EQ(int(p & 0xFF), v & 0xFF);
+            }
+    };
+    expectStrip(columns[3], 4, columns[3].colTop);
+    expectStrip(columns[8], 11, columns[8].colTop);
+    expectStrip(columns[12], 11, columns[12].colTop);
+    expectStrip(columns[12], 1, columns[12].colTop + 11 * 48);
+    // nothing below the short column and nothing between columns
+    EXPECT_EQ(ImagePixel(boardImage, 0, columns[3].colX - 56 + 10, columns[3].colTop - 98 + 4 * 48 + 3), 0u);
+    EXPECT_EQ(ImagePixel(boardImage, 0, CellX(5) - 56 + 10, CellY(5) - 98), 0u);
+}
+
+// A plain square picture of one colour, centred.
+TImage SquarePicture(uint32_t argb) {
+    TImage image = MakeImage(12, 12, 1);
+    for (int v = 0; v < 12; v++)
+        for (int u = 0; u < 12; u++) SetImagePixel(image, 0, u, v, argb);
+    CentreImageHandle(image);
+    return image;
+}
+
+uint32_t ScreenPixel(int x, int y) {
+    std::vector<uint32_t> pixels;
+    int width = 0, height = 0;
+    if (!ReadScreenPixels(pixels, width, height) || x < 0 || y < 0 || x >= width || y >= height) return 0;
+    return pixels[size_t(y) * width + x] & 0xFFFFFFu;
+}
+
+class BoardDrawing : public Board {
+protected:
+    TImage keptThree = nullptr, keptFour = nullptr;
+    void SetUp() override {
+        Board::SetUp();
+        UseHeadlessPlatform();
+        keptThree = itemArtImage[1][3];
+        keptFour = itemArtImage[1][4];
+        itemArtImage[1][3] = SquarePicture(0xFFFF0000u);
+        itemArtImage[1][4] = SquarePicture(0xFF00FF00u);
+        boardAlpha = 1.0f;
+        SetColor(255, 255, 255);
+        SetClearColor(0, 0, 0);
+        SetViewport(0, 0, 1024, 768);
+        Cls();
+    }
+    void TearDown() override {
+        FreeImage(itemArtImage[1][3]);
+        FreeImage(itemArtImage[1][4]);
+        itemArtImage[1][3] = keptThree;
+        itemArtImage[1][4] = keptFour;
+        SetAlpha(1);
+        Board::TearDown();
+    }
+};
+
+TEST_F(BoardDrawing, ItemsAreDrawnAtEverySlotButFloorsNever) {
+    for (int i = 1; i <= 160; i++) AddItem(2000, 2000, ITEM_FLOOR);   // fill slots below 160
+    int high = AddItem(300, 300, 3);
+    ASSERT_GT(high, 150);
+    items[high].fadeIn = 19;
+    int floor = AddItem(500, 300, ITEM_FLOOR);
+    DrawItems();
+    EXPECT_EQ(items[high].fadeIn, 20);
+    EXPECT_EQ(items[floor].fadeIn, 0);
+    EXPECT_EQ(ScreenPixel(300, 300), 0xFF0000u);
+}
+
+TEST_F(BoardDrawing, ItemCountersStepOncePerDrawnFrame) {
+    int a = AddItem(200, 200, 4);
+    items[a].bounce = 6;
+    items[a].shake = 30;
+    items[a].hintPhase = 70;
+    DrawItems();
+    EXPECT_EQ(items[a].bounce, 5);
+    EXPECT_EQ(items[a].shake, 29);
+    EXPECT_EQ(items[a].hintPhase, 71);
+    EXPECT_EQ(items[a].fadeIn, 1);
+    DrawItems();
+    EXPECT_EQ(items[a].hintPhase, 0);   // the wobble ends after 71
+    for (int f = 0; f < 30; f++) DrawItems();
+    EXPECT_EQ(items[a].fadeIn, 20);
+    EXPECT_EQ(items[a].bounce, 0);
+    EXPECT_EQ(items[a].shake, 0);
+}
+
+TEST_F(BoardDrawing, FadeInAndBoardAlphaSetTheItemsOpacity) {
+    int a = AddItem(400, 400, 3);
+    items[a].fadeIn = 9;                 // drawn at 10 * 0.05 = half opacity
+    DrawItems();
+    uint32_t half = ScreenPixel(400, 400);
+    EXPECT_NEAR(int(half >> 16), 128, 3);
+    Cls();
+    boardAlpha = 0.0f;
+    DrawItems();
+    EXPECT_EQ(ScreenPixel(400, 400), 0u);
+}
+
+TEST_F(BoardDrawing, SwapModeDrawsTheSelectedItemOnlyAsThePair) {
+    players[1].playerGameMode = MODE_SWAP;
+    int a = AddItem(300, 300, 3);
+    int b = AddItem(348, 300, 4);
+    items[a].fadeIn = items[b].fadeIn = 20;
+    swapFirst = a;
+    DrawItems();
+    EXPECT_EQ(ScreenPixel(300, 300), 0u);
+    EXPECT_EQ(ScreenPixel(348, 300), 0x00FF00u);
+    DrawSwapPair();
+    EXPECT_EQ(swapGrow1, 1);
+    EXPECT_EQ(ScreenPixel(300, 300) & 0xFF0000u, 0xFF0000u);
+    for (int f = 0; f < 15; f++) DrawSwapPair();
+    EXPECT_EQ(swapGrow1, 10);
+    swapDir = 2;
+    DrawSwapPair();
+    EXPECT_EQ(swapGrow1, 9);
+}
+
+TEST_F(BoardDrawing, CellsCountMossAndStepGlowsAndMarks) {
+    int moss = AddCell(176, 172, 1, 1, 0, 0, 0);
+    int other = AddCell(224, 172, 1, 1, 0, 0, 0);
+    int plain = AddCell(272, 172, 1, 0, 0, 0, 0);
+    cells[plain].glow = 9;
+    cells[plain].chainMark = 1;
+    glintX = 176;
+    mossLeft = 17;
+    DrawCells();
+    EXPECT_EQ(mossLeft, 2);
+    EXPECT_EQ(mossDrawn, 2);
+    EXPECT_EQ(cells[moss].glow, 17);     // set to 18 by the glint, then drawn once
+    EXPECT_EQ(cells[other].glow, 0);
+    EXPECT_EQ(cells[plain].glow, 8);
+    EXPECT_EQ(cells[plain].chainMark, 2);
+    for (int f = 0; f < 10; f++) DrawCells();
+    EXPECT_EQ(cells[plain].chainMark, 5);
+    EXPECT_EQ(cells[plain].glow, 0);
+}
+
+}  // namespace

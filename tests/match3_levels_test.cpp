@@ -1,0 +1,442 @@
+// Level list, level file reading, the previews of the stage map and the live
+// board built by the level loader.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "match3/board.h"
+#include "match3/fish_orders.h"
+#include "match3/level_files.h"
+#include "menus/menu.h"
+#include "platform/platform.h"
+#include "tables/board_tables.h"
+#include "tables/game_tables.h"
+#include "tables/level_tables.h"
+#include "tables/player_tables.h"
+#include "tables/shell_tables.h"
+#include "tests/test_support.h"
+
+namespace {
+
+// A level as cell codes, row r 1..15 and column c 1..20; 0 is an empty place.
+struct TLayout {
+    std::vector<int> codes = std::vector<int>(LEVEL_CODES, 0);
+    int& at(int r, int c) { return codes[(r - 1) * LEVEL_COLS + (c - 1)]; }
+};
+
+std::string StoredBytes(const std::vector<long long>& stored) {
+    std::string bytes;
+    for (long long value : stored) {
+        uint32_t v = static_cast<uint32_t>(value);
+        for (int b = 0; b < 4; b++) bytes.push_back(static_cast<char>((v >> (8 * b)) & 0xFF));
+    }
+    return bytes;
+}
+
+std::string LayoutBytes(const TLayout& layout) {
+    std::vector<long long> stored;
+    for (int code : layout.codes) stored.push_back(code - 1LL);
+    return StoredBytes(stored);
+}
+
+int CellXForTest(int c) { return 48 * c - 16; }
+
+class LevelFiles : public ::testing::Test {
+protected:
+    std::string savedFolder;
+    int savedPlayer = 0;
+
+    void SetUp() override {
+        savedFolder = levelFolder;
+        savedPlayer = currentPlayer;
+        levelFolder = MakeTempFolder("levels");
+        ASSERT_FALSE(levelFolder.empty());
+        currentPlayer = 1;
+        players[1] = TPlayerProfile{};
+        players[1].itemSet = 1;
+        playStarted = 0;
+        ClearBoardTables();
+        BuildLevelList();
+        SeedRandom(1234);
+    }
+    void TearDown() override {
+        levelFolder = savedFolder;
+        currentPlayer = savedPlayer;
+        players[1] = TPlayerProfile{};
+    }
+    void Write(int level, const TLayout& layout) { WriteWholeFile(LevelFileName(level), LayoutBytes(layout)); }
+    void WriteAllEmpty() {
+        TLayout empty;
+        for (int level = 1; level <= LEVEL_FILES; level++) Write(level, empty);
+    }
+    // Builds the live board of the map position that plays `level`.
+    void Play(int level, const TLayout& layout) {
+        Write(level, layout);
+        mapPosition = 0;
+        for (int p = 1; p <= MAP_POSITIONS; p++)
+            if (positionKind[p] == POSITION_LEVEL && positionLevel[p] == level) mapPosition = p;
+        ASSERT_GT(mapPosition, 0);
+        LoadLevel();
+    }
+    static int CountCells() {
+        int n = 0;
+        for (int s = 1; s <= BOARD_LAST_SLOT; s++) n += cells[s].exists ? 1 : 0;
+        return n;
+    }
+    static int CountItems(int kindFrom, int kindTo) {
+        int n = 0;
+        for (int s = 1; s <= BOARD_LAST_SLOT; s++) n += items[s].kind >= kindFrom && items[s].kind <= kindTo;
+        return n;
+    }
+    static int ItemSlotAt(int x, int y) {
+        for (int s = 1; s <= BOARD_LAST_SLOT; s++)
+            if (items[s].kind > 0 && items[s].x == x && items[s].y == y) return s;
+        return 0;
+    }
+};
+
+TEST_F(LevelFiles, LevelListMapsPositionsToFilesAndPuzzles) {
+    EXPECT_EQ(stageEnd[0], 0);
+    EXPECT_EQ(stageEnd[1], 10);
+    EXPECT_EQ(stageEnd[12], 120);
+    EXPECT_EQ(stageEnd[13], 130);
+    EXPECT_EQ(positionKind[11], POSITION_LEVEL);
+    EXPECT_EQ(positionLevel[11], 10);
+    EXPECT_EQ(positionLevel[119], 108);
+    EXPECT_EQ(positionKind[20], POSITION_SPECIAL);
+    EXPECT_EQ(positionLevel[20], 2);
+    EXPECT_EQ(positionLevel[120], 12);
+    for (int p = 1; p <= MAP_POSITIONS; p++) {
+        if (p % 10 == 0) continue;
+        EXPECT_EQ(positionLevel[p], p - p / 10) << "position " << p;
+    }
+}
+
+TEST_F(LevelFiles, FileNamesHaveThreeDigits) {
+    levelFolder = "data/levelz/m3/";
+    EXPECT_EQ(LevelFileName(1), "data/levelz/m3/lvla001.lvl");
+    EXPECT_EQ(LevelFileName(10), "data/levelz/m3/lvla010.lvl");
+    EXPECT_EQ(LevelFileName(100), "data/levelz/m3/lvla100.lvl");
+    EXPECT_EQ(LevelFileName(108), "data/levelz/m3/lvla108.lvl");
+}
+
+TEST_F(LevelFiles, ReadLevelCodesAddsOneToEveryStoredValue) {
+    TLayout layout;
+    for (int i = 0; i < LEVEL_CODES; i++) layout.codes[i] = (i * 7) % 104;
+    Write(12, layout);
+    int codes[LEVEL_CODES];
+    ASSERT_EQ(ReadLevelCodes(12, codes), 1);
+    for (int i = 0; i < LEVEL_CODES; i++) EXPECT_EQ(codes[i], layout.codes[i]) << "integer " << i;
+}
+
+TEST_F(LevelFiles, ShortOrMissingFileGivesNoCodes) {
+    int codes[LEVEL_CODES];
+    for (int& code : codes) code = 77;
+    EXPECT_EQ(ReadLevelCodes(3, codes), 0);
+    for (int code : codes) EXPECT_EQ(code, 0);
+    TLayout layout;
+    layout.at(5, 5) = 1;
+    WriteWholeFile(LevelFileName(3), LayoutBytes(layout).substr(0, LEVEL_FILE_BYTES - 1));
+    EXPECT_EQ(ReadLevelCodes(3, codes), 0);
+    for (int code : codes) EXPECT_EQ(code, 0);
+}
+
+TEST_F(LevelFiles, EmptyEverywhereGivesNoCellsNoFloorsNoItems) {
+    Play(5, TLayout{});
+    EXPECT_EQ(CountCells(), 0);
+    EXPECT_EQ(CountItems(1, 100000), 0);
+    EXPECT_EQ(mossLeft, 0);
+    EXPECT_EQ(stonesLeft, 0);
+    for (int c = 1; c < LEVEL_COLUMNS; c++) EXPECT_EQ(columns[c].colCount, 0);
+}
+
+TEST_F(LevelFiles, RowOneAndColumnOneMakeNoCellButFishStillSwim) {
+    TLayout layout;
+    layout.at(1, 6) = 1;
+    layout.at(7, 1) = 2;
+    layout.at(1, 8) = 4;     // moss place: counted, no cell
+    layout.at(1, 12) = 102;  // a fish wanting two items
+    layout.at(9, 1) = 101;
+    Play(8, layout);
+    EXPECT_EQ(CountCells(), 0);
+    EXPECT_EQ(CountItems(1, 100000), 0);
+    EXPECT_EQ(mossLeft, 1);
+    const TFishOrder& first = players[1].fishOrders[1];
+    EXPECT_EQ(first.orderSize, 2);
+    EXPECT_EQ(first.orderX, 48 * 12 - 16);
+    EXPECT_EQ(first.orderY, 48 * 1 - 20);
+    EXPECT_LE(first.orderAge, -20);
+    EXPECT_GE(first.orderAge, -50);
+    for (int j = 1; j <= 2; j++) {
+        EXPECT_GE(first.wanted[j].wantedKind, 1);
+        EXPECT_LE(first.wanted[j].wantedKind, 5);
+    }
+    EXPECT_EQ(first.wanted[3].wantedKind, 0);
+    EXPECT_EQ(players[1].fishOrders[2].orderSize, 1);
+    EXPECT_EQ(players[1].fishOrders[2].orderX, 48 - 16);
+    EXPECT_EQ(orderHigh, 2);
+}
+
+TEST_F(LevelFiles, CellsGetPositionsColumnsFloorsAndStartingItems) {
+    TLayout layout;
+    for (int r = 4; r <= 6; r++) layout.at(r, 3) = 1;   // a column of three
+    layout.at(6, 4) = 2;                                 // a neighbour at its foot
+    Play(2, layout);    // no bombs below level 3: every starting item is a colour
+    ASSERT_EQ(CountCells(), 4);
+    EXPECT_EQ(cells[1].x, 48 * 3 - 16);
+    EXPECT_EQ(cells[1].y, 48 * 4 - 20);
+    EXPECT_EQ(columns[3].colCount, 3);
+    EXPECT_EQ(columns[3].colX, 128);
+    EXPECT_EQ(columns[3].colTop, 172);
+    EXPECT_EQ(columns[4].colCount, 1);
+    EXPECT_EQ(columns[4].colTop, 268);
+    // one floor under each cell with no cell below it, one item on every cell
+    EXPECT_EQ(CountItems(ITEM_FLOOR, ITEM_FLOOR), 2);
+    EXPECT_NE(ItemSlotAt(128, 268 + 48), 0);
+    EXPECT_NE(ItemSlotAt(176, 268 + 48), 0);
+    for (int s = 1; s <= 4; s++) {
+        int item = ItemSlotAt(cells[s].x, cells[s].y);
+        ASSERT_NE(item, 0);
+        EXPECT_TRUE(items[item].kind >= 1 && items[item].kind <= 5) << items[item].kind;
+        EXPECT_EQ(items[item].cellIndex, 0);
+    }
+    EXPECT_EQ(ordersNeeded, 2 * 2 + 6);
+    EXPECT_EQ(levelFrame, 0);
+}
+
+TEST_F(LevelFiles, OneCellColumnAtTheBottomRowHasItsFloorBelowTheScreen) {
+    TLayout layout;
+    layout.at(15, 9) = 1;
+    Play(2, layout);
+    ASSERT_EQ(CountCells(), 1);
+    EXPECT_EQ(cells[1].y, 700);
+    int floor = ItemSlotAt(48 * 9 - 16, 748);
+    ASSERT_NE(floor, 0);
+    EXPECT_EQ(items[floor].kind, ITEM_FLOOR);
+}
+
+TEST_F(LevelFiles, OrdersNeededStopsAtFifty) {
+    Play(40, TLayout{});
+    EXPECT_EQ(ordersNeeded, 50);
+    Play(1, TLayout{});
+    EXPECT_EQ(ordersNeeded, 8);
+}
+
+TEST_F(LevelFiles, StoneCellsFollowTheLevelNumber) {
+    const int expected[7] = {0, 16, 16, 16, 17, 18, 19};
+    for (int level = 1; level <= 6; level++) {
+        TLayout layout;
+        layout.at(5, 5) = 3;
+        layout.at(6, 5) = 1;
+        Play(level, layout);
+        EXPECT_EQ(stonesLeft, 1);
+        int stone = ItemSlotAt(48 * 5 - 16, 48 * 5 - 20);
+        ASSERT_NE(stone, 0);
+        EXPECT_EQ(items[stone].kind, expected[level]) << "level " << level;
+    }
+    for (int round = 0; round < 20; round++) {
+        TLayout layout;
+        layout.at(5, 5) = 3;
+        Play(30, layout);
+        int stone = ItemSlotAt(48 * 5 - 16, 48 * 5 - 20);
+        ASSERT_NE(stone, 0);
+        EXPECT_GE(items[stone].kind, 16);
+        EXPECT_LE(items[stone].kind, 19);
+    }
+}
+
+TEST_F(LevelFiles, PillarCoversTheCellsBelowItDownToTheFloor) {
+    TLayout layout;
+    layout.at(3, 6) = 5;
+    layout.at(4, 6) = 5;    // the pillar above clears this one's item first
+    layout.at(5, 6) = 1;
+    layout.at(6, 6) = 4;
+    Play(20, layout);
+    int x = 48 * 6 - 16;
+    int pillar = ItemSlotAt(x, 48 * 3 - 20);
+    ASSERT_NE(pillar, 0);
+    EXPECT_EQ(items[pillar].kind, ITEM_PILLAR);
+    EXPECT_EQ(items[pillar].height, 4);
+    EXPECT_EQ(CountItems(1, 998), 1);
+    EXPECT_EQ(CountItems(ITEM_FLOOR, ITEM_FLOOR), 1);
+    EXPECT_EQ(mossLeft, 1);
+    EXPECT_EQ(cells[1].pillarCell, 1);
+    EXPECT_EQ(cells[2].pillarCell, 1);
+}
+
+TEST_F(LevelFiles, StonePillarCoversTheCellsBelowIt) {
+    TLayout layout;
+    layout.at(3, 7) = 6;
+    layout.at(4, 7) = 1;
+    layout.at(5, 7) = 1;
+    layout.at(5, 8) = 1;
+    Play(25, layout);
+    int x = 48 * 7 - 16;
+    int top = ItemSlotAt(x, 48 * 3 - 20);
+    ASSERT_NE(top, 0);
+    EXPECT_EQ(items[top].kind, 18);
+    EXPECT_EQ(items[top].height, 3);
+    EXPECT_EQ(ItemSlotAt(x, 48 * 4 - 20), 0);
+    EXPECT_EQ(ItemSlotAt(x, 48 * 5 - 20), 0);
+    EXPECT_NE(ItemSlotAt(x + 48, 48 * 5 - 20), 0);   // the next column keeps its item
+    EXPECT_EQ(cells[1].stonePillarCell, 1);
+}
+
+TEST_F(LevelFiles, SavedLevelKeepsTheFishAndIgnoresFishCodes) {
+    players[1].savedLevelFlag = 1;
+    CreateOrder(500, 30, 3, 4);
+    TLayout layout;
+    layout.at(5, 5) = 3;
+    layout.at(1, 3) = 101;
+    Play(7, layout);
+    EXPECT_EQ(players[1].fishOrders[4].orderSize, 3);
+    EXPECT_EQ(players[1].fishOrders[1].orderSize, 0);
+    EXPECT_EQ(stonesLeft, 0);
+    EXPECT_EQ(cells[1].stoneSource, 0);
+    EXPECT_EQ(players[1].savedLevelFlag, 0);
+}
+
+TEST_F(LevelFiles, UnfinishedLevelIsResumedFromTheSavedSlots) {
+    TLayout layout;
+    for (int c = 3; c <= 6; c++) layout.at(8, c) = 1;
+    players[1].savedLevelFlag = 1;
+    players[1].savedLevelScore = 4321;
+    TSavedSlot& first = players[1].savedSlots[1];
+    first.savedIsMoss = 1;
+    first.savedItemX = CellXForTest(3);
+    first.savedItemY = 100;
+    first.savedItemKind = 4;
+    TSavedSlot& second = players[1].savedSlots[2];
+    second.savedPillarCell = 1;
+    second.savedItemX = CellXForTest(4);
+    second.savedItemY = 364;
+    second.savedItemKind = ITEM_PILLAR;
+    playStarted = 1;
+    Play(14, layout);
+    EXPECT_EQ(score, 4321);
+    EXPECT_EQ(cells[1].isMoss, 1);
+    EXPECT_EQ(cells[2].pillarCell, 1);
+    EXPECT_EQ(items[1].kind, 4);
+    EXPECT_EQ(items[1].y, 100);
+    EXPECT_EQ(items[2].kind, ITEM_PILLAR);
+    EXPECT_EQ(CountItems(1, 100000), 2);   // every other saved slot is empty
+    EXPECT_EQ(players[1].savedLevelFlag, 0);
+}
+
+TEST_F(LevelFiles, PreviewsFillEveryLevelAndTwoPillarsMakeOne) {
+    WriteAllEmpty();
+    TLayout layout;
+    layout.at(3, 6) = 5;
+    layout.at(4, 6) = 5;
+    layout.at(5, 6) = 1;
+    layout.at(5, 7) = 4;
+    layout.at(6, 7) = 3;
+    layout.at(2, 10) = 103;
+    Write(1, layout);
+    ASSERT_EQ(LoadLevelPreviews(), 1);
+    EXPECT_TRUE(levelErrorText.empty());
+    auto& previewCells = levelPreviewCells[1];
+    auto& previewItems = levelPreviewItems[1];
+    int cellsSeen = 0, pillars = 0, stones = 0, colours = 0;
+    for (int s = 1; s <= BOARD_LAST_SLOT; s++) cellsSeen += previewCells[s].code != 0;
+    for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
+        int kind = previewItems[s].kind;
+        pillars += kind == ITEM_PILLAR;
+        colours += kind >= 1 && kind <= 5;
+        if (kind == 6) {
+            stones++;
+            EXPECT_EQ(previewItems[s].stoneVariant, 1);
+        }
+    }
+    EXPECT_EQ(cellsSeen, 6);   // the fish place is a preview cell too
+    EXPECT_EQ(pillars, 1);
+    EXPECT_EQ(stones, 1);
+    EXPECT_EQ(colours, 1);     // only the moss cell beside the pillar keeps a colour
+    // slots follow the file order: the fish of row 2 first, then the pillar
+    EXPECT_EQ(previewCells[1].code, 103);
+    EXPECT_EQ(previewCells[1].x, 48 * 10);
+    EXPECT_EQ(previewCells[1].y, 48 * 2);
+    EXPECT_EQ(previewCells[2].x, 48 * 6);
+    EXPECT_EQ(previewCells[2].y, 48 * 3);
+    EXPECT_EQ(previewCells[2].pillarFlag, 1);
+    EXPECT_EQ(previewCells[5].mossFlag, 1);
+    EXPECT_EQ(previewCells[6].stoneFlag, 1);
+    EXPECT_EQ(levelPreviewColumns[1][6].cellCount, 3);
+    EXPECT_EQ(levelPreviewColumns[1][6].topY, 48 * 3);
+    EXPECT_EQ(levelPreviewColumns[1][10].cellCount, 0);
+    EXPECT_EQ(levelPreviewColumns[1][10].topY, 1000);
+    EXPECT_EQ(levelPreviewColumns[1][7].cellCount, 2);
+    // every other level is empty
+    for (int level = 2; level <= LEVEL_FILES; level++) EXPECT_EQ(levelPreviewCells[level][1].code, 0);
+}
+
+TEST_F(LevelFiles, PreviewStoneVariantFollowsTheLevel) {
+    WriteAllEmpty();
+    TLayout layout;
+    layout.at(5, 5) = 3;
+    for (int level = 1; level <= 6; level++) Write(level, layout);
+    ASSERT_EQ(LoadLevelPreviews(), 1);
+    const int expected[7] = {0, 1, 1, 1, 2, 3, 4};
+    for (int level = 1; level <= 6; level++) {
+        EXPECT_EQ(levelPreviewItems[level][1].kind, 6);
+        EXPECT_EQ(levelPreviewItems[level][1].stoneVariant, expected[level]) << "level " << level;
+    }
+}
+
+TEST_F(LevelFiles, ShortFileStopsStartUpNamingIt) {
+    WriteAllEmpty();
+    WriteWholeFile(LevelFileName(37), std::string(LEVEL_FILE_BYTES - 1, '\xff'));
+    EXPECT_EQ(LoadLevelPreviews(), 0);
+    EXPECT_NE(levelErrorText.find("lvla037.lvl"), std::string::npos) << levelErrorText;
+}
+
+TEST_F(LevelFiles, MissingFileStopsStartUpNamingIt) {
+    WriteAllEmpty();
+    DeleteFile(LevelFileName(50));
+    EXPECT_EQ(LoadLevelPreviews(), 0);
+    EXPECT_NE(levelErrorText.find("lvla050.lvl"), std::string::npos) << levelErrorText;
+}
+
+TEST_F(LevelFiles, ArbitraryValuesStayInsideTheTables) {
+    WriteAllEmpty();
+    const long long specials[] = {INT_MIN, INT_MAX, -2, -1, 0, 1, 2, 3, 4, 5, 97, 98, 99, 100, 101, 102,
+                                  105, 1000, 123456789, -123456789};
+    for (int round = 0; round < 6; round++) {
+        std::vector<long long> stored;
+        for (int i = 0; i < LEVEL_CODES; i++) {
+            if (round % 2 == 0) stored.push_back(specials[RandomInt(0, 19)]);
+            else stored.push_back(static_cast<int32_t>(static_cast<uint32_t>(RandomInt(0, 65535)) << 16 |
+                                                       static_cast<uint32_t>(RandomInt(0, 65535))));
+        }
+        std::string bytes = StoredBytes(stored) + std::string(37, '\x7f');   // trailing bytes are never read
+        WriteWholeFile(LevelFileName(round + 1), bytes);
+        WriteWholeFile(LevelFileName(round + 20), bytes);
+    }
+    cells.reported = items.reported = columns.reported = 0;
+    ASSERT_EQ(LoadLevelPreviews(), 1);
+    for (int level = 1; level <= LEVEL_FILES; level++) {
+        EXPECT_EQ(levelPreviewCells[level].reported, 0);
+        EXPECT_EQ(levelPreviewItems[level].reported, 0);
+        EXPECT_EQ(levelPreviewColumns[level].reported, 0);
+    }
+    for (int round = 0; round < 6; round++) {
+        mapPosition = round + 1;
+        LoadLevel();
+        for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
+            if (!cells[s].exists) continue;
+            EXPECT_GE(cells[s].x, 48 * 2 - 16);
+            EXPECT_GE(cells[s].y, 48 * 2 - 20);
+        }
+        for (int s = 1; s <= 22; s++) {
+            EXPECT_GE(players[1].fishOrders[s].orderSize, 0);
+            EXPECT_LE(players[1].fishOrders[s].orderSize, 3);
+        }
+    }
+    EXPECT_EQ(cells.reported, 0);
+    EXPECT_EQ(items.reported, 0);
+    EXPECT_EQ(columns.reported, 0);
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+// New item kinds and gravity: which colours fall, how items fall, land,
+// bounce and queue up.
+#include <gtest/gtest.h>
+
+#include "match3/board.h"
+#include "match3/rules.h"
+#include "tables/board_tables.h"
+#include "tables/game_tables.h"
+#include "tables/shell_tables.h"
+#include "tests/board_driver.h"
+
+namespace {
+
+int CountDrawn(int plain, int draws, int kind) {
+    int count = 0;
+    for (int i = 0; i < draws; i++) count += NewItemKind(plain) == kind;
+    return count;
+}
+
+}  // namespace
+
+TEST(NewItemKindTest, FourColoursFallAndTheRestingColourChangesEvery100Frames) {
+    BoardStart(MODE_SWAP, 11, 12);
+    frameCount = 250;   // period 2: colour 2 rests
+    EXPECT_EQ(CountDrawn(1, 2000, 2), 0);
+    EXPECT_GT(CountDrawn(1, 2000, 1), 300);
+    frameCount = 199;   // period 1: colour 1 rests
+    EXPECT_EQ(CountDrawn(1, 2000, 1), 0);
+    EXPECT_GT(CountDrawn(1, 2000, 2), 300);
+    for (int c = 3; c <= 5; c++) EXPECT_GT(CountDrawn(1, 2000, c), 300) << "colour " << c;
+}
+
+TEST(NewItemKindTest, TheFirstPositionUsesColours1235) {
+    BoardStart(MODE_SWAP, 12, 1);
+    for (int period = 0; period < 2; period++) {
+        frameCount = 100 * period;
+        EXPECT_EQ(CountDrawn(0, 2000, 4), 0);
+        EXPECT_GT(CountDrawn(0, 2000, 1), 300);
+        EXPECT_GT(CountDrawn(0, 2000, 2), 300);
+    }
+}
+
+TEST(NewItemKindTest, BombsOnlyFromLevel3AndNeverForPlainItems) {
+    BoardStart(MODE_SWAP, 13, 2);   // level 2
+    EXPECT_EQ(CountDrawn(0, 30000, ITEM_BOMB), 0);
+    BoardStart(MODE_SWAP, 13, 4);   // level 4
+    int bombs = CountDrawn(0, 30000, ITEM_BOMB);
+    EXPECT_GT(bombs, 50);            // about 1 in 300 of the draws
+    EXPECT_LT(bombs, 160);
+    EXPECT_EQ(CountDrawn(1, 30000, ITEM_BOMB), 0);
+}
+
+class GravityTest : public ::testing::TestWithParam<int> {
+protected:
+    // One column of three cells in column 5, rows 2..4, emptied of items.
+    void SetUp() override {
+        BoardStart(GetParam(), 21, 2);
+        BuildTestBoard({"......", "....o.", "....o.", "....o."});
+        for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
+            if (items[i].kind > 0 && items[i].kind != ITEM_FLOOR) items[i].kind = 0;
+        }
+        rescueUsed = 1;
+    }
+};
+
+TEST_P(GravityTest, NothingFallsInTheFirst50FramesThen12PixelsPerFrame) {
+    int item = AddItem(CellX(5), -20, 1);
+    ASSERT_GT(item, 0);
+    BoardFrames(50);
+    EXPECT_EQ(items[item].y, -20);
+    for (int f = 1; f <= 16; f++) {
+        BoardFrame();
+        EXPECT_EQ(items[item].y, -20 + 12 * f) << "frame " << f;
+        EXPECT_EQ(items[item].falling, 1);
+    }
+    // The floor lies at row 5: the item rests on the lowest cell, row 4.
+    BoardFrame();
+    EXPECT_EQ(items[item].y, CellY(4));
+    EXPECT_EQ(items[item].falling, 0);
+    EXPECT_EQ(items[item].bounce, 6);   // landed; the drawing counts it down
+    EXPECT_GT(items[item].cellIndex, 0);
+    EXPECT_EQ(cells[items[item].cellIndex].itemOnCell, item);
+    BoardFrames(5);
+    EXPECT_EQ(items[item].y, CellY(4));
+}
+
+TEST_P(GravityTest, ItemsAddedAtOnePointQueueAndStack48PixelsApart) {
+    int first = AddItem(CellX(5), -20, 1);
+    int second = AddItem(CellX(5), -20, 2);
+    int third = AddItem(CellX(5), -20, 3);
+    BoardFrames(51);
+    // The first in slot order moves; the others wait behind it.
+    EXPECT_EQ(items[first].y, -8);
+    EXPECT_EQ(items[second].y, -20);
+    EXPECT_EQ(items[third].y, -20);
+    BoardFrames(60);
+    EXPECT_EQ(items[first].y, CellY(4));
+    EXPECT_EQ(items[second].y, CellY(3));
+    EXPECT_EQ(items[third].y, CellY(2));
+    for (int item : {first, second, third}) {
+        EXPECT_EQ(items[item].falling, 0);
+        EXPECT_GT(items[item].cellIndex, 0);
+    }
+}
+
+TEST_P(GravityTest, TheHighestUsedSlotRaisesTheScanLimit) {
+    for (int i = 1; i <= 160; i++) {
+        if (items[i].kind == 0) items[i].kind = ITEM_FLOOR, items[i].x = -500, items[i].y = i;
+    }
+    int item = AddItem(CellX(5), -20, 4);
+    ASSERT_GT(item, 150);
+    BoardFrames(120);
+    EXPECT_EQ(items[item].y, CellY(4));
+    EXPECT_GE(itemsHigh, item);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllModes, GravityTest, ::testing::Values(MODE_CHAIN, MODE_GROUP, MODE_SWAP));

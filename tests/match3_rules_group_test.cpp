@@ -1,0 +1,155 @@
+// Group mode, hints in every mode, and the rescue of a board without moves.
+#include <gtest/gtest.h>
+
+#include "match3/rules.h"
+#include "tables/board_tables.h"
+#include "tables/game_tables.h"
+#include "tables/player_tables.h"
+#include "tables/shell_tables.h"
+#include "tests/board_driver.h"
+
+namespace {
+
+void StartBoard(int mode, const std::vector<std::string>& rows, uint32_t seed, int rescue = 0) {
+    BoardStart(mode, seed, 2);
+    BuildTestBoard(rows);
+    rescueUsed = rescue ? 0 : 1;
+    BoardPlayReady();
+}
+
+// The pointer pressed on a place in this frame, and the group input alone.
+void PressForGroup(int column, int row) {
+    mouseX = CellX(column);
+    mouseY = CellY(row);
+    mouseDownLeft = mouseHitLeft = 1;
+    GroupInput();
+}
+
+}  // namespace
+
+TEST(GroupTest, AClickFloodsTheConnectedGroupOfItsKind) {
+    // A U of eleven 5s; the 5 at column 9, row 5 touches it only diagonally.
+    StartBoard(MODE_GROUP,
+               {".........", ".51212152", ".53434354", ".55555551", ".12121215", ".34343434"}, 51);
+    int corner = ItemOnPlace(9, 5);
+    ASSERT_EQ(items[corner].kind, 5);
+    PressForGroup(2, 2);
+    EXPECT_EQ(chainCount, 11);
+    EXPECT_EQ(chainItems[1], ItemOnPlace(2, 2));
+    EXPECT_EQ(items[corner].inChain, 0);
+    EXPECT_EQ(resolvePending, 1);
+    ResolveSelection();
+    EXPECT_EQ(CountKind(ITEM_BOMB), 1);        // colour 5, 11 items: one bomb
+    EXPECT_EQ(score, 10 * (5 * 11 + 30));
+    EXPECT_EQ(KindOnPlace(2, 2), ITEM_BOMB);
+    EXPECT_EQ(items[corner].kind, 5);
+}
+
+TEST(GroupTest, SevenFloodPassesFollowSlotOrder) {
+    // A column of ten 1s: from the top every pass reaches down the whole
+    // column; from the bottom each pass climbs one item, so 8 are reached.
+    std::vector<std::string> rows(1, "....");
+    for (int r = 0; r < 10; r++) rows.push_back(r % 2 ? ".314" : ".213");
+    StartBoard(MODE_GROUP, rows, 52);
+    PressForGroup(3, 2);
+    EXPECT_EQ(chainCount, 10);
+    ResolveSelection();
+    StartBoard(MODE_GROUP, rows, 52);
+    PressForGroup(3, 11);
+    EXPECT_EQ(chainCount, 8);
+    EXPECT_EQ(items[ItemOnPlace(3, 2)].inChain, 0);
+    EXPECT_EQ(items[ItemOnPlace(3, 4)].inChain, 1);
+}
+
+TEST(GroupTest, AGroupOf2IsNotAMatchAndPlaysThroughTheFrame) {
+    StartBoard(MODE_GROUP, {"......", ".11212", ".34343", ".12121"}, 53);
+    uint32_t before = BoardHash();
+    BoardClickCell(2, 2, 1);
+    EXPECT_EQ(chainCount, 0);
+    EXPECT_EQ(score, 0);
+    EXPECT_EQ(BoardHash(), before);
+    BoardClickCell(4, 4, 1);   // the group of one 1
+    EXPECT_EQ(score, 0);
+}
+
+TEST(GroupTest, AClickedGroupOf3IsRemovedInTheFrame) {
+    StartBoard(MODE_GROUP, {"......", ".11212", ".14343", ".32121"}, 54);
+    BoardClickCell(3, 2, 1);
+    EXPECT_EQ(score, 3 * 45);
+    EXPECT_EQ(CurrentProfile().playerMatches, 1);
+    EXPECT_EQ(idleFrames, 2);   // the press, then one frame of release
+}
+
+class HintTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(HintTest, TheHintFindsAMoveAndShowsItAfter400IdleFrames) {
+    int mode = GetParam();
+    // Chain and group: the 1 at column 2, row 2 has two 1s beside it.
+    // Swap: row 2 reads 2 1 1, and swapping the 2 with the 1 below it makes a line.
+    std::vector<std::string> rows = mode == MODE_SWAP
+        ? std::vector<std::string>{".......", ".211212", ".134343", ".212121"}
+        : std::vector<std::string>{".......", ".112121", ".143434", ".321212"};
+    StartBoard(mode, rows, 55, 1);
+    // Frame 151 searched the board.
+    ASSERT_GT(hintItem, 0);
+    ASSERT_GT(hintPartner, 0);
+    EXPECT_EQ(rescueUsed, 0);
+    EXPECT_EQ(CountKind(ITEM_BOMB), 0);
+    if (mode == MODE_SWAP) {
+        EXPECT_EQ(DirectionBetween(hintItem, hintPartner) != 0, true);
+        int a = items[hintItem].kind, b = items[hintPartner].kind;
+        items[hintItem].kind = b;
+        items[hintPartner].kind = a;
+        EXPECT_EQ(BoardHasLine(), 1);
+        items[hintItem].kind = a;
+        items[hintPartner].kind = b;
+    } else {
+        EXPECT_EQ(items[hintItem].kind, items[hintPartner].kind);
+        EXPECT_EQ(items[hintItem].kind, items[hintThird].kind);
+        EXPECT_NE(DirectionBetween(hintItem, hintPartner), 0);
+        EXPECT_NE(DirectionBetween(hintItem, hintThird), 0);
+    }
+    int wobbling = 0, frames = 0;
+    while (!wobbling && frames < 500) {
+        BoardFrame();
+        frames++;
+        wobbling = items[hintItem].hintPhase > 0;
+    }
+    EXPECT_TRUE(wobbling);
+    EXPECT_EQ(levelFrame, 401);   // idle since frame 1, shown when above 400
+    EXPECT_GT(items[hintPartner].hintPhase, 0);
+    if (mode == MODE_SWAP) {
+        EXPECT_EQ(cells[items[hintItem].cellIndex].arrowDir, hintDir);
+        EXPECT_EQ(DirectionBetween(hintItem, hintPartner), hintDir);
+    }
+}
+
+TEST_P(HintTest, ABoardWithoutMovesGetsOneBomb) {
+    StartBoard(GetParam(), TilingRows(6, 5), 56, 1);
+    EXPECT_EQ(hintItem, 0);
+    int frames = 0;
+    while (rescueUsed == 0 && frames < 1000) {
+        BoardFrame();
+        frames++;
+    }
+    EXPECT_EQ(rescueUsed, 1);
+    EXPECT_EQ(CountKind(ITEM_BOMB), 1);
+    EXPECT_EQ(levelFrame % 150, 1);
+    BoardFrames(300);
+    EXPECT_EQ(CountKind(ITEM_BOMB), 1);   // one rescue until a bomb goes off
+}
+
+TEST_P(HintTest, PressingOnAnItemKeepsTheRescueAway) {
+    int mode = GetParam();
+    StartBoard(mode, TilingRows(6, 5), 57, 0);
+    rescueUsed = 0;   // the rescue of frame 151 is past; the player presses from now on
+    for (int f = 0; f < 400; f++) {
+        BoardPointer(CellX(2), CellY(2), f % 40 == 0 && mode != MODE_SWAP);
+        if (mode == MODE_SWAP) BoardPointer(CellX(2), CellY(2), f % 40 < 2);
+        BoardFrame();
+    }
+    EXPECT_EQ(rescueUsed, 0);
+    EXPECT_EQ(CountKind(ITEM_BOMB), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllModes, HintTest, ::testing::Values(MODE_CHAIN, MODE_GROUP, MODE_SWAP));

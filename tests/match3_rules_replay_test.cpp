@@ -1,0 +1,121 @@
+// Recorded sessions: a fixed seed and a list of pointer inputs play a board the
+// same way every time, in each game mode.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "match3/board_art.h"
+#include "match3/level_files.h"
+#include "tables/board_tables.h"
+#include "tables/game_tables.h"
+#include "tests/board_driver.h"
+#include "tests/test_support.h"
+
+namespace {
+
+std::string ReplayPath(const char* name) { return std::string(GLD_SOURCE_DIR) + "/tests/replays/" + name; }
+
+class ReplayTest : public ::testing::TestWithParam<const char*> {};
+
+}  // namespace
+
+TEST_P(ReplayTest, ARecordingPlaysTheSameBoardEveryRunAndMatchesItsSummary) {
+    TReplay replay;
+    ASSERT_TRUE(ReadReplay(ReplayPath(GetParam()), replay)) << GetParam();
+    ASSERT_GE(replay.frames, 2000);
+    ASSERT_FALSE(replay.inputs.empty());
+    TReplayResult first = PlayReplay(replay);
+    TReplayResult second = PlayReplay(replay);
+    EXPECT_EQ(first.hash, second.hash);
+    EXPECT_EQ(first.score, second.score);
+    EXPECT_GT(first.matches, 3) << "the recording should play real moves";
+    ASSERT_TRUE(replay.hasSummary);
+    EXPECT_EQ(first.score, replay.summaryScore);
+    EXPECT_EQ(first.hash, replay.summaryHash);
+}
+
+// The recorder's live session and the replay of what it recorded end alike.
+// With GLD_WRITE_REPLAYS=1 the fresh recordings replace the stored ones (after
+// a deliberate change of the rules).
+TEST_P(ReplayTest, ALiveSessionAndItsRecordingEndAlike) {
+    TReplay replay;
+    ASSERT_TRUE(ReadReplay(ReplayPath(GetParam()), replay)) << GetParam();
+    TReplayResult live = PlayAndRecord(replay);
+    ASSERT_FALSE(replay.inputs.empty());
+    TReplayResult played = PlayReplay(replay);
+    EXPECT_EQ(live.hash, played.hash);
+    EXPECT_EQ(live.score, played.score);
+    EXPECT_EQ(live.matches, played.matches);
+    const char* write = std::getenv("GLD_WRITE_REPLAYS");
+    if (write && std::string(write) == "1") {
+        static const char* titles[] = {"chain mode", "group mode", "swap mode"};
+        int mode = replay.mode >= 1 && replay.mode <= 3 ? replay.mode : 3;
+        EXPECT_TRUE(WriteReplay(ReplayPath(GetParam()), replay,
+                                std::string("A recorded session in ") + titles[mode - 1] + "."));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Recordings, ReplayTest,
+                         ::testing::Values("chain_session.txt", "group_session.txt", "swap_session.txt"));
+
+TEST(BoardPictureTest, TheDriverDrawsTheBoardToAPicture) {
+    BoardStart(MODE_SWAP, 71, 2, 1);
+    BuildTestBoard(TilingRows(8, 6));
+    rescueUsed = 1;
+    BoardFrames(160);
+    std::string path = MakeTempFolder("board") + "board.png";
+    ASSERT_TRUE(BoardSavePicture(path));
+    EXPECT_GT(ReadWholeFile(path).size(), 1000u);
+    std::vector<uint32_t> pixels;
+    int w = 0, h = 0;
+    ASSERT_TRUE(ReadScreenPixels(pixels, w, h));
+    ASSERT_EQ(w, 1024);
+    // Every item centre is covered by its picture when the item art exists.
+    int drawn = 0, missing = 0;
+    for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
+        if (items[i].kind < 1 || items[i].kind > 5) continue;
+        if (!itemArtImage[1][items[i].kind]) {
+            missing++;
+            continue;
+        }
+        drawn += (pixels[static_cast<size_t>(items[i].y) * w + items[i].x] & 0xFFFFFFu) != 0;
+    }
+    EXPECT_EQ(missing, 0) << "item pictures of set 1 are missing";
+    EXPECT_EQ(drawn, 8 * 6);
+}
+
+// A level file read by the game's loader plays in each mode, and its
+// recording replays to the same end.
+TEST(LevelPlayTest, ALevelFilePlaysInEveryModeAndItsRecordingReplays) {
+    std::string folder = MakeTempFolder("levels");
+    ASSERT_FALSE(folder.empty());
+    std::string bytes;
+    for (int r = 1; r <= 15; r++) {
+        for (int c = 1; c <= 20; c++) {
+            int code = 0;
+            if (r >= 2 && r <= 9 && c >= 3 && c <= 10) code = (r == 5 && c == 6) ? 4 : 1;
+            if (r == 3 && c == 14) code = 102;   // a fish beside the board
+            int stored = code - 1;
+            for (int b = 0; b < 4; b++) bytes += static_cast<char>((stored >> (8 * b)) & 255);
+        }
+    }
+    WriteWholeFile(folder + "lvla011.lvl", bytes);
+    std::string savedFolder = levelFolder;
+    levelFolder = folder;
+    for (int mode = 1; mode <= 3; mode++) {
+        TReplay replay;
+        replay.mode = mode;
+        replay.seed = 70 + mode;
+        replay.position = 12;   // plays level file 11
+        replay.frames = 1200;
+        replay.useLevelFile = 1;
+        TReplayResult live = PlayAndRecord(replay);
+        EXPECT_EQ(levelNo, 11);
+        EXPECT_GT(live.matches, 3) << "mode " << mode;
+        TReplayResult played = PlayReplay(replay);
+        EXPECT_EQ(live.hash, played.hash) << "mode " << mode;
+        EXPECT_EQ(live.score, played.score) << "mode " << mode;
+    }
+    levelFolder = savedFolder;
+}

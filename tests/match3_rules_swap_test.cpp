@@ -1,0 +1,150 @@
+// Swap mode: picking, swapping, returning, committing at the meeting point,
+// cascades of refills, and the clean start of a level.
+#include <gtest/gtest.h>
+
+#include "match3/rules.h"
+#include "tables/board_tables.h"
+#include "tables/game_tables.h"
+#include "tables/player_tables.h"
+#include "tests/board_driver.h"
+
+namespace {
+
+void StartSwapBoard(const std::vector<std::string>& rows, uint32_t seed) {
+    BoardStart(MODE_SWAP, seed, 2);
+    BuildTestBoard(rows);
+    rescueUsed = 1;
+    BoardPlayReady();
+}
+
+// Clicks the item of the first place, then of the second: the swap starts.
+void ClickPair(int c1, int r1, int c2, int r2) {
+    BoardClickCell(c1, r1, 1);
+    BoardPointer(CellX(c2), CellY(r2), 1);
+    BoardFrame();
+}
+
+}  // namespace
+
+TEST(SwapTest, AClickPicksTheItemAndASecondClickOnItUnpicks) {
+    StartSwapBoard(TilingRows(6, 4), 41);
+    BoardClickCell(3, 3, 1);
+    EXPECT_EQ(swapFirst, ItemOnPlace(3, 3));
+    BoardFrames(3);
+    EXPECT_EQ(swapFirst, ItemOnPlace(3, 3));   // holding or hovering keeps it
+    BoardClickCell(3, 3, 1);
+    EXPECT_EQ(swapFirst, 0);
+    BoardClickCell(3, 3, 1);
+    BoardClickCell(6, 5, 1);                  // far away: the pick is dropped
+    EXPECT_EQ(swapFirst, 0);
+    EXPECT_EQ(swapPhase, 0);
+}
+
+TEST(SwapTest, ASwapWithoutALineReturnsIn8Frames) {
+    StartSwapBoard(TilingRows(6, 4), 42);
+    uint32_t before = BoardHash();
+    int first = ItemOnPlace(3, 2), second = ItemOnPlace(4, 2);
+    int firstKind = items[first].kind, secondKind = items[second].kind;
+    ClickPair(3, 2, 4, 2);
+    EXPECT_EQ(swapSecond, second);
+    EXPECT_EQ(swapPhase, 12);
+    EXPECT_EQ(swapDx1, 12);
+    EXPECT_EQ(swapDx2, -12);
+    BoardPointer(CellX(4), CellY(2), 0);
+    int frames = 0;
+    while (swapDir == 1 && frames < 20) {
+        BoardFrame();
+        frames++;
+    }
+    EXPECT_EQ(frames, 6);           // phase 48: the pair stands on each other's place
+    EXPECT_EQ(swapPhase, 48);
+    EXPECT_EQ(swapDx1, 48);
+    int back = 0;
+    while (swapPhase != 0 && back < 20) {
+        BoardFrame();
+        back++;
+        if (swapPhase != 0) {
+            EXPECT_EQ(swapDx1, 48 - 6 * back);
+        }
+    }
+    EXPECT_EQ(back, 8);
+    EXPECT_EQ(swapFirst, 0);
+    EXPECT_EQ(swapSecond, 0);
+    EXPECT_EQ(swapDx1, 0);
+    EXPECT_EQ(items[first].kind, firstKind);
+    EXPECT_EQ(items[second].kind, secondKind);
+    EXPECT_EQ(BoardHash(), before);
+    EXPECT_EQ(score, 0);
+}
+
+TEST(SwapTest, ASwapThatMakesALineCommitsAtPhase48AndTheCascadeFollows) {
+    // Swapping the 3 and the 1 of row 3 makes 1 1 1; the 2 above the first 1
+    // then falls onto the two 2s below it: a second line, made by the fall.
+    StartSwapBoard({".....", ".2434", ".1131", ".2342", ".2434"}, 43);
+    ASSERT_EQ(BoardHasLine(), 0);
+    int left = ItemOnPlace(4, 3), right = ItemOnPlace(5, 3);
+    ClickPair(4, 3, 5, 3);
+    BoardPointer(CellX(5), CellY(3), 0);
+    for (int phase = 18; phase <= 42; phase += 6) {
+        BoardFrame();
+        EXPECT_EQ(swapPhase, phase);
+        EXPECT_EQ(score, 0);
+    }
+    BoardFrame();   // phase 48: the swap becomes real and the line goes
+    EXPECT_EQ(swapPhase, 0);
+    EXPECT_EQ(swapFirst, 0);
+    EXPECT_EQ(score, 3 * 45);
+    EXPECT_EQ(items[right].kind, 3);          // the 3 took the 1's place
+    EXPECT_EQ(items[right].x, CellX(5));
+    EXPECT_EQ(KindOnPlace(4, 3), 0);          // the 1 that went there is gone
+    EXPECT_EQ(items[left].inChain, 0);
+    EXPECT_EQ(CurrentProfile().playerMatches, 1);
+    EXPECT_TRUE(BoardSettle());
+    EXPECT_GE(CurrentProfile().playerMatches, 2);
+    EXPECT_GE(score, 2 * 3 * 45);
+    EXPECT_EQ(BoardHasLine(), 0);
+}
+
+TEST(SwapTest, AColour5LineOf5LeavesOneBomb) {
+    StartSwapBoard({"......", ".55455", ".12521", ".34143"}, 44);
+    ASSERT_EQ(BoardHasLine(), 0);
+    ClickPair(4, 2, 4, 3);
+    BoardPointer(CellX(4), CellY(3), 0);
+    BoardFrames(6);
+    EXPECT_EQ(swapPhase, 0);
+    EXPECT_EQ(CountKind(ITEM_BOMB), 1);
+    EXPECT_EQ(KindOnPlace(2, 2), ITEM_BOMB);
+    EXPECT_EQ(score, 4 * 55);
+}
+
+TEST(SwapTest, ABombPressedWithNothingPickedGoesOff) {
+    StartSwapBoard({"......", ".B2121", ".34343", ".12121"}, 45);
+    BoardClickCell(2, 2, 1);
+    EXPECT_EQ(CountKind(ITEM_BOMB), 0);
+    EXPECT_EQ(score, 45);
+}
+
+TEST(BreakInitialLinesTest, ASwapModeBoardStartsWithoutLines) {
+    for (uint32_t seed = 1; seed <= 5; seed++) {
+        std::vector<std::string> rows(1, "..........");
+        for (int r = 0; r < 9; r++) rows.push_back(".ooooooooo");
+        rows[2] = ".111oooooo";
+        rows[5] = ".o2ooooooo";
+        rows[6] = ".o2ooooooo";
+        rows[7] = ".o2ooooooo";
+        BoardStart(MODE_SWAP, seed, 2);
+        BuildTestBoard(rows);
+        ASSERT_EQ(BoardHasLine(), 1);
+        BoardFrames(5);
+        EXPECT_EQ(BoardHasLine(), 0) << "seed " << seed;
+    }
+}
+
+TEST(BreakInitialLinesTest, ChainAndGroupModeKeepTheirLines) {
+    for (int mode : {MODE_CHAIN, MODE_GROUP}) {
+        BoardStart(mode, 46, 2);
+        BuildTestBoard({"......", ".11134", ".34343", ".12121"});
+        BoardFrames(200);
+        EXPECT_EQ(BoardHasLine(), 1) << "mode " << mode;
+    }
+}

@@ -1,0 +1,204 @@
+// The picture loader, the background rule, the frame guard and the order in
+// which start-up loads everything.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "map/map.h"
+#include "platform/platform.h"
+#include "shell/assets.h"
+#include "tables/player_tables.h"
+#include "tables/shell_tables.h"
+#include "tests/driver.h"
+#include "tests/test_support.h"
+
+// Runs the test inside its own working folder and comes back afterwards.
+class InFolder : public testing::Test {
+protected:
+    std::string folder, oldFolder;
+    void SetUp() override {
+        UseHeadlessPlatform();
+        char here[4096];
+        oldFolder = getcwd(here, sizeof here) ? here : ".";
+        folder = MakeTempFolder("assets");
+        ASSERT_EQ(chdir(folder.c_str()), 0);
+    }
+    void TearDown() override { ASSERT_EQ(chdir(oldFolder.c_str()), 0); }
+    // A one-colour picture of width x height.
+    static void WritePicture(const std::string& path, int width, int height, int jpeg) {
+        std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, 0xFF4080C0u);
+        MakeFolder(path.substr(0, path.rfind('/')), 1);
+        if (jpeg) SaveJpeg(path, width, height, pixels);
+        else SavePng(path, width, height, pixels);
+    }
+};
+
+TEST_F(InFolder, AMissingPictureIsReportedOnceAndStaysEmpty) {
+    testing::internal::CaptureStdout();
+    TImage image = LoadPicture("data/UI/nothing.png");
+    TImage strip = LoadPictureStrip("data/UI/nostrip.png", 2, 42, 148);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(image, nullptr);
+    EXPECT_EQ(strip, nullptr);
+    EXPECT_EQ(out, "error LoadIm data/UI/nothing.png\nerror LoadAnimIm data/UI/nostrip.png\n");
+    DrawPicture(image, 10, 10);
+    DrawPictureFrame(strip, 10, 10, 1, 147);
+}
+
+TEST_F(InFolder, APresentPictureLoadsSilently) {
+    WritePicture("data/UI/here.png", 6, 4, 0);
+    testing::internal::CaptureStdout();
+    TImage image = LoadPicture("data/UI/here.png");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->width, 6);
+    EXPECT_EQ(image->height, 4);
+    FreeImage(image);
+}
+
+TEST_F(InFolder, TheBackgroundFollowsTheFurthestOpenPosition) {
+    WritePicture("data/bg/menubgalt.jpg", 30, 8, 1);
+    WritePicture("data/bg/bg1.jpg", 10, 8, 1);
+    WritePicture("data/bg/bg2.jpg", 20, 8, 1);
+    WritePicture("data/bg/bg12.jpg", 120, 8, 1);
+    struct { int player, unlocked, width; } cases[] = {
+        {-1, 50, 30}, {2, 0, 30}, {2, 1, 10}, {2, 10, 10}, {2, 11, 20}, {2, 20, 20},
+        {2, 111, 120}, {2, 120, 120}, {2, 121, 30},
+    };
+    for (const auto& c : cases) {
+        currentPlayer = c.player;
+        players[2].playerUnlocked = c.unlocked;
+        LoadBackgroundImage();
+        ASSERT_NE(screenBackground, nullptr) << "unlocked " << c.unlocked;
+        EXPECT_EQ(screenBackground->width, c.width) << "player " << c.player << " unlocked " << c.unlocked;
+        EXPECT_EQ(screenBackground->handle_x, 0.0f);
+    }
+    currentPlayer = -1;
+    players[2] = TPlayerProfile{};
+    FreeImage(screenBackground);
+}
+
+TEST_F(InFolder, AFrameBeyondTheLastIsNotDrawn) {
+    TImage strip = MakeImage(2, 2, 149);
+    ASSERT_NE(strip, nullptr);
+    for (int frame = 146; frame <= 148; frame++)
+        for (int y = 0; y < 2; y++)
+            for (int x = 0; x < 2; x++) SetImagePixel(strip, frame, x, y, 0xFFFFFFFFu);
+    SetColor(255, 255, 255);
+    SetAlpha(1.0f);
+    SetBlend(BLEND_SOLID);
+    SetDrawScale(1, 1);
+    SetDrawRotation(0);
+    SetClearColor(0, 0, 0);
+    Cls();
+    DrawPictureFrame(strip, 100, 100, 148, 147);
+    DrawPictureFrame(strip, 200, 100, -1, 147);
+    DrawPictureFrame(strip, 300, 100, 147, 147);
+    std::vector<uint32_t> pixels;
+    int width = 0, height = 0;
+    ASSERT_EQ(ReadScreenPixels(pixels, width, height), 1);
+    EXPECT_EQ(pixels[100 * width + 100] & 0xFFFFFFu, 0u) << "frame 148 of 0..147";
+    EXPECT_EQ(pixels[100 * width + 200] & 0xFFFFFFu, 0u) << "frame -1";
+    EXPECT_EQ(pixels[100 * width + 300] & 0xFFFFFFu, 0xFFFFFFu) << "frame 147 is drawn";
+    FreeImage(strip);
+}
+
+static std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+static int IndexOf(const std::vector<std::string>& lines, const std::string& line) {
+    for (size_t i = 0; i < lines.size(); i++)
+        if (lines[i] == line) return static_cast<int>(i);
+    return -1;
+}
+
+TEST(AssetOrder, WithNoPicturesTheLoadersReportInTheirFixedOrder) {
+    std::string work = DriverMakeWorkFolder({"UI", "ui", "bg", "effects", "fishes", "pu", "puzzles", "match3", "texts"});
+    DriverOptions options;
+    options.workFolder = work;
+    testing::internal::CaptureStdout();
+    int started = DriverStart(options);
+    std::vector<std::string> lines = Lines(testing::internal::GetCapturedStdout());
+    ASSERT_EQ(started, 1);
+    const char* shellFirst[] = {
+        "error LoadIm data/UI/cursor.png", "error LoadIm data/UI/logo3.png",
+        "error LoadIm data/bg/menubgalt.jpg", "error LoadIm data/bg/loadbg.jpg",
+        "error LoadIm data/match3/m3uidown.png", "error LoadIm data/UI/loadbar.png",
+        "error LoadAnimIm data/UI/loadfill.png", "error LoadIm data/effects/logoglow.png",
+        "error LoadIm data/effects/rays2.png", "error LoadIm data/effects/bombflare.png",
+        "error LoadIm data/effects/glowstar.png", "error LoadIm data/effects/glb1.png",
+        "error LoadIm data/effects/glo1.png", "error LoadIm data/effects/dirt1.png",
+        "error LoadIm data/effects/glb2.png",
+    };
+    ASSERT_GE(lines.size(), std::size(shellFirst));
+    for (size_t i = 0; i < std::size(shellFirst); i++) EXPECT_EQ(lines[i], shellFirst[i]);
+    int dynamite = IndexOf(lines, "error LoadIm data/effects/dynamite.png");
+    int popup = IndexOf(lines, "error LoadIm data/ui/popupsmall.png");
+    int fish = IndexOf(lines, "error LoadIm data/fishes/f11.png");
+    int lastFish = IndexOf(lines, "error LoadIm data/fishes/f164.png");
+    int bigPopup = IndexOf(lines, "error LoadIm data/ui/popupbig.png");
+    int eyes = IndexOf(lines, "error LoadIm data/pu/pu3eyes1.png");
+    int banner = IndexOf(lines, "error LoadIm data/texts/gameon.png");
+    int bevel = IndexOf(lines, "error LoadIm data/puzzles/kachel128x120.png");
+    int shadow = IndexOf(lines, "error LoadIm data/puzzles/shadow128x120.png");
+    EXPECT_GT(dynamite, 0);
+    EXPECT_GT(popup, dynamite);
+    EXPECT_GT(fish, popup);
+    EXPECT_GT(lastFish, fish);
+    EXPECT_EQ(IndexOf(lines, "error LoadIm data/fishes/f51.png"), -1) << "no kind 5 fish is looked up";
+    EXPECT_GT(bigPopup, lastFish);
+    EXPECT_GT(eyes, bigPopup);
+    EXPECT_GT(banner, eyes);
+    EXPECT_GT(bevel, banner);
+    EXPECT_EQ(shadow, bevel + 1);
+    EXPECT_EQ(IndexOf(lines, "error LoadIm data/UI/coll2.png"), -1) << "interface pictures load silently";
+    EXPECT_EQ(IndexOf(lines, "error LoadIm data/ui/menuborderleft.png"), -1) << "menu pictures load silently";
+    EXPECT_EQ(AutoCentre(), 0) << "auto-centring is off after the power-up pictures";
+    DriverStop();
+}
+
+TEST(AssetOrder, WithoutThePointerPictureTheGameRunsAndSaysSoOnce) {
+    std::string work = DriverMakeWorkFolder({"UI/cursor.png", "ui/cursor.png"});
+    DriverOptions options;
+    options.workFolder = work;
+    testing::internal::CaptureStdout();
+    int started = DriverStart(options);
+    EnterMap();
+    DriverFrames(40);
+    std::vector<std::string> lines = Lines(testing::internal::GetCapturedStdout());
+    ASSERT_EQ(started, 1);
+    int count = 0;
+    for (const std::string& line : lines) count += line == "error LoadIm data/UI/cursor.png";
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(pointerImage, nullptr);
+    EXPECT_EQ(gameScreen, SCREEN_MAP);
+    EXPECT_EQ(quitRequested, 0);
+    DriverStop();
+}
+
+TEST(AssetOrder, TheShellPicturesGetTheirHandles) {
+    std::string work = DriverMakeWorkFolder({"UI"});
+    MakeFolder(work + "data/UI", 1);
+    std::vector<uint32_t> pixels(40 * 20, 0xFFFFFFFFu);
+    SavePng(work + "data/UI/cursor.png", 40, 20, pixels);
+    SavePng(work + "data/UI/logo3.png", 40, 20, pixels);
+    DriverOptions options;
+    options.workFolder = work;
+    ASSERT_EQ(DriverStart(options), 1);
+    ASSERT_NE(pointerImage, nullptr);
+    EXPECT_EQ(pointerImage->handle_x, 0.0f);
+    EXPECT_EQ(pointerImage->handle_y, 0.0f);
+    ASSERT_NE(logoImage, nullptr);
+    EXPECT_EQ(logoImage->handle_x, 20.0f);
+    EXPECT_EQ(logoImage->handle_y, 10.0f);
+    EXPECT_EQ(logoY, -100.0f);
+    EXPECT_EQ(developerMode, 0);
+    DriverStop();
+}

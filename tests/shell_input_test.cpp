@@ -1,0 +1,230 @@
+// The input snapshot: pointer scaling, buttons, keys, F5, the close box, and
+// the pause after the window loses the focus.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "map/map.h"
+#include "menus/menu.h"
+#include "platform/platform.h"
+#include "shell/shell.h"
+#include "tables/shell_tables.h"
+#include "tests/driver.h"
+#include "tests/test_support.h"
+#include "text/text.h"
+
+static const char* WINDOW_SETTINGS = "0\r\n280\r\n280\r\n-1\r\n0\r\n5\r\n1\r\n";
+static const char* FULL_SCREEN_SETTINGS = "1\r\n280\r\n280\r\n-1\r\n0\r\n5\r\n1\r\n";
+
+// A started game on a screen that reads the mouse and asks for no change.
+static void StartOnQuietScreen(const char* settings) {
+    DriverOptions options;
+    options.settings = settings;
+    ASSERT_EQ(DriverStart(options), 1);
+    EnterMap();
+    DriverFrames(20);
+    ASSERT_EQ(inputEnabled, 1);
+}
+
+TEST(PointerScaling, TheWindowCornerReadsAsTheLastLogicalPixels) {
+    StartOnQuietScreen(WINDOW_SETTINGS);
+    ASSERT_EQ(fullScreen, 0);
+    InjectPointer(799, 599);
+    DriverFrames(1);
+    EXPECT_EQ(mouseX, 1022);
+    EXPECT_EQ(mouseY, 766);
+    InjectPointer(400, 300);
+    DriverFrames(1);
+    EXPECT_EQ(mouseX, 512);
+    EXPECT_EQ(mouseY, 384);
+    DriverStop();
+}
+
+TEST(PointerScaling, TheDriverReachesLogicalPointsThroughTheWindowScale) {
+    StartOnQuietScreen(WINDOW_SETTINGS);
+    int reached = 0;
+    for (int x = 0; x < 1024; x += 7) {
+        int window = DriverWindowCoordinate(x);
+        if (static_cast<int>(window * 1.28) != x) continue;
+        reached++;
+        DriverPointer(x, 767 - x / 2);
+        DriverFrames(1);
+        EXPECT_EQ(mouseX, x);
+    }
+    EXPECT_GT(reached, 100);
+    DriverStop();
+}
+
+TEST(PointerScaling, FullScreenUsesThePointerAsRead) {
+    StartOnQuietScreen(FULL_SCREEN_SETTINGS);
+    ASSERT_EQ(fullScreen, 1);
+    InjectPointer(1000, 700);
+    DriverFrames(1);
+    EXPECT_EQ(mouseX, 1000);
+    EXPECT_EQ(mouseY, 700);
+    DriverStop();
+}
+
+TEST(MouseSnapshot, IsNotReadWhileInputIsDisabled) {
+    StartOnQuietScreen(WINDOW_SETTINGS);
+    InjectPointer(100, 100);
+    DriverFrames(1);
+    inputEnabled = 0;
+    InjectPointer(700, 500);
+    DriverButton(1, 1);
+    DriverFrames(1);
+    EXPECT_EQ(mouseX, 128);
+    EXPECT_EQ(mouseDownLeft, 0);
+    EXPECT_EQ(mouseHitLeft, 0);
+    DriverStop();
+}
+
+TEST(MouseSnapshot, CountsPressesAndHeldFrames) {
+    StartOnQuietScreen(WINDOW_SETTINGS);
+    DriverButton(1, 1);
+    DriverFrames(1);
+    EXPECT_EQ(mouseHitLeft, 1);
+    EXPECT_EQ(mouseDownLeft, 1);
+    EXPECT_EQ(mouseHeldFrames, 1);
+    DriverFrames(2);
+    EXPECT_EQ(mouseHitLeft, 0) << "a press is seen in one frame only";
+    EXPECT_EQ(mouseHeldFrames, 3);
+    DriverButton(1, 0);
+    DriverButton(2, 1);
+    DriverFrames(1);
+    EXPECT_EQ(mouseHeldFrames, 0);
+    EXPECT_EQ(mouseDownLeft, 0);
+    EXPECT_EQ(mouseHitRight, 1);
+    EXPECT_EQ(mouseDownRight, 1);
+    DriverButton(2, 0);
+    DriverFrames(1);
+    EXPECT_EQ(mouseDownRight, 0);
+    DriverStop();
+}
+
+TEST(KeySnapshot, HoldsEachKeyWhileItIsDown) {
+    StartOnQuietScreen(WINDOW_SETTINGS);
+    const int keys[] = {KEY_ENTER, KEY_ESCAPE, KEY_SPACE, KEY_F1, KEY_F2, KEY_F3, KEY_F4};
+    int* values[] = {&keyEnter, &keyEscape, &keySpace, &keyF1, &keyF2, &keyF3, &keyF4};
+    for (int i = 0; i < 7; i++) {
+        DriverKey(keys[i], 1);
+        DriverFrames(1);
+        for (int j = 0; j < 7; j++) EXPECT_EQ(*values[j], i == j ? 1 : 0) << "key " << keys[i];
+        DriverFrames(1);
+        EXPECT_EQ(*values[i], 1);
+        DriverKey(keys[i], 0);
+        DriverFrames(1);
+        EXPECT_EQ(*values[i], 0);
+    }
+    DriverStop();
+}
+
+// A text table of our own, so the reload can be seen.
+static std::string TextFile(const std::string& word) {
+    std::string file;
+    for (int i = 1; i <= 100; i++) file += "text " + std::to_string(1000 + i) + "       :" + word + std::to_string(i) + "\r\n";
+    return file;
+}
+
+TEST(TextReload, F5ReloadsTheTextTableOnlyAfterFrame100) {
+    std::string work = DriverMakeWorkFolder({"texts"});
+    MakeFolder(work + "data/texts", 1);
+    WriteWholeFile(work + "data/texts/codetexts.txt", TextFile("first"));
+    DriverOptions options;
+    options.workFolder = work;
+    ASSERT_EQ(DriverStart(options), 1);
+    ASSERT_EQ(codeTexts[92], "first92");
+    WriteWholeFile(work + "data/texts/codetexts.txt", TextFile("second"));
+    DriverKey(KEY_F5, 1);
+    while (frameCount < 100) {
+        DriverFrames(1);
+        ASSERT_EQ(codeTexts[92], "first92") << "reloaded at frame " << frameCount;
+    }
+    DriverFrames(1);   // the poll of frame 101 still sees frameCount 100
+    EXPECT_EQ(codeTexts[92], "first92");
+    DriverFrames(1);
+    EXPECT_EQ(codeTexts[92], "second92");
+    WriteWholeFile(work + "data/texts/codetexts.txt", TextFile("third"));
+    DriverFrames(1);
+    EXPECT_EQ(codeTexts[92], "third92") << "holding the key reloads every frame";
+    DriverKey(KEY_F5, 0);
+    WriteWholeFile(work + "data/texts/codetexts.txt", TextFile("fourth"));
+    DriverFrames(3);
+    EXPECT_EQ(codeTexts[92], "third92");
+    DriverStop();
+}
+
+class Suspension : public testing::Test {
+protected:
+    std::string settingsPath;
+    void SetUp() override {
+        DriverOptions options;
+        options.settings = WINDOW_SETTINGS;
+        ASSERT_EQ(DriverStart(options), 1);
+        EnterMap();
+        DriverFrames(20);
+        settingsPath = saveFolder + "settings.txt";
+        ASSERT_EQ(pauseOverlay, -1);
+        DeleteFile(settingsPath);
+    }
+    void TearDown() override { DriverStop(); }
+};
+
+TEST_F(Suspension, LosingTheFocusRaisesTheOverlayAndSavesTheSettings) {
+    musicVolume = 123;
+    DriverFocus(0);
+    DriverFrames(1);
+    EXPECT_EQ(appSuspended, 2);
+    EXPECT_EQ(pauseOverlay, 1);
+    std::string saved = ReadWholeFile(settingsPath);
+    EXPECT_EQ(saved, "0\r\n123\r\n280\r\n-1\r\n0\r\n5\r\n1\r\n");
+}
+
+TEST_F(Suspension, ResumeThenSuspendInOneFrameSuspends) {
+    DriverFocus(1);
+    DriverFocus(0);
+    DriverFrames(1);
+    EXPECT_EQ(appSuspended, 2);
+    EXPECT_EQ(pauseOverlay, 1);
+}
+
+TEST_F(Suspension, SuspendThenResumeInOneFrameKeepsRunning) {
+    DriverFocus(0);
+    DriverFocus(1);
+    DriverFrames(1);
+    EXPECT_EQ(appSuspended, 0);
+    EXPECT_EQ(pauseOverlay, -1);
+    EXPECT_EQ(PathKind(settingsPath), 0) << "nothing is saved when the later event resumes";
+}
+
+TEST_F(Suspension, ASuspendWhileTheOverlayIsUpSavesNothing) {
+    pauseOverlay = 1;
+    DriverFocus(0);
+    DriverFrames(3);
+    EXPECT_EQ(appSuspended, 1) << "stays unhandled until a resume";
+    EXPECT_EQ(PathKind(settingsPath), 0);
+    DriverFocus(1);
+    DriverFrames(1);
+    EXPECT_EQ(appSuspended, 0);
+}
+
+TEST_F(Suspension, OnlyAClickAfterTheResumeClearsTheOverlay) {
+    DriverFocus(0);
+    DriverFrames(1);
+    ASSERT_EQ(pauseOverlay, 1);
+    DriverClick(512, 384);
+    EXPECT_EQ(pauseOverlay, 1) << "the overlay waits while the window is away";
+    DriverFocus(1);
+    DriverFrames(3);
+    EXPECT_EQ(appSuspended, 0);
+    EXPECT_EQ(pauseOverlay, 1);
+    DriverClick(512, 384);
+    EXPECT_EQ(pauseOverlay, -1);
+}
+
+TEST_F(Suspension, TheCloseBoxGoesThroughTheCloseDialog) {
+    DriverCloseBox();
+    DriverFrames(1);
+    // The close-window dialog writes the settings before anything else.
+    EXPECT_EQ(PathKind(settingsPath), 1);
+}

@@ -1,0 +1,183 @@
+// The branding pages from "data/branding/splashconfig.txt" and the title
+// animation that follows them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "shell/shell.h"
+#include "shell/splash.h"
+#include "shell/title.h"
+#include "tables/shell_tables.h"
+#include "tests/driver.h"
+#include "tests/test_support.h"
+
+// A game whose branding folder holds `config` and two small pictures.
+static int StartWithSplash(const std::string& config) {
+    std::string work = DriverMakeWorkFolder({"branding"});
+    MakeFolder(work + "data/branding", 1);
+    std::vector<uint32_t> pixels(8 * 8, 0xFFFFFFFFu);
+    SavePng(work + "data/branding/a.png", 8, 8, pixels);
+    SavePng(work + "data/branding/b.png", 8, 8, pixels);
+    if (!config.empty()) WriteWholeFile(work + "data/branding/splashconfig.txt", config);
+    DriverOptions options;
+    options.workFolder = work;
+    return DriverStart(options);
+}
+
+static const char* TWO_PAGES =
+    "page=1\r\nfile=a.png\r\ntime=80\r\nskip=false\r\n;---\r\n"
+    "page=2\r\nfile=b.png\r\ntime=0\r\nskip=true\r\n;---\r\n"
+    "page=3\r\nfile=none\r\n";
+
+TEST(Splash, ReadsThePagesAndCountsThoseWithAPicture) {
+    ASSERT_EQ(StartWithSplash(TWO_PAGES), 1);
+    EXPECT_EQ(gameScreen, SCREEN_SPLASH);
+    EXPECT_EQ(splashPage, 1);
+    EXPECT_EQ(splashPageCount, 2);
+    EXPECT_EQ(splashPages[1].file, "a.png");
+    EXPECT_EQ(splashPages[1].time, 80);
+    EXPECT_EQ(splashPages[1].skip, 0);
+    EXPECT_EQ(splashPages[2].file, "b.png");
+    EXPECT_EQ(splashPages[2].skip, 1);
+    EXPECT_EQ(splashPages[3].file, "none");
+    ASSERT_NE(splashImages[1], nullptr);
+    EXPECT_EQ(splashImages[1]->handle_x, 4.0f);
+    EXPECT_NE(splashImages[2], nullptr);
+    EXPECT_EQ(splashImages[3], nullptr);
+    DriverStop();
+}
+
+TEST(Splash, ATimedPageEndsByItselfAndCannotBeSkipped) {
+    ASSERT_EQ(StartWithSplash(TWO_PAGES), 1);
+    DriverKey(KEY_ESCAPE, 1);
+    DriverFrames(79);
+    EXPECT_EQ(fadeState, FADE_IN) << "page 1 has no skip";
+    DriverKey(KEY_ESCAPE, 0);
+    DriverFrames(1);
+    EXPECT_EQ(fadeState, FADE_OUT) << "frame 80 ends the page";
+    DriverFrames(16);
+    EXPECT_EQ(splashPage, 1);
+    DriverFrames(1);
+    EXPECT_EQ(gameScreen, SCREEN_SPLASH);
+    EXPECT_EQ(splashPage, 2);
+    EXPECT_EQ(splashTimer, 1) << "the new page's frame runs in the frame of its set-up";
+    DriverStop();
+}
+
+TEST(Splash, ASkippablePageEndsAtTheFirstSkipKeyAndTheTitleFollows) {
+    ASSERT_EQ(StartWithSplash(TWO_PAGES), 1);
+    DriverFrames(97);
+    ASSERT_EQ(splashPage, 2);
+    DriverFrames(200);
+    EXPECT_EQ(gameScreen, SCREEN_SPLASH) << "time 0 never ends by itself";
+    DriverKey(KEY_SPACE, 1);
+    DriverFrames(1);
+    EXPECT_EQ(fadeState, FADE_OUT);
+    EXPECT_EQ(nextScreen, SCREEN_TITLE);
+    EXPECT_EQ(keySpace, 1);
+    DriverFrames(1);
+    EXPECT_EQ(keySpace, 0) << "the change cleared the key";
+    DriverFrames(15);
+    EXPECT_EQ(gameScreen, SCREEN_SPLASH);
+    DriverFrames(1);
+    EXPECT_EQ(gameScreen, SCREEN_TITLE);
+    EXPECT_EQ(titleFrame, 1);
+    DriverStop();
+}
+
+TEST(Splash, F3SwitchesDeveloperModeOn) {
+    ASSERT_EQ(StartWithSplash(TWO_PAGES), 1);
+    DriverFrames(5);
+    EXPECT_EQ(developerMode, 0);
+    DriverKey(KEY_F3, 1);
+    DriverFrames(1);
+    EXPECT_EQ(developerMode, 1);
+    DriverKey(KEY_F3, 0);
+    DriverStop();
+}
+
+TEST(Splash, LinesAfterTheTwentyNinthAreIgnored) {
+    std::string config = "file=a.png\r\n";
+    for (int i = 2; i <= 28; i++) config += "note=filler\r\n";
+    config += "skip=true\r\n";      // line 29
+    config += "time=3\r\n";         // line 30
+    ASSERT_EQ(StartWithSplash(config), 1);
+    EXPECT_EQ(splashPages[1].skip, 1);
+    EXPECT_EQ(splashPages[1].time, 0);
+    DriverFrames(20);
+    EXPECT_EQ(fadeState, FADE_IN);
+    DriverStop();
+}
+
+TEST(Splash, WithoutAConfigurationTheTitleComesFirst) {
+    ASSERT_EQ(StartWithSplash(""), 1);
+    EXPECT_EQ(gameScreen, SCREEN_TITLE);
+    EXPECT_EQ(fadeState, FADE_IN);
+    DriverStop();
+}
+
+TEST(Title, LastsFourHundredThirtyFramesAndHandsOverWithoutAFade) {
+    ASSERT_EQ(StartWithSplash(""), 1);
+    DriverKey(KEY_ESCAPE, 1);
+    DriverClick(512, 384);
+    DriverFrames(427);
+    EXPECT_EQ(gameScreen, SCREEN_TITLE);
+    EXPECT_EQ(titleFrame, 429);
+    // Stand-ins, so that their release can be seen whatever the data holds.
+    for (TImage* image : {&loadBackImage, &loadFillImage, &loadBarImage}) {
+        FreeImage(*image);
+        *image = MakeImage(2, 2, 1);
+    }
+    DriverFrames(1);
+    EXPECT_EQ(gameScreen, SCREEN_MENU);
+    EXPECT_EQ(prevScreen, SCREEN_TITLE);
+    EXPECT_EQ(fadeLevel, 256) << "no fade into the menu";
+    EXPECT_EQ(loadBackImage, nullptr);
+    EXPECT_EQ(loadFillImage, nullptr);
+    EXPECT_EQ(loadBarImage, nullptr);
+    EXPECT_EQ(inputEnabled, 1);
+    DriverKey(KEY_ESCAPE, 0);
+    DriverStop();
+}
+
+TEST(Title, TheLoadingBarSlidesInSettlesAndLeaves) {
+    ASSERT_EQ(StartWithSplash(""), 1);
+    DriverFrames(150);
+    EXPECT_EQ(loadBarY, 1068);
+    DriverFrames(1);
+    EXPECT_EQ(loadBarY, 1035) << "1068 - 32.5, truncated";
+    int previous = loadBarY;
+    while (titleFrame < 320) {
+        DriverFrames(1);
+        ASSERT_LE(loadBarY, previous);
+        previous = loadBarY;
+    }
+    EXPECT_EQ(loadBarY, 743);
+    DriverFrames(10);
+    EXPECT_EQ(loadBarY, 793);
+    DriverStop();
+}
+
+TEST(Title, TheLogoDropsInAtFrameFortyAndEasesTowardItsPlace) {
+    ASSERT_EQ(StartWithSplash(""), 1);
+    DriverFrames(40);
+    EXPECT_NEAR(logoY, 235.5f, 0.01f);
+    EXPECT_EQ(logoX, 512.0f);
+    DriverFrames(300);
+    EXPECT_NEAR(logoY, 245.0f, 0.1f);
+    DriverFrames(60);
+    EXPECT_LT(logoY, 220.0f) << "rises toward 200 from frame 380";
+    DriverStop();
+}
+
+TEST(Title, F3SwitchesDeveloperModeOn) {
+    ASSERT_EQ(StartWithSplash(""), 1);
+    DriverFrames(200);
+    DriverKey(KEY_F3, 1);
+    DriverFrames(1);
+    DriverKey(KEY_F3, 0);
+    EXPECT_EQ(developerMode, 1);
+    DriverStop();
+}

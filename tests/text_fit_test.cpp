@@ -1,0 +1,306 @@
+// Every text the game shows fits its place in its font: button captions in
+// their buttons, dialog lines in their popups, status labels in their columns,
+// help lines beside the sketches of their page, story lines on the parchment.
+// Rooms that are a picture's width are read from the generated pictures of
+// the data folder; the layout numbers of each screen give the others.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "tables/text_tables.h"
+#include "tests/test_support.h"
+#include "text/text.h"
+#include "text/text_internal.h"
+#include "text/text_table.h"
+
+namespace {
+
+// A room bounded by a picture: its width minus a margin, or a layout number
+// while the picture is not there.
+struct TPictureRoom {
+    const char* path;
+    int margin;
+    int fallback;
+};
+
+enum {
+    ROOM_FIXED, ROOM_BUTTON1, ROOM_BUTTON3, ROOM_BUTTON8, ROOM_SMALL, ROOM_MEDIUM, ROOM_BIG,
+    ROOM_PARCHMENT, ROOM_MAP_POPUP, ROOM_SIGN,
+};
+
+const TPictureRoom PICTURE_ROOMS[] = {
+    {nullptr, 0, 0},
+    {"data/UI/button1.png", 20, 140},
+    {"data/UI/button3.png", 20, 120},
+    {"data/UI/button8.png", 40, 180},
+    {"data/UI/popupsmall.png", 60, 360},
+    {"data/UI/popupmedium.png", 80, 460},
+    {"data/UI/popupbig.png", 100, 760},
+    {"data/story/storyperg.png", 140, 560},
+    {"data/map/mappopup.png", 80, 480},
+    {"data/map/mapperg.png", 10, 180},
+};
+
+// One measured text: {n} stands for text n; other characters are drawn as
+// they stand (numbers, names and separators the screens add).
+struct TFit {
+    const char* text;
+    int font;
+    int room;     // ROOM_...
+    int limit;    // layout limit in pixels; 0 = only the picture's room
+    const char* reason;
+};
+
+const TFit FITS[] = {
+    // quit dialog
+    {"{1}", FONT_HEAD, ROOM_SMALL, 0, "quit heading"},
+    {"{2}", FONT_TEXT, ROOM_SMALL, 0, "quit line"},
+    {"{3}", FONT_TEXT, ROOM_SMALL, 0, "quit line"},
+    {"{4}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "back button"},
+    {"{5}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "OK button"},
+    // main menu
+    {"{7} {8}", FONT_NORMAL, ROOM_FIXED, 600, "welcome line between the menu borders"},
+    {"{7} Marguerite", FONT_NORMAL, ROOM_FIXED, 600, "welcome line with a long name"},
+    {"{6}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "menu players button"},
+    {"{55}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "options button"},
+    {"{57}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "information button"},
+    {"{61}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "quit button"},
+    {"{58}", FONT_NORMAL, ROOM_BUTTON8, 0, "play button"},
+    // continue or restart, restart question
+    {"{9}", FONT_HEAD, ROOM_SMALL, 0, "continue heading"},
+    {"{10}", FONT_TEXT, ROOM_SMALL, 0, "continue line"},
+    {"{11}", FONT_TEXT, ROOM_SMALL, 0, "continue line"},
+    {"{12}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "continue button"},
+    {"{13}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "restart button"},
+    {"{380}", FONT_HEAD, ROOM_SMALL, 0, "restart heading"},
+    {"{381}", FONT_TEXT, ROOM_SMALL, 0, "restart line"},
+    {"{382}", FONT_TEXT, ROOM_SMALL, 0, "restart line"},
+    {"{383}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "restart yes button"},
+    {"{384}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "restart no button"},
+    // options
+    {"{15}", FONT_HEAD, ROOM_MEDIUM, 0, "options heading"},
+    {"{16}", FONT_TEXT, ROOM_MEDIUM, 0, "music slider label"},
+    {"{17}", FONT_TEXT, ROOM_MEDIUM, 0, "sound slider label"},
+    {"{19}", FONT_TEXT, ROOM_FIXED, 90, "left of the slider track, centred at 322, track from 372"},
+    {"{20}", FONT_TEXT, ROOM_FIXED, 90, "right of the slider track, centred at 702, track to 652"},
+    {"{18}", FONT_TEXT, ROOM_FIXED, 220, "check box label from x 483 inside the popup"},
+    {"{261}", FONT_TEXT, ROOM_FIXED, 220, "check box label from x 483 inside the popup"},
+    // players
+    {"{21}", FONT_HEAD, ROOM_SMALL, 0, "new player heading"},
+    {"{22}", FONT_TEXT, ROOM_SMALL, 0, "new player line"},
+    {"{23}", FONT_HEAD, ROOM_MEDIUM, 0, "player list heading"},
+    {"{24}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "new player button"},
+    {"{25}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "delete button"},
+    {"{25}", FONT_HEAD, ROOM_SMALL, 0, "delete heading"},
+    {"{31}", FONT_TEXT, ROOM_SMALL, 0, "delete line"},
+    {"{32}", FONT_TEXT, ROOM_SMALL, 0, "delete line"},
+    {"{106} 120 9999999 {107}", FONT_NORMAL, ROOM_FIXED, 245, "player row from x 475 to the score ending at 730"},
+    {"{111}", FONT_NORMAL, ROOM_FIXED, 140, "a name is at most 140 pixels wide"},
+    // in-game menu
+    {"{59}", FONT_HEAD, ROOM_SMALL, 0, "game menu heading"},
+    {"{54}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "game menu help button"},
+    {"{56}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "game menu main menu button"},
+    {"{342}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "game menu stage map button"},
+    {"{124}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "game menu resume button"},
+    // information and map help
+    {"{131}", FONT_HEAD, ROOM_MEDIUM, 0, "information heading"},
+    {"{132}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
+    {"{133}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
+    {"{134}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
+    {"{135}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
+    {"{136}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
+    {"{137}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
+    {"{331}", FONT_HEAD, ROOM_MEDIUM, 0, "map help heading"},
+    {"{332}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
+    {"{333}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
+    {"{334}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
+    {"{335}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
+    {"{336}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
+    {"{337}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
+    {"{338}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
+    {"{339}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
+    {"{340}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
+    // title and paused window
+    {"{26}", FONT_NORMAL, ROOM_FIXED, 290, "over the loading bar, 296 pixels wide"},
+    {"{92}", FONT_HEAD, ROOM_FIXED, 500, "paused heading over the glow"},
+    {"{93}", FONT_NORMAL, ROOM_FIXED, 500, "paused line over the glow"},
+    // game screen
+    {"{50}", FONT_NORMAL, ROOM_FIXED, 78, "menu entry, hover box 473..551"},
+    {"{50}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "menu button during the puzzle"},
+    {"{62}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "help button during the puzzle and on the map"},
+    {"{314} 999", FONT_NORMAL, ROOM_FIXED, 110, "moss column 52..162"},
+    {"{311} 99", FONT_NORMAL, ROOM_FIXED, 110, "orders column 212..322"},
+    {"{312} 88888", FONT_NORMAL, ROOM_FIXED, 114, "score column 695..809"},
+    {"{313} 00:00", FONT_NORMAL, ROOM_FIXED, 114, "time column 855..969"},
+    {"{90}", FONT_NORMAL, ROOM_FIXED, 900, "puzzle status across the top bar"},
+    {"{103}", FONT_NORMAL, ROOM_FIXED, 400, "floating text above the third shell"},
+    // level results: label at x 312, value right-aligned at 712
+    {"{121}", FONT_HEAD, ROOM_MEDIUM, 0, "results heading"},
+    {"{346} 5000", FONT_HIGHLIGHT, ROOM_FIXED, 390, "record line, label and value"},
+    {"{120} (<10 {113}): 2000", FONT_HIGHLIGHT, ROOM_FIXED, 390, "time bonus line, label and value"},
+    {"{117} 999x5=4995", FONT_HIGHLIGHT, ROOM_FIXED, 390, "items line, label and value"},
+    {"{118} 99x20=1980", FONT_HIGHLIGHT, ROOM_FIXED, 390, "moss line, label and value"},
+    {"{119} 99x20=1980", FONT_HIGHLIGHT, ROOM_FIXED, 390, "orders line, label and value"},
+    {"{123} 99999", FONT_NORMAL, ROOM_FIXED, 390, "total line, label and value"},
+    // stage map
+    {"{96}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "map menu button"},
+    {"{97}", FONT_HIGHLIGHT, ROOM_BUTTON1, 0, "map continue button"},
+    {"{105}", FONT_HIGHLIGHT, ROOM_FIXED, 700, "map status line, all done"},
+    {"{343}  00:00 {344} Marguerite", FONT_TEXT, ROOM_MAP_POPUP, 0, "best time line in the stage popup"},
+    {"{345}", FONT_TEXT, ROOM_MAP_POPUP, 0, "no best time line"},
+    {"{348}", FONT_TEXT, ROOM_MAP_POPUP, 0, "puzzle position line"},
+    // picture puzzle dialogs
+    {"{351}", FONT_HEAD, ROOM_MEDIUM, 0, "puzzle help heading"},
+    {"{365}", FONT_HEAD, ROOM_MEDIUM, 0, "puzzle solved heading"},
+    {"{372}", FONT_HEAD, ROOM_MEDIUM, 0, "last puzzle heading"},
+    // help pages: headings and the full-width lines
+    {"{281}", FONT_HEAD, ROOM_BIG, 0, "help page 1 heading"},
+    {"{141}", FONT_HEAD, ROOM_BIG, 0, "help page 2 heading"},
+    {"{171}", FONT_HEAD, ROOM_BIG, 0, "help page 3 heading"},
+    {"{151}", FONT_HEAD, ROOM_BIG, 0, "help page 4 heading"},
+    {"{161}", FONT_HEAD, ROOM_BIG, 0, "help page 5 heading"},
+    {"{181}", FONT_HEAD, ROOM_BIG, 0, "help page 6 heading"},
+    {"{191}", FONT_HEAD, ROOM_BIG, 0, "help page 7 heading"},
+    {"{201}", FONT_HEAD, ROOM_BIG, 0, "help page 8 heading"},
+    {"{282}", FONT_TEXT, ROOM_BIG, 0, "help page 1 line above the sketches"},
+    {"{283}", FONT_TEXT, ROOM_BIG, 0, "help page 1 line above the sketches"},
+    {"{149}", FONT_TEXT, ROOM_BIG, 0, "help page 2 line below the sketches"},
+    {"{152}", FONT_TEXT, ROOM_BIG, 0, "help page 4 line above the pearls"},
+    {"{162}", FONT_TEXT, ROOM_BIG, 0, "help page 5 line above the pearls"},
+    {"{182}", FONT_TEXT, ROOM_BIG, 0, "help page 6 line above the pearls"},
+    {"{192}", FONT_TEXT, ROOM_BIG, 0, "help page 7 line above the pearls"},
+    {"{172}", FONT_TEXT, ROOM_BIG, 380, "help page 3 line just above the sketches"},
+    {"{101}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "help next button"},
+    {"{102}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "help previous button"},
+    // stories
+    {"{33} Marguerite !", FONT_NORMAL, ROOM_PARCHMENT, 0, "opening story greeting"},
+    {"{271}", FONT_NORMAL, ROOM_PARCHMENT, 0, "closing story greeting"},
+    {"{112}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "story menu button"},
+    {"{51}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "story skip button"},
+};
+
+// Runs of lines that share one place: first..last, font, room, limit, reason.
+struct TFitRun {
+    int first;
+    int last;
+    int font;
+    int room;
+    int limit;
+    const char* reason;
+};
+
+const TFitRun FIT_RUNS[] = {
+    {35, 49, FONT_HIGHLIGHT, ROOM_PARCHMENT, 0, "opening story line on the parchment"},
+    {273, 279, FONT_HIGHLIGHT, ROOM_PARCHMENT, 0, "closing story line on the parchment"},
+    {68, 79, FONT_HIGHLIGHT, ROOM_SIGN, 0, "stage name under its sign"},
+    {68, 79, FONT_HEAD, ROOM_MAP_POPUP, 0, "stage name heading the stage popup"},
+    {286, 297, FONT_TEXT, ROOM_BIG, 240, "help page 1 column under a sketch, sketches 260 apart"},
+    {142, 144, FONT_TEXT, ROOM_BIG, 470, "help page 2 line from x 200 to the fish at 772"},
+    {146, 148, FONT_TEXT, ROOM_BIG, 340, "help page 2 line between the sketches at 252 and 772"},
+    {173, 180, FONT_TEXT, ROOM_BIG, 350, "help page 3 line between the sketches at 242 and 782"},
+    {153, 156, FONT_TEXT, ROOM_BIG, 440, "help page 4 line between the pearls"},
+    {157, 160, FONT_TEXT, ROOM_BIG, 380, "help page 4 line between holder and sketch"},
+    {163, 166, FONT_TEXT, ROOM_BIG, 440, "help page 5 line between the pearls"},
+    {167, 170, FONT_TEXT, ROOM_BIG, 380, "help page 5 line between holder and sketch"},
+    {183, 186, FONT_TEXT, ROOM_BIG, 420, "help page 6 line between pearls and holder"},
+    {187, 190, FONT_TEXT, ROOM_BIG, 360, "help page 6 line between the sketches"},
+    {193, 196, FONT_TEXT, ROOM_BIG, 420, "help page 7 line between pearls and holder"},
+    {197, 200, FONT_TEXT, ROOM_BIG, 360, "help page 7 line between the sketches"},
+    {203, 207, FONT_TEXT, ROOM_BIG, 350, "help page 8 line between the sketches"},
+    {208, 210, FONT_TEXT, ROOM_BIG, 400, "help page 8 line between the holders"},
+    {352, 357, FONT_NORMAL, ROOM_MEDIUM, 0, "puzzle help line"},
+    {366, 371, FONT_NORMAL, ROOM_MEDIUM, 0, "puzzle solved line"},
+    {373, 378, FONT_NORMAL, ROOM_MEDIUM, 0, "last puzzle line"},
+    {358, 364, FONT_NORMAL, ROOM_MEDIUM, 0, "puzzle tip line in its dialog"},
+    {125, 128, FONT_NORMAL, ROOM_MEDIUM, 0, "puzzle word in its dialog"},
+};
+
+// Width of a PNG from its header; 0 when the file is missing.
+int PngWidth(const std::string& path) {
+    std::string bytes = ReadWholeFile(std::string(GLD_RUN_DIR) + "/" + path);
+    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return 0;
+    int width = 0;
+    for (int i = 16; i < 20; i++) width = width * 256 + static_cast<unsigned char>(bytes[i]);
+    return width;
+}
+
+int Room(int room, int limit) {
+    if (room == ROOM_FIXED) return limit;
+    const TPictureRoom& picture = PICTURE_ROOMS[room];
+    int width = PngWidth(picture.path);
+    int fromPicture = width > 0 ? width - picture.margin : picture.fallback;
+    return limit > 0 ? std::min(fromPicture, limit) : fromPicture;
+}
+
+std::string Compose(const std::string& pattern) {
+    std::string out;
+    for (size_t i = 0; i < pattern.size(); i++) {
+        if (pattern[i] == '{') {
+            size_t close = pattern.find('}', i);
+            out += codeTexts[std::stoi(pattern.substr(i + 1, close - i - 1))];
+            i = close;
+        } else {
+            out.push_back(pattern[i]);
+        }
+    }
+    return out;
+}
+
+class TextFit : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BuildAllGlyphTables();
+        ASSERT_EQ(LoadCodeTextsFrom(std::string(GLD_RUN_DIR) + "/data/texts/codetexts.txt"), 1);
+    }
+    void TearDown() override {
+        for (int i = 0; i < TEXT_SLOTS; i++) codeTexts[i].clear();
+    }
+    void Check(const std::string& pattern, int font, int room, int limit, const char* reason) {
+        std::string text = Compose(pattern);
+        int width = TextPixelWidth(text, font);
+        int space = Room(room, limit);
+        EXPECT_LE(width, space) << pattern << " \"" << text << "\" (" << reason << ") is " << width
+                                << " pixels wide in font " << font << ", room " << space;
+    }
+};
+
+TEST_F(TextFit, EveryTextInUseIsWritten) {
+    for (const TFit& fit : FITS) {
+        for (size_t i = 0; fit.text[i]; i++) {
+            if (fit.text[i] != '{') continue;
+            int n = std::stoi(std::string(fit.text + i + 1));
+            EXPECT_FALSE(codeTexts[n].empty()) << "text " << n << " (" << fit.reason << ") is empty";
+        }
+    }
+    for (const TFitRun& run : FIT_RUNS)
+        for (int n = run.first; n <= run.last; n++)
+            EXPECT_FALSE(codeTexts[n].empty()) << "text " << n << " (" << run.reason << ") is empty";
+}
+
+TEST_F(TextFit, EveryTextFitsItsPlace) {
+    for (const TFit& fit : FITS) Check(fit.text, fit.font, fit.room, fit.limit, fit.reason);
+    for (const TFitRun& run : FIT_RUNS)
+        for (int n = run.first; n <= run.last; n++)
+            Check("{" + std::to_string(n) + "}", run.font, run.room, run.limit, run.reason);
+}
+
+TEST_F(TextFit, StageNamesFitTheGameTitleAndTheMapStatusLine) {
+    for (int stage = 68; stage <= 79; stage++) {
+        std::string n = std::to_string(stage);
+        Check("{" + n + "} {66} - 10", FONT_NORMAL, ROOM_FIXED, 360, "level title between the status columns");
+        Check("{" + n + "} , {81} 10 {85} 10", FONT_HIGHLIGHT, ROOM_FIXED, 700, "map status line");
+    }
+}
+
+TEST_F(TextFit, FirstStoryPagesLeaveTheirHeadingToTheGreeting) {
+    // The greeting line sits where the heading would be on the first page of
+    // both stories, so those two headings stay empty.
+    EXPECT_TRUE(codeTexts[34].empty());
+    EXPECT_TRUE(codeTexts[272].empty());
+    EXPECT_FALSE(codeTexts[33].empty());
+    EXPECT_FALSE(codeTexts[271].empty());
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+// Shared helpers of the art generator: the output folders, the fixed-seed
+// random numbers, the colour palette, picture saving and the common shapes.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <string>
+
+// ---------------------------------------------------------------- output
+
+extern std::string runDir;       // the game's working folder ("data" lives here)
+extern std::string contactDir;   // review sheets, one per family
+
+// Writes a picture as PNG to runDir + relPath and keeps it for the family's
+// contact sheet. The surface stays owned by the caller.
+void SavePicture(cairo_surface_t* surface, const std::string& relPath, const std::string& family);
+// Writes the picture's colour as a baseline JPEG file (quality 1..100).
+void SaveJpegPicture(cairo_surface_t* surface, const std::string& relPath, const std::string& family, int quality);
+// Writes raw bytes to runDir + relPath (for the icon).
+void SaveBytes(const std::string& bytes, const std::string& relPath);
+// One PNG per family in contactDir: each picture on a checkerboard and on a dark
+// ground, with its file name. Called once at the end of the run.
+void WriteContactSheets();
+
+// ---------------------------------------------------------------- surfaces
+
+cairo_surface_t* NewSurface(int width, int height);   // transparent ARGB32
+// Box blur of every channel (premultiplied), three passes approximate a Gaussian.
+void BlurSurface(cairo_surface_t* surface, int radius);
+// A copy of the surface's alpha filled with one colour (for shadows and outlines).
+cairo_surface_t* SilhouetteOf(cairo_surface_t* surface, double r, double g, double b, double a);
+
+// ---------------------------------------------------------------- random numbers
+
+// Small fixed-seed generator (splitmix64), so two runs give the same bytes.
+struct TRandom {
+    uint64_t state;
+    explicit TRandom(uint64_t seed) : state(seed * 0x9E3779B97F4A7C15ull + 0x1234567ull) {}
+    uint64_t Next();
+    double Unit();                       // 0 <= u < 1
+    double Range(double a, double b);    // a <= v < b
+    int Int(int a, int b);               // a..b inclusive
+};
+
+// Smooth value noise in 0..1 with a fixed lattice seed.
+double ValueNoise(double x, double y, uint32_t seed);
+double FractalNoise(double x, double y, int octaves, uint32_t seed);
+
+// ---------------------------------------------------------------- colours
+
+struct TRgb { double r, g, b; };
+
+// The nine effect colour codes shared by particles, glows and the board.
+// 1 aqua blue, 2 coral red, 3 amber, 4 gold, 5 pearl white, 6 pink, 7 sea green, 8 teal, 9 violet.
+extern const TRgb EFFECT_COLOURS[10];
+// Board colours 1..5 use the effect codes 2, 4, 1, 7, 9.
+extern const int ITEM_COLOUR_CODE[6];
+// Power-ups 1..4 glow in the codes 3, 1, 9, 2; stones and pearls share them.
+extern const int POWERUP_COLOUR_CODE[5];
+
+TRgb Mix(TRgb a, TRgb b, double t);
+TRgb Lighter(TRgb c, double t);   // toward white
+TRgb Darker(TRgb c, double t);    // toward black
+void SetRgb(cairo_t* cr, TRgb c, double alpha = 1.0);
+void AddStop(cairo_pattern_t* p, double offset, TRgb c, double alpha = 1.0);
+
+// ---------------------------------------------------------------- shapes
+
+void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double r);
+// A soft round light: a radial gradient from the colour at full alpha to nothing.
+void SoftGlow(cairo_t* cr, double cx, double cy, double radius, TRgb c, double alpha);
+// Glass panel in the game's style: deep translucent blue, pearly rim, light from above.
+void GlassPanel(cairo_t* cr, double x, double y, double w, double h, double r, double opacity);
+// Glossy fill of the current path: base colour lit from the top left, dark rim, and
+// a highlight; the path is kept. (cx, cy, size) give the lighting frame.
+void GlossyFill(cairo_t* cr, TRgb base, double cx, double cy, double size);
+// A drop shadow under whatever is drawn next: call before drawing onto a
+// separate surface and composite with PaintWithShadow.
+void PaintWithShadow(cairo_t* cr, cairo_surface_t* picture, double dx, double dy, int blur, double alpha);
+
+// ---------------------------------------------------------------- type
+
+// The game's display face (Comfortaa Bold, DejaVu Sans Bold when missing) for
+// logos, banners and icons drawn as pictures.
+cairo_font_face_t* DisplayFace();
+// Fills and outlines a line of text centred at (cx, baseline) in the display
+// face: dark outline, vertical gradient fill from top to bottom colour.
+void DrawTitleText(cairo_t* cr, const char* utf8, double cx, double baseline, double size,
+                   TRgb top, TRgb bottom, TRgb outline, double outlineWidth);

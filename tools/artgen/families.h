@@ -1,0 +1,11 @@
+// The picture families of the data folder; each writes its own files.
+#pragma once
+
+void MakeFontArt();         // data/texts: the four glyph strips
+void MakeItemArt();         // data/match3: items of set 1
+void MakeBoardArt();        // data/match3: column strips, border pieces, cell overlays, bars
+void MakeEffectArt();       // data/effects
+void MakeFishArt();         // data/fishes
+void MakePowerUpArt();      // data/pu
+void MakeInterfaceArt();    // data/UI, data/texts banners and mode buttons, icon32.ico
+void MakeBackgroundArt();   // data/bg
