@@ -39,7 +39,7 @@ int BoardInputAllowed();
 // 1 when the pointer's hit shape overlaps the cell mask placed on the item.
 int ItemUnderPointer(int item);
 
-// Shared helpers of the rules.
+// Operations shared by the steps of the rules.
 // The direction from item `from` to item `to`: 1 right, 2 left, 3 below,
 // 4 above, 0 when they are not orthogonal neighbours 48 pixels apart.
 int DirectionBetween(int from, int to);

@@ -82,6 +82,11 @@ void BoardStart(int mode, uint32_t seed, int position, int draw) {
     SeedRandom(seed);
     if (!pointerHitImage) pointerHitImage = LoadCentred("data/UI/coll.png");
     if (!cellMaskImage) cellMaskImage = LoadCentred("data/match3/cellmask.png");
+    static int artLoaded = 0;
+    if (draw && !artLoaded) {
+        LoadBoardArt();
+        artLoaded = 1;
+    }
 }
 
 void BuildTestBoard(const std::vector<std::string>& rows) {

@@ -1,0 +1,221 @@
+// The generated pictures: every file the game loads exists, decodes, and has
+// the size and frame layout the game cuts it by.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "art_support.h"
+
+namespace {
+
+std::vector<std::string> AllPngPictures() {
+    std::vector<std::string> names = {
+        "data/UI/cursor.png", "data/UI/logo3.png", "data/match3/m3uidown.png", "data/UI/loadbar.png",
+        "data/UI/loadfill.png", "data/effects/logoglow.png", "data/effects/rays2.png",
+        "data/effects/bombflare.png", "data/effects/glowstar.png", "data/effects/dynamite.png",
+        "data/match3/cell2.png", "data/match3/cellmark.png", "data/match3/moss.png", "data/match3/cellmask.png",
+        "data/match3/m3uiup.png", "data/fishes/pofbubble.png", "data/UI/coll.png", "data/texts/gameon.png",
+        "data/texts/fnormal.png", "data/texts/fhighlight.png", "data/texts/fhead.png", "data/texts/ftext.png",
+        "data/UI/menuborderleft.png", "data/UI/menuborderup.png", "data/UI/menuborderdown.png", "data/UI/bar.png",
+        "data/UI/createplayer.png", "data/UI/playermenu.png", "data/UI/popupsmall.png", "data/UI/popupmedium.png",
+        "data/UI/popupbig.png", "data/UI/coll2.png", "data/UI/coll3.png", "data/UI/button1.png",
+        "data/UI/button3.png", "data/UI/button8.png", "data/texts/gtbutt1.png", "data/texts/gtbutt2.png",
+        "data/texts/gtbutt3.png", "data/UI/niner.png", "data/UI/helptileexpl.png", "data/UI/helpstoneexpl.png",
+        "data/UI/optionstrack.png", "data/UI/bnmove2.png", "data/UI/cb.png", "data/UI/h.png",
+    };
+    for (int n = 1; n <= 9; n++)
+        for (const char* family : {"glb", "glo", "dirt"}) names.push_back("data/effects/" + std::string(family) + std::to_string(n) + ".png");
+    for (int n = 1; n <= 11; n++) names.push_back("data/match3/cellrow" + std::to_string(n) + ".png");
+    for (int n = 1; n <= 24; n++) names.push_back("data/match3/border" + std::to_string(n) + ".png");
+    for (int index : {1, 2, 3, 4, 5, 7, 10, 11, 12, 13, 15, 16, 17, 18, 19})
+        names.push_back("data/match3/item1-" + std::to_string(index) + ".png");
+    for (int n = 1; n <= 4; n++) names.push_back("data/match3/arrow" + std::to_string(n) + ".png");
+    for (int n = 1; n <= 3; n++) names.push_back("data/fishes/orderbubble" + std::to_string(n) + ".png");
+    for (int kind : {1, 2, 3, 4, 7, 8, 13, 14, 15, 16})
+        for (int frame = 1; frame <= 4; frame++)
+            names.push_back("data/fishes/f" + std::to_string(kind) + std::to_string(frame) + ".png");
+    for (int k = 1; k <= 4; k++) {
+        names.push_back("data/pu/puholder" + std::to_string(k) + ".png");
+        names.push_back("data/pu/pu" + std::to_string(k) + "eyes1.png");
+        names.push_back("data/pu/pu" + std::to_string(k) + "eyes2.png");
+        names.push_back("data/pu/pushell" + std::to_string(k) + ".png");
+        names.push_back("data/pu/pearl" + std::to_string(k) + ".png");
+    }
+    return names;
+}
+
+TArtPicture Load(const std::string& name) {
+    TArtPicture p;
+    EXPECT_TRUE(ReadArtPng(ArtRunDir() + name, p)) << name;
+    return p;
+}
+
+int OpaqueCount(const TArtPicture& p) {
+    int n = 0;
+    for (uint32_t v : p.pixels) n += (v >> 24) > 0;
+    return n;
+}
+
+}  // namespace
+
+TEST(ArtFiles, EveryPictureDecodesAndShowsSomething) {
+    for (const std::string& name : AllPngPictures()) {
+        TArtPicture p;
+        ASSERT_TRUE(ReadArtPng(ArtRunDir() + name, p)) << name << " is missing or broken";
+        EXPECT_GT(p.width, 0) << name;
+        EXPECT_GT(OpaqueCount(p), 0) << name << " is fully transparent";
+    }
+}
+
+TEST(ArtFiles, BackgroundsAreFullScreenJpegs) {
+    std::vector<std::string> names = {"data/bg/loadbg.jpg", "data/bg/menubgalt.jpg"};
+    for (int n = 1; n <= 12; n++) names.push_back("data/bg/bg" + std::to_string(n) + ".jpg");
+    double previousLight = 1e9;
+    for (int n = 0; n < static_cast<int>(names.size()); n++) {
+        TArtPicture p;
+        ASSERT_TRUE(ReadArtJpeg(ArtRunDir() + names[n], p)) << names[n];
+        EXPECT_EQ(p.width, 1024) << names[n];
+        EXPECT_EQ(p.height, 768) << names[n];
+        if (n < 2) continue;
+        // the stages get darker as they go deeper: compare stage 1, 4, 8, 12
+        double light = 0;
+        for (uint32_t v : p.pixels) light += ((v >> 16) & 255) + ((v >> 8) & 255) + (v & 255);
+        light /= p.pixels.size();
+        int stage = n - 1;
+        if (stage == 1 || stage == 4 || stage == 8 || stage == 12) {
+            EXPECT_LT(light, previousLight) << names[n] << " is not darker than the stage before it";
+            previousLight = light;
+        }
+    }
+}
+
+TEST(ArtFiles, FontStripsHold260CellsTwentyToARow) {
+    for (const char* name : {"data/texts/fnormal.png", "data/texts/fhighlight.png", "data/texts/ftext.png"}) {
+        TArtPicture p = Load(name);
+        EXPECT_EQ(p.width, 400) << name;
+        EXPECT_EQ(p.height, 429) << name;
+    }
+    TArtPicture head = Load("data/texts/fhead.png");
+    EXPECT_EQ(head.width, 560);
+    EXPECT_EQ(head.height, 364);
+}
+
+TEST(ArtFiles, LoadingFillIs148FramesOf2By42) {
+    TArtPicture p = Load("data/UI/loadfill.png");
+    ASSERT_EQ(p.width % 2, 0);
+    ASSERT_EQ(p.height % 42, 0);
+    EXPECT_GE((p.width / 2) * (p.height / 42), 148);
+    // every frame of the bar is filled, so the bar grows without holes
+    for (int frame = 0; frame < 148; frame++) {
+        int fx = (frame % (p.width / 2)) * 2, fy = (frame / (p.width / 2)) * 42;
+        EXPECT_GT(p.AlphaAt(fx, fy + 21), 200) << "frame " << frame;
+    }
+}
+
+TEST(ArtFiles, ColumnStripsStackWholeCells) {
+    for (int n = 1; n <= 11; n++) {
+        TArtPicture p = Load("data/match3/cellrow" + std::to_string(n) + ".png");
+        EXPECT_EQ(p.width, 48) << n;
+        EXPECT_EQ(p.height, 48 * n) << n;
+        // every cell is covered to its edges, so strips join into one board
+        for (int c = 0; c < n; c++) {
+            EXPECT_GT(p.AlphaAt(0, c * 48), 128) << n;
+            EXPECT_GT(p.AlphaAt(47, c * 48 + 47), 128) << n;
+            EXPECT_GT(p.AlphaAt(24, c * 48 + 24), 128) << n;
+        }
+    }
+}
+
+TEST(ArtFiles, HitShapesAreSolidWhereTheGameTestsThem) {
+    // pointer shapes are placed centred on the pointer
+    for (const char* name : {"data/UI/coll.png", "data/UI/coll2.png", "data/UI/coll3.png"}) {
+        TArtPicture p = Load(name);
+        ASSERT_GT(p.width, 0);
+        EXPECT_EQ(p.AlphaAt(p.width / 2, p.height / 2), 255) << name;
+        EXPECT_LE(p.width, 16) << name << " would make every target far too easy to hit";
+    }
+    // the item mask covers most of its cell but leaves the borders between cells
+    TArtPicture mask = Load("data/match3/cellmask.png");
+    EXPECT_LE(mask.width, 48);
+    EXPECT_GE(mask.width, 36);
+    for (int y = 4; y < mask.height - 4; y++)
+        for (int x = 4; x < mask.width - 4; x++) ASSERT_EQ(mask.AlphaAt(x, y), 255) << x << "," << y;
+    // the pointer's hot spot is its top-left pixel
+    TArtPicture cursor = Load("data/UI/cursor.png");
+    EXPECT_GT(cursor.AlphaAt(0, 0), 200);
+    EXPECT_EQ(cursor.AlphaAt(cursor.width - 1, 0), 0);
+    // the moss is drawn with solid blending: it must be opaque everywhere
+    TArtPicture moss = Load("data/match3/moss.png");
+    for (uint32_t v : moss.pixels) ASSERT_EQ(v >> 24, 255u);
+    // buttons are hit on their opaque pixels, so the middle must be solid
+    for (const char* name : {"data/UI/button1.png", "data/UI/button3.png", "data/texts/gtbutt1.png",
+                             "data/texts/gtbutt2.png", "data/texts/gtbutt3.png", "data/UI/bnmove2.png"}) {
+        TArtPicture p = Load(name);
+        EXPECT_GT(p.AlphaAt(p.width / 2, p.height / 2 - 4), 200) << name;
+    }
+}
+
+TEST(ArtFiles, PicturesFitWhereTheScreensDrawThem) {
+    TArtPicture up = Load("data/match3/m3uiup.png");
+    EXPECT_EQ(up.width, 1024);
+    EXPECT_LE(up.height, 100);
+    TArtPicture down = Load("data/match3/m3uidown.png");
+    EXPECT_EQ(down.width, 1024);
+    EXPECT_LE(down.height, 2 * (768 - 726));
+    // the small popup must hold heading (y 197) to buttons (y 494) around y 369
+    TArtPicture small = Load("data/UI/popupsmall.png");
+    EXPECT_GE(small.height / 2, 494 + 25 - 369);
+    EXPECT_GE(small.height / 2, 369 - 197 + 10);
+    TArtPicture medium = Load("data/UI/popupmedium.png");
+    EXPECT_GE(medium.height / 2, 584 + 25 - 404);
+    TArtPicture big = Load("data/UI/popupbig.png");
+    EXPECT_GE(big.height / 2, 650 + 25 - 384);
+    // four bottom buttons 156 pixels apart must not overlap
+    EXPECT_LE(Load("data/UI/button3.png").width, 156);
+    // three mode buttons 110 apart
+    EXPECT_LE(Load("data/texts/gtbutt2.png").width, 110);
+    // the slider track holds the knob's 280 pixel travel
+    EXPECT_GE(Load("data/UI/optionstrack.png").width, 280);
+    // the board sketch shows 3 x 3 cells 48 apart
+    EXPECT_GE(Load("data/UI/niner.png").width, 144);
+}
+
+TEST(ArtFiles, FishSwimInFourDifferentFramesOfOneSize) {
+    for (int kind : {1, 2, 3, 4, 7, 8, 13, 14, 15, 16}) {
+        std::vector<TArtPicture> frames;
+        for (int f = 1; f <= 4; f++) frames.push_back(Load("data/fishes/f" + std::to_string(kind) + std::to_string(f) + ".png"));
+        for (int f = 1; f < 4; f++) {
+            EXPECT_EQ(frames[f].width, frames[0].width) << kind;
+            EXPECT_EQ(frames[f].height, frames[0].height) << kind;
+            EXPECT_NE(frames[f].pixels, frames[f - 1].pixels) << "fish " << kind << " frame " << f + 1 << " does not move";
+        }
+    }
+}
+
+TEST(ArtFiles, OrderBubblesReachTheIconRings) {
+    // icons sit below the fish at radius 63, 86 and 111 (angles 90, 72/108, 64/90/116)
+    const int RADIUS[4] = {0, 63, 86, 111};
+    for (int n = 1; n <= 3; n++) {
+        TArtPicture p = Load("data/fishes/orderbubble" + std::to_string(n) + ".png");
+        EXPECT_GE(p.height / 2, RADIUS[n] + 20) << n;
+        EXPECT_GT(p.AlphaAt(p.width / 2, p.height / 2 + RADIUS[n]), 0) << "bubble " << n << " misses its lowest icon";
+    }
+}
+
+TEST(ArtFiles, WindowIconIsA32PixelIcoWithAPng) {
+    std::ifstream in(ArtRunDir() + "icon32.ico", std::ios::binary);
+    ASSERT_TRUE(in.good());
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 22u + 8u);
+    EXPECT_EQ(bytes[0], 0);
+    EXPECT_EQ(bytes[2], 1);   // icon
+    EXPECT_EQ(bytes[4], 1);   // one image
+    EXPECT_EQ(static_cast<unsigned char>(bytes[6]), 32u);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[7]), 32u);
+    uint32_t size = static_cast<unsigned char>(bytes[14]) | static_cast<unsigned char>(bytes[15]) << 8 |
+                    static_cast<unsigned char>(bytes[16]) << 16 | static_cast<uint32_t>(static_cast<unsigned char>(bytes[17])) << 24;
+    EXPECT_EQ(size + 22, bytes.size());
+    EXPECT_EQ(bytes.substr(22, 4), std::string("\x89PNG", 4));
+}
