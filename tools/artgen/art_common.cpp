@@ -1,4 +1,4 @@
-// Output, random numbers, palette and shared drawing helpers of the art generator.
+// Output, random numbers, palette and shared drawing routines of the art generator.
 #include "art_common.h"
 
 #include <jpeglib.h>

@@ -1,4 +1,4 @@
-// Shared helpers of the art generator: the output folders, the fixed-seed
+// Shared parts of the art generator: the output folders, the fixed-seed
 // random numbers, the colour palette, picture saving and the common shapes.
 #pragma once
 

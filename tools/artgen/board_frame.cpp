@@ -149,14 +149,14 @@ uint32_t RimPixel(double d, double nx, double ny) {
     double diffuse = std::max(0.0, Nx * Lx + Ny * Ly + Nz * Lz);
     double Hx = Lx, Hy = Ly, Hz = Lz + 1.0;
     double hl = std::sqrt(Hx * Hx + Hy * Hy + Hz * Hz);
-    double spec = std::pow(std::max(0.0, (Nx * Hx + Ny * Hy + Nz * Hz) / hl), 36.0);
+    double specular = std::pow(std::max(0.0, (Nx * Hx + Ny * Hy + Nz * Hz) / hl), 36.0);
     // pearl sheen: the tint drifts with the facing direction
     double sheen = 0.5 + 0.5 * std::sin(std::atan2(ny, nx) * 2.0 + t * 3.0);
     TRgb base = Mix({0.42, 0.70, 0.80}, {0.66, 0.62, 0.86}, sheen * 0.45);
     double shade = 0.22 + 0.95 * diffuse;
-    double r = base.r * shade + spec * 0.95;
-    double g = base.g * shade + spec * 0.95;
-    double b = base.b * shade + spec;
+    double r = base.r * shade + specular * 0.95;
+    double g = base.g * shade + specular * 0.95;
+    double b = base.b * shade + specular;
     // a dark groove against the cells and a fine dark line at the outer edge
     if (t < 0.1) {
         double m = 1.0 - t / 0.1;

@@ -136,12 +136,14 @@ void MakeLogo() {
     const int W = 600, H = 210;
     cairo_surface_t* art = NewSurface(W, H);
     cairo_t* cr = cairo_create(art);
-    SoftGlow(cr, W / 2.0, 112, 230, {0.3, 0.8, 1.0}, 0.35);
-    DrawTitleText(cr, "Glimmerdeep", W / 2.0, 128, 86, {1, 1, 1}, {0.35, 0.82, 0.98}, INK, 9);
+    cairo_save(cr);
+    cairo_translate(cr, W / 2.0, 105);
+    cairo_scale(cr, 1.0, 0.34);
+    SoftGlow(cr, 0, 0, 295, {0.3, 0.8, 1.0}, 0.35);
+    cairo_restore(cr);
+    DrawTitleText(cr, "Glimmerdeep", W / 2.0, 126, 74, {1, 1, 1}, {0.35, 0.82, 0.98}, INK, 8);
     TRandom rnd(31);
     for (int i = 0; i < 14; i++) Bubble(cr, rnd.Range(40, W - 40), rnd.Range(20, 60) + (i % 2) * 120, rnd.Range(3, 9), 0.9);
-    // a pearl dotting the i
-    cairo_arc(cr, 0, 0, 0, 0, 0);
     DrawTitleText(cr, "~ a deep sea puzzle ~", W / 2.0, 178, 24, {1.0, 0.95, 0.75}, GOLD, INK, 4);
     cairo_destroy(cr);
     SaveShadowed(art, "data/UI/logo3.png", 0, 5, 4, 0.6);
@@ -218,7 +220,11 @@ void MakeButtons() {
         const int W = 300, H = 116;
         cairo_surface_t* art = NewSurface(W, H);
         cairo_t* cr = cairo_create(art);
-        SoftGlow(cr, W / 2.0, H / 2.0, 150, {0.5, 0.95, 1.0}, 0.35);
+        cairo_save(cr);
+        cairo_translate(cr, W / 2.0, H / 2.0);
+        cairo_scale(cr, 1.0, 0.38);
+        SoftGlow(cr, 0, 0, 148, {0.5, 0.95, 1.0}, 0.35);
+        cairo_restore(cr);
         GlassButton(cr, 22, 24, W - 44, 64, {0.10, 0.70, 0.62});
         TRandom rnd(81);
         for (int i = 0; i < 6; i++) Bubble(cr, rnd.Range(30, W - 30), rnd.Range(8, 22) + (i % 2) * 86, rnd.Range(3, 6), 0.8);
@@ -636,7 +642,11 @@ void MakeGameOnBanner() {
     const int W = 460, H = 140;
     cairo_surface_t* art = NewSurface(W, H);
     cairo_t* cr = cairo_create(art);
-    SoftGlow(cr, W / 2.0, H / 2.0, 200, {0.4, 0.9, 1.0}, 0.4);
+    cairo_save(cr);
+    cairo_translate(cr, W / 2.0, H / 2.0);
+    cairo_scale(cr, 1.0, 0.3);
+    SoftGlow(cr, 0, 0, 228, {0.4, 0.9, 1.0}, 0.4);
+    cairo_restore(cr);
     DrawTitleText(cr, "Dive in!", W / 2.0, 96, 78, {1.0, 1.0, 0.85}, {1.0, 0.7, 0.25}, INK, 8);
     TRandom rnd(909);
     for (int i = 0; i < 10; i++) Bubble(cr, rnd.Range(30, W - 30), i % 2 ? rnd.Range(10, 26) : rnd.Range(112, 130), rnd.Range(3, 8), 0.9);

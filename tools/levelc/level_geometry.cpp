@@ -6,8 +6,11 @@
 
 namespace {
 
-// The status bars are drawn centred at (512, 44) and (512, 726); the shells sit
-// at y 701 and are drawn 12 pixels lower; the mode buttons are centred at y 717.
+// The layout contract with the game screen's pictures: the status bars centred
+// at (512, 44) and (512, 726) keep their ink above y 76 and below y 700; the
+// shells at y 701, drawn 12 pixels lower, keep theirs within 55 pixels either
+// side and below y 650; the mode buttons centred at y 717 within 52 pixels
+// either side and below y 672.
 const int SHELL_X[4] = {106, 268, 756, 918};
 const int SHELL_Y = 713;
 const int SHELL_HALF_W = 55;
@@ -22,6 +25,10 @@ const int BOTTOM_BAR_TOP = 700;
 const int ICON_RING[4] = {0, 63, 86, 111};
 const int ICON_FIRST_ANGLE[4] = {0, 90, 72, 64};
 const int ICON_LAST_ANGLE[4] = {0, 90, 108, 116};
+// A fish keeps its picture within 48 pixels beside and 46 above and below its
+// place; its order bubble holds the icons and reaches no further than they do.
+const int FISH_HALF_WIDTH = 48;
+const int FISH_HALF_HEIGHT = 46;
 
 TBox MakeBox(int left, int top, int right, int bottom) {
     TBox b;
@@ -65,8 +72,8 @@ TBox CellFrameBox(int r, int c) {
 
 TBox FishBox(int r, int c, int n) {
     int x = CellCentreX(c), y = CellCentreY(r);
-    TBox box = MakeBox(x - FISH_HALF_W, y - FISH_HALF_H - FISH_BOB, x + FISH_HALF_W,
-                       y + FISH_HALF_H + FISH_BOB);
+    TBox box = MakeBox(x - FISH_HALF_WIDTH, y - FISH_HALF_HEIGHT - FISH_BOB, x + FISH_HALF_WIDTH,
+                       y + FISH_HALF_HEIGHT + FISH_BOB);
     if (n < 1 || n > 3) return box;
     const double DEGREE = 3.14159265358979323846 / 180.0;
     for (int a = ICON_FIRST_ANGLE[n] - ICON_WOBBLE; a <= ICON_LAST_ANGLE[n] + ICON_WOBBLE; a++) {

@@ -4,12 +4,12 @@
 // the power-up shells or the mode buttons, nor each other.
 #pragma once
 
-constexpr int LEVEL_ROWS = 15;
+#include "tables/sizes.h"  // LEVEL_ROWS, LEVEL_CODES, STAGE_COUNT: the game's own limits
+
 constexpr int LEVEL_COLUMNS_IN_FILE = 20;
-constexpr int LEVEL_CODES = LEVEL_ROWS * LEVEL_COLUMNS_IN_FILE;
+static_assert(LEVEL_CODES == LEVEL_ROWS * LEVEL_COLUMNS_IN_FILE, "a level file is 15 rows of 20 codes");
 constexpr int LEVEL_COUNT = 108;
 constexpr int LEVELS_PER_STAGE = 9;
-constexpr int STAGE_COUNT = 12;
 
 // Cell codes of a level file (code = stored value + 1).
 constexpr int CODE_EMPTY = 0;
@@ -29,9 +29,6 @@ constexpr int BORDER_MARGIN = 18;
 constexpr int BOARD_SLOT_LIMIT = 200;
 constexpr int COLUMN_STRIP_LIMIT = 11;
 constexpr int FISH_SLOT_LIMIT = 22;
-// A fish with its order bubble fills this box around its place.
-constexpr int FISH_HALF_W = 48;
-constexpr int FISH_HALF_H = 46;
 // The small bubble around each wanted item icon.
 constexpr int ICON_RADIUS = 26;
 // Icons wobble this many degrees either way; the fish bobs 2 pixels.

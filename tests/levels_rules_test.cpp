@@ -1,0 +1,299 @@
+// The level layout rules: every shipped level keeps them, and each rule is
+// shown to catch the fault it is there for.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tools/levelc/level_rules.h"
+#include "tools/levelc/level_source.h"
+#include "tests/test_support.h"
+
+namespace {
+
+struct TTestLevel {
+    int codes[LEVEL_CODES] = {};
+    void Set(int r, int c, int code) { codes[(r - 1) * LEVEL_COLUMNS_IN_FILE + (c - 1)] = code; }
+    void Fill(int r1, int r2, int c1, int c2, int code) {
+        for (int r = r1; r <= r2; r++)
+            for (int c = c1; c <= c2; c++) Set(r, c, code);
+    }
+};
+
+// A small sound level: a 5 x 5 pool with moss in the middle and one fish on the left.
+TTestLevel GoodLevel() {
+    TTestLevel l;
+    l.Fill(5, 9, 8, 12, CODE_CELL);
+    l.Set(7, 10, CODE_MOSS);
+    l.Set(5, 2, CODE_FISH + 1);
+    return l;
+}
+
+std::vector<TRuleBreak> Check(int level, const TTestLevel& l) {
+    std::vector<TRuleBreak> breaks;
+    CheckLevel(level, l.codes, breaks);
+    return breaks;
+}
+
+int Broken(const std::vector<TRuleBreak>& breaks, const std::string& rule) {
+    for (const TRuleBreak& b : breaks)
+        if (b.rule == rule) return 1;
+    return 0;
+}
+
+std::string Describe(const std::vector<TRuleBreak>& breaks) {
+    std::string text;
+    for (const TRuleBreak& b : breaks) text += DescribeRuleBreak(b) + "\n";
+    return text;
+}
+
+}  // namespace
+
+TEST(LevelRules, ASoundLevelKeepsEveryRule) {
+    std::vector<TRuleBreak> breaks = Check(1, GoodLevel());
+    EXPECT_TRUE(breaks.empty()) << Describe(breaks);
+}
+
+TEST(LevelRules, SlotLimitsOfTheBoard) {
+    // 19 columns of 11 cells: 209 cells.
+    TTestLevel full;
+    full.Fill(3, 13, 2, 20, CODE_CELL);
+    EXPECT_TRUE(Broken(Check(30, full), "cell-limit"));
+    // 19 columns of 10 cells: 190 cells fit, their 19 floor items do not.
+    TTestLevel tall;
+    tall.Fill(3, 12, 2, 20, CODE_CELL);
+    std::vector<TRuleBreak> breaks = Check(30, tall);
+    EXPECT_FALSE(Broken(breaks, "cell-limit"));
+    EXPECT_TRUE(Broken(breaks, "item-limit"));
+}
+
+TEST(LevelRules, ColumnsAreGaplessStripsOfElevenAtMost) {
+    TTestLevel gap = GoodLevel();
+    gap.Set(7, 12, CODE_EMPTY);
+    EXPECT_TRUE(Broken(Check(1, gap), "column-gap"));
+    TTestLevel tall = GoodLevel();
+    tall.Fill(2, 13, 11, 11, CODE_CELL);
+    EXPECT_TRUE(Broken(Check(1, tall), "column-height"));
+}
+
+TEST(LevelRules, TheBoardKeepsClearOfTheScreenFurniture) {
+    TTestLevel low = GoodLevel();
+    low.Fill(10, 14, 8, 8, CODE_CELL);  // reaches the mode buttons' row
+    EXPECT_TRUE(Broken(Check(1, low), "board-clear-of-furniture"));
+    TTestLevel high = GoodLevel();
+    high.Fill(2, 4, 9, 9, CODE_CELL);  // row 2 lies under the top status bar
+    std::vector<TRuleBreak> breaks = Check(1, high);
+    EXPECT_TRUE(Broken(breaks, "board-clear-of-furniture"));
+    EXPECT_TRUE(Broken(breaks, "board-in-picture"));
+}
+
+TEST(LevelRules, NothingInRowOneOrColumnOneAndOnlyKnownCodes) {
+    TTestLevel edge = GoodLevel();
+    edge.Set(1, 10, CODE_MOSS);
+    EXPECT_TRUE(Broken(Check(1, edge), "edge-row-column"));
+    TTestLevel odd = GoodLevel();
+    odd.Set(6, 9, 42);
+    EXPECT_TRUE(Broken(Check(1, odd), "known-codes"));
+}
+
+TEST(LevelRules, FishCountFitsTheOrders) {
+    TTestLevel none = GoodLevel();
+    none.Set(5, 2, CODE_EMPTY);
+    EXPECT_TRUE(Broken(Check(1, none), "fish-count"));
+    // Level 1 needs 8 orders: nine fish would be more than it serves.
+    TTestLevel many = GoodLevel();
+    for (int k = 0; k < 4; k++) {
+        many.Set(3 + 3 * k, 2, CODE_FISH + 1);
+        many.Set(3 + 3 * k, 20, CODE_FISH + 1);
+    }
+    many.Set(3, 5, CODE_FISH + 1);
+    EXPECT_TRUE(Broken(Check(1, many), "fish-count"));
+    EXPECT_FALSE(Broken(Check(30, many), "fish-count")) << "level 30 needs 50 orders";
+}
+
+TEST(LevelRules, FishStandOnScreenClearOfBoardFurnitureAndEachOther) {
+    TTestLevel offScreen = GoodLevel();
+    offScreen.Set(5, 2, CODE_EMPTY);
+    offScreen.Set(8, 2, CODE_FISH + 3);  // a three-item order's icons leave the screen at x 80
+    EXPECT_TRUE(Broken(Check(1, offScreen), "fish-on-screen"));
+    TTestLevel nearBoard = GoodLevel();
+    nearBoard.Set(7, 7, CODE_FISH + 1);
+    EXPECT_TRUE(Broken(Check(1, nearBoard), "fish-clear-of-board"));
+    // A fish hanging its bubble just above the board: the icons reach into row 7.
+    TTestLevel above = GoodLevel();
+    above.Set(3, 10, CODE_FISH + 2);
+    EXPECT_TRUE(Broken(Check(1, above), "fish-clear-of-board"));
+    TTestLevel crowded = GoodLevel();
+    crowded.Set(7, 2, CODE_FISH + 1);  // two rows under the first fish, its icons overlap
+    EXPECT_TRUE(Broken(Check(1, crowded), "fish-overlap"));
+    TTestLevel low = GoodLevel();
+    low.Set(12, 4, CODE_FISH + 2);  // icons hang down onto the first power-up shell
+    EXPECT_TRUE(Broken(Check(1, low), "fish-clear-of-furniture"));
+}
+
+TEST(LevelRules, StonesFallToTheFloor) {
+    TTestLevel onPillar = GoodLevel();
+    onPillar.Set(5, 9, CODE_STONE);
+    onPillar.Set(7, 9, CODE_PILLAR);
+    EXPECT_TRUE(Broken(Check(8, onPillar), "stone-cannot-fall"));
+    TTestLevel underPillar = GoodLevel();
+    underPillar.Set(5, 9, CODE_PILLAR);
+    underPillar.Set(8, 9, CODE_STONE);
+    EXPECT_TRUE(Broken(Check(8, underPillar), "stone-cannot-fall"));
+    TTestLevel free = GoodLevel();
+    free.Set(5, 9, CODE_STONE);
+    EXPECT_FALSE(Broken(Check(8, free), "stone-cannot-fall"));
+}
+
+TEST(LevelRules, PillarsCoverCellsAndCanBeBroken) {
+    TTestLevel bottom = GoodLevel();
+    bottom.Set(9, 9, CODE_PILLAR);
+    EXPECT_TRUE(Broken(Check(8, bottom), "pillar-cover"));
+    TTestLevel twice = GoodLevel();
+    twice.Set(5, 9, CODE_PILLAR);
+    twice.Set(7, 9, CODE_PILLAR);
+    EXPECT_TRUE(Broken(Check(8, twice), "pillar-cover"));
+    TTestLevel longStone = GoodLevel();
+    longStone.Set(6, 9, CODE_STONE_PILLAR);  // would empty three cells below it
+    EXPECT_TRUE(Broken(Check(30, longStone), "pillar-cover"));
+    longStone.Set(6, 9, CODE_CELL);
+    longStone.Set(7, 9, CODE_STONE_PILLAR);
+    EXPECT_FALSE(Broken(Check(30, longStone), "pillar-cover"));
+    // A lone column topped by a pillar: nothing beside or above it can match.
+    TTestLevel lone = GoodLevel();
+    lone.Fill(5, 9, 16, 16, CODE_CELL);
+    lone.Set(5, 16, CODE_PILLAR);
+    EXPECT_TRUE(Broken(Check(8, lone), "pillar-breakable"));
+}
+
+TEST(LevelRules, MossAndIslandsCanBePlayed) {
+    TTestLevel corner = GoodLevel();
+    corner.Fill(5, 6, 15, 16, CODE_CELL);  // a 2 x 2 island: no line of three
+    corner.Set(5, 15, CODE_MOSS);
+    std::vector<TRuleBreak> breaks = Check(1, corner);
+    EXPECT_TRUE(Broken(breaks, "moss-reachable"));
+    EXPECT_TRUE(Broken(breaks, "island-too-small"));
+}
+
+TEST(LevelRules, FirstLevelsTeachOneThingAtATime) {
+    TTestLevel plain = GoodLevel();
+    plain.Set(7, 10, CODE_CELL);
+    EXPECT_TRUE(Broken(Check(1, plain), "intro-moss"));
+    EXPECT_TRUE(Broken(Check(4, GoodLevel()), "intro-stones"));
+    TTestLevel early = GoodLevel();
+    early.Set(5, 9, CODE_PILLAR);
+    EXPECT_TRUE(Broken(Check(2, early), "intro-pillar"));
+    TTestLevel earlyStonePillar = GoodLevel();
+    earlyStonePillar.Set(8, 9, CODE_STONE_PILLAR);
+    EXPECT_TRUE(Broken(Check(12, earlyStonePillar), "intro-stone-pillar"));
+}
+
+TEST(LevelRules, TheSetGrowsAndNoTwoBoardsAreAlike) {
+    static int codes[LEVEL_COUNT][LEVEL_CODES];
+    // Every level its own shape: a common floor, and a tall column for each bit
+    // of its number. Orders grow stage by stage.
+    for (int level = 1; level <= LEVEL_COUNT; level++) {
+        TTestLevel l;
+        int stage = (level - 1) / LEVELS_PER_STAGE + 1;
+        l.Fill(9, 11, 6, 16, CODE_CELL);
+        for (int bit = 0; bit < 7; bit++)
+            if (level & (1 << bit)) l.Fill(3, 8, 6 + bit, 6 + bit, CODE_CELL);
+        l.Set(3, 2, CODE_FISH + (stage + 3) / 4);
+        for (int i = 0; i < LEVEL_CODES; i++) codes[level - 1][i] = l.codes[i];
+    }
+    std::vector<TRuleBreak> breaks;
+    CheckLevelSet(codes, LEVEL_COUNT, breaks);
+    EXPECT_FALSE(Broken(breaks, "fish-growth")) << Describe(breaks);
+    EXPECT_FALSE(Broken(breaks, "levels-alike")) << Describe(breaks);
+    // A copy of level 1 as level 2, and stage 12 asking less than stage 11.
+    for (int i = 0; i < LEVEL_CODES; i++) codes[1][i] = codes[0][i];
+    for (int level = 100; level <= 108; level++) codes[level - 1][(3 - 1) * 20 + 1] = CODE_FISH + 1;
+    breaks.clear();
+    CheckLevelSet(codes, LEVEL_COUNT, breaks);
+    EXPECT_TRUE(Broken(breaks, "levels-alike"));
+    EXPECT_TRUE(Broken(breaks, "fish-growth"));
+}
+
+TEST(LevelSource, ParsesGridsAndNamesMalformedLines) {
+    std::string text =
+        "# a comment\nstage 1: test\nlevel 4: a test level\n"
+        "....................\n.1.....ooooo........\n.......osmPQ........\n"
+        "....................\n....................\n....................\n"
+        "....................\n....................\n....................\n"
+        "....................\n....................\n....................\n"
+        "....................\n....................\n..3.................\n";
+    std::vector<TLevelSource> levels;
+    std::vector<std::string> errors;
+    ASSERT_EQ(1, ParseLevelSource(text, "stage99.txt", levels, errors));
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(4, levels[0].level);
+    EXPECT_EQ("a test level", levels[0].comment);
+    const int* c = levels[0].codes;
+    EXPECT_EQ(CODE_FISH + 1, c[20 + 1]);
+    EXPECT_EQ(CODE_CELL, c[20 + 7]);
+    EXPECT_EQ(CODE_STONE, c[40 + 8]);
+    EXPECT_EQ(CODE_MOSS, c[40 + 9]);
+    EXPECT_EQ(CODE_PILLAR, c[40 + 10]);
+    EXPECT_EQ(CODE_STONE_PILLAR, c[40 + 11]);
+    EXPECT_EQ(CODE_FISH + 3, c[14 * 20 + 2]);
+    // The grid written back reads the same.
+    std::string again = "level 4: again\n" + FormatLevelGrid(c);
+    std::vector<TLevelSource> round;
+    ParseLevelSource(again, "again.txt", round, errors);
+    ASSERT_EQ(1u, round.size());
+    for (int i = 0; i < LEVEL_CODES; i++) EXPECT_EQ(c[i], round[0].codes[i]) << i;
+
+    std::string bad = "level 5: short row\n" + std::string(19, '.') + "\n";
+    for (int r = 0; r < 13; r++) bad += std::string(20, '.') + "\n";
+    bad += std::string(19, '.') + "x\n";
+    errors.clear();
+    levels.clear();
+    ParseLevelSource(bad, "stage05.txt", levels, errors);
+    ASSERT_EQ(2u, errors.size());
+    EXPECT_NE(std::string::npos, errors[0].find("stage05.txt:2:")) << errors[0];
+    EXPECT_NE(std::string::npos, errors[1].find("'x'")) << errors[1];
+    errors.clear();
+    levels.clear();
+    ParseLevelSource("level 6: too few rows\n....................\n", "s.txt", levels, errors);
+    EXPECT_TRUE(levels.empty());
+    EXPECT_EQ(1u, errors.size());
+}
+
+TEST(LevelSource, LevelFilesStoreCodeMinusOneLittleEndian) {
+    TTestLevel l;
+    l.Set(2, 3, CODE_FISH + 3);
+    l.Set(15, 20, CODE_MOSS);
+    std::string bytes = EncodeLevelFile(l.codes);
+    ASSERT_EQ(1200u, bytes.size());
+    EXPECT_EQ(std::string("\xFF\xFF\xFF\xFF", 4), bytes.substr(0, 4));  // code 0 is stored as -1
+    size_t fish = 4 * (20 + 2);
+    EXPECT_EQ(std::string("\x66\x00\x00\x00", 4), bytes.substr(fish, 4));
+    EXPECT_EQ(std::string("\x03\x00\x00\x00", 4), bytes.substr(4 * 299, 4));
+    int back[LEVEL_CODES];
+    ASSERT_EQ(1, DecodeLevelFile(bytes, back));
+    for (int i = 0; i < LEVEL_CODES; i++) EXPECT_EQ(l.codes[i], back[i]);
+    EXPECT_EQ(0, DecodeLevelFile(bytes.substr(0, 1199), back));
+    EXPECT_EQ("lvla010.lvl", LevelFileBaseName(10));
+    EXPECT_EQ("lvla108.lvl", LevelFileBaseName(108));
+}
+
+TEST(ShippedLevels, EveryLevelFileKeepsEveryRule) {
+    static int codes[LEVEL_COUNT][LEVEL_CODES];
+    std::string folder = std::string(GLD_RUN_DIR) + "/data/levelz/m3/";
+    for (int level = 1; level <= LEVEL_COUNT; level++) {
+        std::string path = folder + LevelFileBaseName(level);
+        std::string bytes = ReadWholeFile(path);
+        ASSERT_EQ(1200u, bytes.size()) << path;
+        ASSERT_EQ(1, DecodeLevelFile(bytes, codes[level - 1])) << path;
+    }
+    std::vector<TRuleBreak> breaks;
+    for (int level = 1; level <= LEVEL_COUNT; level++) CheckLevel(level, codes[level - 1], breaks);
+    CheckLevelSet(codes, LEVEL_COUNT, breaks);
+    EXPECT_TRUE(breaks.empty()) << Describe(breaks);
+    // Every stage teaches with growing orders, and every level holds moss and a fish.
+    for (int level = 1; level <= LEVEL_COUNT; level++) {
+        TLevelStats s = MeasureLevel(codes[level - 1]);
+        EXPECT_GT(s.moss, 0) << "level " << level;
+        EXPECT_GT(s.fish, 0) << "level " << level;
+    }
+}
