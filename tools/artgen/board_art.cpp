@@ -147,7 +147,11 @@ void InsetField(cairo_t* cr, double x0, double x1, double y0, double y1) {
 
 // Top status bar ("m3uiup.png", centred at (512, 44)): the level title in the
 // middle tab, the menu entry under it, four counters left and right.
+// Its ink ends above picture row INK_END, which is screen row 76: the board and
+// the fish below keep clear of it.
 void MakeTopBar() {
+    const double TAB_BOTTOM = 66;
+    const double INK_END = 76;
     cairo_surface_t* art = NewSurface(BAR_WIDTH, TOP_BAR_HEIGHT);
     cairo_t* cr = cairo_create(art);
     // the bar with a tab hanging down in the middle
@@ -156,13 +160,13 @@ void MakeTopBar() {
     cairo_line_to(cr, BAR_WIDTH + 10, -10);
     cairo_line_to(cr, BAR_WIDTH + 10, 50);
     cairo_line_to(cr, 700, 50);
-    cairo_curve_to(cr, 672, 50, 680, 68, 650, 68);
-    cairo_line_to(cr, 374, 68);
-    cairo_curve_to(cr, 344, 68, 352, 50, 324, 50);
+    cairo_curve_to(cr, 672, 50, 680, TAB_BOTTOM, 650, TAB_BOTTOM);
+    cairo_line_to(cr, 374, TAB_BOTTOM);
+    cairo_curve_to(cr, 344, TAB_BOTTOM, 352, 50, 324, 50);
     cairo_line_to(cr, -10, 50);
     cairo_close_path(cr);
     cairo_path_t* shape = cairo_copy_path(cr);
-    cairo_pattern_t* body = cairo_pattern_create_linear(0, 0, 0, 68);
+    cairo_pattern_t* body = cairo_pattern_create_linear(0, 0, 0, TAB_BOTTOM);
     cairo_pattern_add_color_stop_rgba(body, 0.0, 0.16, 0.42, 0.58, 0.92);
     cairo_pattern_add_color_stop_rgba(body, 0.5, 0.05, 0.20, 0.36, 0.92);
     cairo_pattern_add_color_stop_rgba(body, 1.0, 0.02, 0.10, 0.22, 0.95);
@@ -197,10 +201,21 @@ void MakeTopBar() {
     // the menu entry under the title
     InsetField(cr, 470, 554, 34, 62);
     cairo_destroy(cr);
+    cairo_surface_t* shaded = NewSurface(BAR_WIDTH, TOP_BAR_HEIGHT);
+    cairo_t* sc = cairo_create(shaded);
+    PaintWithShadow(sc, art, 0, 4, 3, 0.6);
+    cairo_destroy(sc);
+    // the shadow under the tab fades out before the board begins
     cairo_surface_t* out = NewSurface(BAR_WIDTH, TOP_BAR_HEIGHT);
     cairo_t* oc = cairo_create(out);
-    PaintWithShadow(oc, art, 0, 5, 4, 0.6);
+    cairo_pattern_t* fade = cairo_pattern_create_linear(0, INK_END - 6, 0, INK_END);
+    cairo_pattern_add_color_stop_rgba(fade, 0, 0, 0, 0, 1);
+    cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 0);
+    cairo_set_source_surface(oc, shaded, 0, 0);
+    cairo_mask(oc, fade);
+    cairo_pattern_destroy(fade);
     cairo_destroy(oc);
+    cairo_surface_destroy(shaded);
     SavePicture(out, "data/match3/m3uiup.png", "board");
     cairo_surface_destroy(out);
     cairo_surface_destroy(art);

@@ -1,13 +1,18 @@
 // Fish pictures ("data/fishes/f" + kind + frame + ".png"), facing right, four
 // swimming frames each: the tail sweeps through the middle, up, the middle
 // and down while the side fin beats, which reads as swimming at 10 frames per
-// second. Also the order bubbles 1..3 and the small icon bubble.
+// second. Also the small icon bubble and the order bubbles 1..3 (shaped
+// around the icon bubble and the items, so they are drawn after the items).
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "art_common.h"
 #include "families.h"
+#include "tools/levelc/level_geometry.h"  // the icon ring the order bubbles hold
 
 namespace {
 
@@ -18,10 +23,12 @@ struct TFishLook {
     int stripes;                  // vertical bands
     TRgb stripe;
     int tall;                     // 1 for the angelfish-like tall fin
+    double scale = 1.0;           // drawn smaller about the picture's centre
 };
 
 const TFishLook FISH_LOOKS[] = {
-    {1, 84, 58, {0.95, 0.80, 0.25}, {1.0, 0.95, 0.7}, {0.25, 0.35, 0.75}, 3, {0.15, 0.2, 0.45}, 1},
+    // the tall fins of kind 1 stay within 46 pixels above the fish's place
+    {1, 84, 58, {0.95, 0.80, 0.25}, {1.0, 0.95, 0.7}, {0.25, 0.35, 0.75}, 3, {0.15, 0.2, 0.45}, 1, 0.88},
     {2, 90, 50, {0.95, 0.45, 0.20}, {1.0, 0.85, 0.6}, {0.95, 0.3, 0.15}, 0, {0, 0, 0}, 0},
     {3, 96, 54, {0.20, 0.45, 0.95}, {0.55, 0.8, 1.0}, {1.0, 0.85, 0.2}, 1, {0.08, 0.12, 0.35}, 0},
     {4, 100, 48, {0.20, 0.75, 0.55}, {0.8, 1.0, 0.75}, {0.9, 0.4, 0.7}, 2, {0.05, 0.4, 0.45}, 0},
@@ -172,7 +179,9 @@ void MakeFish(const TFishLook& f) {
         cairo_surface_t* art = NewSurface(w, h);
         cairo_t* cr = cairo_create(art);
         // the body's middle sits at the picture's centre, the tail reaching left
-        DrawFish(cr, f, frame - 1, w / 2.0 + f.length * 0.12, h / 2.0);
+        cairo_translate(cr, w / 2.0, h / 2.0);
+        cairo_scale(cr, f.scale, f.scale);
+        DrawFish(cr, f, frame - 1, f.length * 0.12, 0);
         cairo_destroy(cr);
         cairo_surface_t* out = NewSurface(w, h);
         cairo_t* oc = cairo_create(out);
@@ -200,33 +209,109 @@ void GlassBubbleFill(cairo_t* cr, double top, double bottom) {
     cairo_stroke(cr);
 }
 
-// Order bubbles: centred on the fish; the icons sit below it on a ring of
-// radius 63, 86 or 111 at the angles the orders use.
+struct TPoint {
+    double x, y;
+};
+
+// The convex hull of a set of points, counter-clockwise on screen (y down).
+std::vector<TPoint> ConvexHull(std::vector<TPoint> points) {
+    if (points.size() < 3) return points;
+    std::sort(points.begin(), points.end(),
+              [](const TPoint& a, const TPoint& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+    auto turn = [](const TPoint& o, const TPoint& a, const TPoint& b) {
+        return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+    };
+    std::vector<TPoint> hull(2 * points.size());
+    size_t k = 0;
+    for (size_t i = 0; i < points.size(); i++) {
+        while (k >= 2 && turn(hull[k - 2], hull[k - 1], points[i]) <= 0) k--;
+        hull[k++] = points[i];
+    }
+    for (size_t i = points.size() - 1, low = k + 1; i > 0; i--) {
+        while (k >= low && turn(hull[k - 2], hull[k - 1], points[i - 1]) <= 0) k--;
+        hull[k++] = points[i - 1];
+    }
+    hull.resize(k > 1 ? k - 1 : k);
+    return hull;
+}
+
+// Adds the centres of the outermost ink pixels of each row of an already
+// written picture, drawn centred at (0, dy) with the given scale.
+void AddInkOutline(const std::string& relPath, double scale, double dy, std::vector<TPoint>& points) {
+    cairo_surface_t* s = cairo_image_surface_create_from_png((runDir + "/" + relPath).c_str());
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        std::printf("artgen: cannot read %s\n", relPath.c_str());
+        cairo_surface_destroy(s);
+        return;
+    }
+    cairo_surface_flush(s);
+    int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    int stride = cairo_image_surface_get_stride(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    for (int y = 0; y < h; y++) {
+        const uint32_t* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+        int left = -1, right = -1;
+        for (int x = 0; x < w; x++)
+            if (row[x] >> 24) {
+                if (left < 0) left = x;
+                right = x;
+            }
+        if (left < 0) continue;
+        for (int x : {left, right})
+            points.push_back({(x + 0.5 - w * 0.5) * scale, (y + 0.5 - h * 0.5) * scale + dy});
+    }
+    cairo_surface_destroy(s);
+}
+
+// Order bubbles, centred on the fish: the bowl that the icons of the order
+// sweep as they wobble along their ring, and no bigger, since the fish's room
+// on the screen ends just beyond its icons. An icon is its small bubble with
+// the item picture inside (at 0.8 size, 2 pixels lower); the bowl is the
+// convex hull of every icon placed anywhere between the outermost wobbled
+// angles of the ring, its rim drawn on that outline.
 void MakeOrderBubble(int n) {
-    const int W[4] = {0, 100, 150, 190}, H[4] = {0, 196, 236, 304};
-    const double BY[4] = {0, 63, 82, 104}, RX[4] = {0, 33, 62, 88}, RY[4] = {0, 32, 36, 44};
+    const int W[4] = {0, 100, 150, 200}, H[4] = {0, 196, 236, 304};
+    const double DEGREE = M_PI / 180.0;
     int w = W[n], h = H[n];
+    double cx = w / 2.0, cy = h / 2.0;
+    std::vector<TPoint> icon;
+    AddInkOutline("data/fishes/pofbubble.png", 1.0, 0, icon);
+    for (int colour = 1; colour <= 5; colour++)
+        AddInkOutline("data/match3/item1-" + std::to_string(colour) + ".png", 0.8, ICON_ITEM_DROP, icon);
+    std::vector<TPoint> iconHull = ConvexHull(icon);
+    std::vector<TPoint> swept;
+    double ring = ICON_RING[n];
+    int first = 2 * (ICON_FIRST_ANGLE[n] - ICON_WOBBLE), last = 2 * (ICON_LAST_ANGLE[n] + ICON_WOBBLE);
+    for (int half = first; half <= last; half++) {
+        double a = half * 0.5 * DEGREE;
+        for (const TPoint& p : iconHull) swept.push_back({std::cos(a) * ring + p.x, std::sin(a) * ring + p.y});
+    }
+    std::vector<TPoint> bowl = ConvexHull(swept);
+    double top = 1e9, bottom = -1e9, halfWidth = 0;
+    for (const TPoint& p : bowl) {
+        top = std::min(top, cy + p.y);
+        bottom = std::max(bottom, cy + p.y);
+        halfWidth = std::max(halfWidth, std::fabs(p.x));
+    }
     cairo_surface_t* art = NewSurface(w, h);
     cairo_t* cr = cairo_create(art);
-    double cx = w / 2.0, cy = h / 2.0;
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy + BY[n]);
-    cairo_scale(cr, RX[n], RY[n]);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-    GlassBubbleFill(cr, cy + BY[n] - RY[n], cy + BY[n] + RY[n]);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_new_path(cr);
+    for (const TPoint& p : bowl) cairo_line_to(cr, cx + p.x, cy + p.y);
+    cairo_close_path(cr);
+    GlassBubbleFill(cr, top, bottom);
     // little bubbles rising from the body of the bubble to the fish
     const double TY[3] = {20, 29, 37};
     const double TR[3] = {3.0, 4.0, 5.0};
-    double top = cy + BY[n] - RY[n];
     for (int i = 0; i < 3; i++) {
         double y = std::min(top - TR[i] - 1, cy + TY[i]);
         cairo_arc(cr, cx - 4 + i * 2, y, TR[i], 0, 2 * M_PI);
         GlassBubbleFill(cr, y - TR[i], y + TR[i]);
     }
+    // a soft highlight in the upper left of the bowl
     cairo_save(cr);
-    cairo_translate(cr, cx - RX[n] * 0.45, cy + BY[n] - RY[n] * 0.55);
-    cairo_scale(cr, RX[n] * 0.25, RY[n] * 0.18);
+    cairo_translate(cr, cx - halfWidth * 0.45, top + (bottom - top) * 0.22);
+    cairo_scale(cr, halfWidth * 0.25, (bottom - top) * 0.09);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.6);
@@ -240,14 +325,17 @@ void MakeIconBubble() {
     const int S = 50;
     cairo_surface_t* art = NewSurface(S, S);
     cairo_t* cr = cairo_create(art);
-    cairo_arc(cr, S / 2.0, S / 2.0, 22, 0, 2 * M_PI);
+    // radius 21: with its rim the small bubble stays within 23 pixels of the
+    // icon, so the order bubble around it still fits the fish's room at the
+    // ends of the icon ring
+    cairo_arc(cr, S / 2.0, S / 2.0, 21, 0, 2 * M_PI);
     cairo_set_source_rgba(cr, 0.02, 0.08, 0.2, 0.7);
     cairo_set_line_width(cr, 3);
     cairo_stroke_preserve(cr);
     cairo_set_source_rgba(cr, 0.9, 1.0, 1.0, 0.95);
     cairo_set_line_width(cr, 1.6);
     cairo_stroke(cr);
-    cairo_arc(cr, S / 2.0, S / 2.0, 20, 1.1 * M_PI, 1.45 * M_PI);
+    cairo_arc(cr, S / 2.0, S / 2.0, 19, 1.1 * M_PI, 1.45 * M_PI);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.9);
     cairo_set_line_width(cr, 3);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -261,6 +349,7 @@ void MakeIconBubble() {
 
 void MakeFishArt() {
     for (const TFishLook& f : FISH_LOOKS) MakeFish(f);
-    for (int n = 1; n <= 3; n++) MakeOrderBubble(n);
+    // the order bubbles are shaped around the icon bubble and the items
     MakeIconBubble();
+    for (int n = 1; n <= 3; n++) MakeOrderBubble(n);
 }

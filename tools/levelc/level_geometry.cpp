@@ -6,30 +6,6 @@
 
 namespace {
 
-// The layout contract with the game screen's pictures: the status bars centred
-// at (512, 44) and (512, 726) keep their ink above y 76 and below y 700; the
-// shells at y 701, drawn 12 pixels lower, keep theirs within 55 pixels either
-// side and below y 650; the mode buttons centred at y 717 within 52 pixels
-// either side and below y 672.
-const int SHELL_X[4] = {106, 268, 756, 918};
-const int SHELL_Y = 713;
-const int SHELL_HALF_W = 55;
-const int SHELL_TOP = 650;
-const int BUTTON_X[3] = {402, 512, 622};
-const int BUTTON_HALF_W = 52;
-const int BUTTON_TOP = 672;
-const int TOP_BAR_BOTTOM = 76;
-const int BOTTOM_BAR_TOP = 700;
-
-// The ring radius and the icon angles of an order of 1, 2 or 3 items.
-const int ICON_RING[4] = {0, 63, 86, 111};
-const int ICON_FIRST_ANGLE[4] = {0, 90, 72, 64};
-const int ICON_LAST_ANGLE[4] = {0, 90, 108, 116};
-// A fish keeps its picture within 48 pixels beside and 46 above and below its
-// place; its order bubble holds the icons and reaches no further than they do.
-const int FISH_HALF_WIDTH = 48;
-const int FISH_HALF_HEIGHT = 46;
-
 TBox MakeBox(int left, int top, int right, int bottom) {
     TBox b;
     b.left = left;
@@ -83,7 +59,7 @@ TBox FishBox(int r, int c, int n) {
         box.right = std::max(box.right, (int)std::ceil(ix + ICON_RADIUS));
         box.top = std::min(box.top, (int)std::floor(iy - ICON_RADIUS - FISH_BOB));
         // The item picture inside the icon bubble is drawn 2 pixels lower.
-        box.bottom = std::max(box.bottom, (int)std::ceil(iy + ICON_RADIUS + FISH_BOB + 2));
+        box.bottom = std::max(box.bottom, (int)std::ceil(iy + ICON_RADIUS + FISH_BOB + ICON_ITEM_DROP));
     }
     return box;
 }

@@ -35,6 +35,32 @@ constexpr int ICON_RADIUS = 26;
 constexpr int ICON_WOBBLE = 15;
 constexpr int FISH_BOB = 2;
 
+// The room the game screen's pictures keep to, which every level is measured
+// against: the status bars centred at (512, 44) and (512, 726) keep their ink
+// above y 76 and below y 700; the shells at y 701, drawn 12 pixels lower, keep
+// theirs within 55 pixels either side and below y 650; the mode buttons
+// centred at y 717 within 52 pixels either side and below y 672.
+constexpr int TOP_BAR_BOTTOM = 76;
+constexpr int BOTTOM_BAR_TOP = 700;
+constexpr int SHELL_X[4] = {106, 268, 756, 918};
+constexpr int SHELL_Y = 713;
+constexpr int SHELL_HALF_W = 55;
+constexpr int SHELL_TOP = 650;
+constexpr int BUTTON_X[3] = {402, 512, 622};
+constexpr int BUTTON_HALF_W = 52;
+constexpr int BUTTON_TOP = 672;
+// The ring radius and the outermost icon angles (degrees, 90 straight below
+// the fish) of an order of 1, 2 or 3 items.
+constexpr int ICON_RING[4] = {0, 63, 86, 111};
+constexpr int ICON_FIRST_ANGLE[4] = {0, 90, 72, 64};
+constexpr int ICON_LAST_ANGLE[4] = {0, 90, 108, 116};
+// A fish keeps its picture within 48 pixels beside and 46 above and below its
+// place; its order bubble holds the icons and reaches no further than they do.
+constexpr int FISH_HALF_WIDTH = 48;
+constexpr int FISH_HALF_HEIGHT = 46;
+// The item picture inside an icon's small bubble is drawn this much lower.
+constexpr int ICON_ITEM_DROP = 2;
+
 struct TBox {
     int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
 };
