@@ -9,6 +9,7 @@
 #include "menus/menu.h"
 #include "platform/platform.h"
 #include "tables/board_tables.h"
+#include "tables/level_codes.h"
 #include "tables/game_tables.h"
 #include "tables/level_tables.h"
 #include "tables/player_tables.h"
@@ -17,14 +18,6 @@ std::string levelFolder = "data/levelz/m3/";
 std::string levelErrorText;
 
 namespace {
-
-// Cell codes of a level file.
-constexpr int CODE_STONE = 3;
-constexpr int CODE_MOSS = 4;
-constexpr int CODE_PILLAR = 5;
-constexpr int CODE_STONE_PILLAR = 6;
-constexpr int CODE_LAST_CELL = 98;
-constexpr int CODE_FISH = 100;          // 100 + n: a fish wanting n items
 
 // The stone kind (16..19) a stone cell of this level starts with.
 int StoneKindForLevel(int level) {

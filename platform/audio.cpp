@@ -133,11 +133,11 @@ static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
 }
 
 static int DecodeWav(const std::string& path, std::vector<int16_t>& out) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) return 0;
-    int ok = ConvertToMix(data, static_cast<int>(length), spec.format, spec.channels, spec.freq, out);
+    if (!SDL_LoadWAV(path.c_str(), &format, &data, &length)) return 0;
+    int ok = ConvertToMix(data, static_cast<int>(length), format.format, format.channels, format.freq, out);
     SDL_FreeWAV(data);
     return ok;
 }

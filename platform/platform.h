@@ -131,7 +131,7 @@ void InjectTypedChar(int code);
 void InjectCloseRequest();
 void InjectAppEvent(int event);
 // Every injected or real input event seen by PumpEvents goes to this callback
-// when set (the recorder of played sessions).
+// when set (the recorder of played games).
 using TInputRecorder = void (*)(const char* kind, int a, int b);
 void SetInputRecorder(TInputRecorder recorder);
 

@@ -1,7 +1,7 @@
 // The board test driver: plays a board without the game screen around it, with
 // a fixed random seed and scripted pointer input, frame by frame. Boards come
 // from level files (LoadLevel) or from small character grids. Recordings of
-// pointer input ("frame x y down" lines) replay a whole session exactly.
+// pointer input ("frame x y down" lines) replay a whole game exactly.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +13,7 @@
 int CellX(int column);
 int CellY(int row);
 
-// A fresh board session: every board and level table cleared, player 1 chosen
+// A fresh board: every board and level table cleared, player 1 chosen
 // in the given game mode, map position `position` (its level is position -
 // position / 10), the random seed, the pause overlay off and the pointer and
 // cell mask pictures loaded. Drawing stays off unless `draw` is 1.

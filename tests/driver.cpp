@@ -16,9 +16,9 @@
 
 namespace fs = std::filesystem;
 
-static std::string sessionSaveBase;
+static std::string runSaveBase;
 static std::string originalFolder;
-static int sessionRunning = 0;
+static int gameRunning = 0;
 
 static int HasLevelFiles(const std::string& folder) {
     for (int level = 1; level <= 108; level++) {
@@ -90,7 +90,7 @@ std::string DriverMakeWorkFolder(const std::vector<std::string>& hidden) {
     return folder;
 }
 
-// Forgets input left over from an earlier session.
+// Forgets input left over from an earlier run.
 static void ResetPlatformInput() {
     SetInputRecorder(nullptr);
     for (int button = 1; button <= 3; button++) InjectMouseButton(button, 0);
@@ -101,18 +101,18 @@ static void ResetPlatformInput() {
 }
 
 int DriverStart(const DriverOptions& options) {
-    if (sessionRunning) DriverStop();
+    if (gameRunning) DriverStop();
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("SDL_RENDER_DRIVER", "software", 0);
-    if (!options.keepSaveFolder || sessionSaveBase.empty()) {
+    if (!options.keepSaveFolder || runSaveBase.empty()) {
         std::error_code ignored;
-        if (!sessionSaveBase.empty()) fs::remove_all(sessionSaveBase, ignored);
-        sessionSaveBase = MakeTempFolder("driver-save");
+        if (!runSaveBase.empty()) fs::remove_all(runSaveBase, ignored);
+        runSaveBase = MakeTempFolder("driver-save");
     }
-    setenv("XDG_DATA_HOME", sessionSaveBase.c_str(), 1);
+    setenv("XDG_DATA_HOME", runSaveBase.c_str(), 1);
     if (!options.settings.empty()) {
-        std::string folder = sessionSaveBase + "Orvane/Glimmerdeep-v-0-0-2/";
+        std::string folder = runSaveBase + "Orvane/Glimmerdeep-v-0-0-2/";
         MakeFolder(folder, 1);
         WriteWholeFile(folder + "settings.txt", options.settings);
     }
@@ -123,7 +123,7 @@ int DriverStart(const DriverOptions& options) {
     PlatformInit();
     UseVirtualTime(1);
     ResetPlatformInput();
-    sessionRunning = 1;
+    gameRunning = 1;
     int result = PrepareGame();
     SeedRandom(options.seed);
     return result;
@@ -182,8 +182,8 @@ uint32_t DriverPixel(int x, int y) {
 }
 
 void DriverStop() {
-    if (!sessionRunning) return;
-    sessionRunning = 0;
+    if (!gameRunning) return;
+    gameRunning = 0;
     StopReplay();
     ResetPlatformInput();
     CloseDisplay();

@@ -9,7 +9,7 @@
 struct DriverOptions {
     std::string settings;       // written as "settings.txt" before start-up; empty: a first run
     uint32_t seed = 1;          // the random seed, set right after start-up
-    int keepSaveFolder = 0;     // 1: the save folder of the previous session is used again
+    int keepSaveFolder = 0;     // 1: the save folder of the previous run is used again
     std::string workFolder;     // the game's working folder; empty: the run folder
 };
 
@@ -30,7 +30,7 @@ void DriverFocus(int gained);       // 0: the window loses the focus
 void DriverCloseBox();
 // 0xAARRGGBB of the last rendered frame at logical (x, y); 0 outside.
 uint32_t DriverPixel(int x, int y);
-// Ends the session: display, lock, virtual time, the temporary save folder.
+// Ends the run: display, lock, virtual time, the temporary save folder.
 void DriverStop();
 
 // The window pixel that the shell reads back as logical x (window mode).

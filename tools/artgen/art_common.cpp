@@ -354,3 +354,22 @@ void PaintWithShadow(cairo_t* cr, cairo_surface_t* picture, double dx, double dy
     cairo_set_source_surface(cr, picture, 0, 0);
     cairo_paint(cr);
 }
+
+void DrawPearlBody(cairo_t* cr, double cx, double cy, double r, TRgb c) {
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    cairo_pattern_t* p = cairo_pattern_create_radial(cx - 6, cy - 7, 1, cx, cy, r);
+    AddStop(p, 0.0, {1, 1, 1});
+    AddStop(p, 0.35, Lighter(c, 0.35));
+    AddStop(p, 0.8, c);
+    AddStop(p, 1.0, Darker(c, 0.45));
+    cairo_set_source(cr, p);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(p);
+    SetRgb(cr, Darker(c, 0.65), 0.85);
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx, cy, r - 3.5, 0.2 * M_PI, 0.8 * M_PI);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+}

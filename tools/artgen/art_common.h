@@ -79,6 +79,10 @@ void GlossyFill(cairo_t* cr, TRgb base, double cx, double cy, double size);
 // separate surface and composite with PaintWithShadow.
 void PaintWithShadow(cairo_t* cr, cairo_surface_t* picture, double dx, double dy, int blur, double alpha);
 
+// A pearl of radius r at (cx, cy): lit from the top left, dark rim, a lustre
+// along the lower rim. Stones on the board and the power-up pearls share it.
+void DrawPearlBody(cairo_t* cr, double cx, double cy, double r, TRgb colour);
+
 // ---------------------------------------------------------------- type
 
 // The game's display face (Comfortaa Bold, DejaVu Sans Bold when missing) for

@@ -369,24 +369,7 @@ void DrawMine(cairo_t* cr) {
 
 void DrawPearl(cairo_t* cr, int powerup) {
     TRgb c = Mix(EFFECT_COLOURS[POWERUP_COLOUR_CODE[powerup]], {1, 1, 1}, 0.15);
-    double r = 17;
-    cairo_arc(cr, CENTRE, CENTRE, r, 0, 2 * M_PI);
-    cairo_pattern_t* p = cairo_pattern_create_radial(CENTRE - 6, CENTRE - 7, 1, CENTRE, CENTRE, r);
-    AddStop(p, 0.0, {1, 1, 1});
-    AddStop(p, 0.35, Lighter(c, 0.35));
-    AddStop(p, 0.8, c);
-    AddStop(p, 1.0, Darker(c, 0.45));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
-    SetRgb(cr, Darker(c, 0.65), 0.85);
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
-    // lustre: a soft reflected light along the lower rim
-    cairo_arc(cr, CENTRE, CENTRE, r - 3.5, 0.2 * M_PI, 0.8 * M_PI);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    DrawPearlBody(cr, CENTRE, CENTRE, 17, c);
     Highlight(cr, CENTRE - 5, CENTRE - 6, 5.5, 4, 0.95);
 }
 

@@ -4,29 +4,20 @@
 // the power-up shells or the mode buttons, nor each other.
 #pragma once
 
-#include "tables/sizes.h"  // LEVEL_ROWS, LEVEL_CODES, STAGE_COUNT: the game's own limits
+#include "tables/level_codes.h"
+#include "tables/sizes.h"  // the game's own limits
 
-constexpr int LEVEL_COLUMNS_IN_FILE = 20;
+constexpr int LEVEL_COLUMNS_IN_FILE = LEVEL_COLS;
 static_assert(LEVEL_CODES == LEVEL_ROWS * LEVEL_COLUMNS_IN_FILE, "a level file is 15 rows of 20 codes");
-constexpr int LEVEL_COUNT = 108;
+constexpr int LEVEL_COUNT = LEVEL_FILES;
 constexpr int LEVELS_PER_STAGE = 9;
 
-// Cell codes of a level file (code = stored value + 1).
-constexpr int CODE_EMPTY = 0;
-constexpr int CODE_CELL = 1;
-constexpr int CODE_STONE = 3;
-constexpr int CODE_MOSS = 4;
-constexpr int CODE_PILLAR = 5;
-constexpr int CODE_STONE_PILLAR = 6;
-constexpr int CODE_NOTHING = 99;
-constexpr int CODE_FISH = 100;  // 100 + n: a fish wanting n items
-
-constexpr int SCREEN_W = 1024;
-constexpr int SCREEN_H = 768;
+constexpr int SCREEN_W = SCREEN_WIDTH;
+constexpr int SCREEN_H = SCREEN_HEIGHT;
 constexpr int CELL_SIZE = 48;
 // Border pieces reach this far beyond a cell's 48 x 48 square.
 constexpr int BORDER_MARGIN = 18;
-constexpr int BOARD_SLOT_LIMIT = 200;
+constexpr int BOARD_SLOT_LIMIT = BOARD_LAST_SLOT;
 constexpr int COLUMN_STRIP_LIMIT = 11;
 constexpr int FISH_SLOT_LIMIT = 22;
 // The small bubble around each wanted item icon.
