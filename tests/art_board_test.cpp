@@ -109,28 +109,21 @@ struct TBoard {
 
 }  // namespace
 
-TEST(ArtBoard, RectangularBoardIsClosedAllRound) {
-    TBoard b;
-    b.shape = {"XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX"};
-    b.Compose();
-    EXPECT_EQ(b.OpenRimPixels(), 0);
-    // nothing is drawn far from the cells
-    for (int x = 0; x < b.width; x++) EXPECT_EQ(b.Alpha(x, 0), 0);
-}
-
-TEST(ArtBoard, SteppedAndNotchedBoardsAreClosed) {
-    TBoard steps;
-    steps.shape = {"XX....", "XXXX..", "XXXXXX", "XXXXXX"};
-    steps.Compose();
-    EXPECT_EQ(steps.OpenRimPixels(), 0);
-    TBoard ell;
-    ell.shape = {"XXX...", "XXX...", "XXXXXX", "XXXXXX"};
-    ell.Compose();
-    EXPECT_EQ(ell.OpenRimPixels(), 0);
-    TBoard tower;
-    tower.shape = {"..XX..", "..XX..", "XXXXXX", "XXXXXX"};
-    tower.Compose();
-    EXPECT_EQ(tower.OpenRimPixels(), 0);
+TEST(ArtBoard, RectangularSteppedAndNotchedBoardsAreClosed) {
+    const std::vector<std::vector<std::string>> shapes = {
+        {"XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX"},
+        {"XX....", "XXXX..", "XXXXXX", "XXXXXX"},
+        {"XXX...", "XXX...", "XXXXXX", "XXXXXX"},
+        {"..XX..", "..XX..", "XXXXXX", "XXXXXX"},
+    };
+    for (size_t n = 0; n < shapes.size(); n++) {
+        TBoard b;
+        b.shape = shapes[n];
+        b.Compose();
+        EXPECT_EQ(b.OpenRimPixels(), 0) << "board " << n;
+        // nothing is drawn far from the cells
+        for (int x = 0; x < b.width; x++) ASSERT_EQ(b.Alpha(x, 0), 0) << "board " << n;
+    }
 }
 
 TEST(ArtBoard, StraightEdgesRepeatWithoutSeams) {

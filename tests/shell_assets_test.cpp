@@ -48,17 +48,6 @@ TEST_F(InFolder, AMissingPictureIsReportedOnceAndStaysEmpty) {
     DrawPictureFrame(strip, 10, 10, 1, 147);
 }
 
-TEST_F(InFolder, APresentPictureLoadsSilently) {
-    WritePicture("data/UI/here.png", 6, 4, 0);
-    testing::internal::CaptureStdout();
-    TImage image = LoadPicture("data/UI/here.png");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->width, 6);
-    EXPECT_EQ(image->height, 4);
-    FreeImage(image);
-}
-
 TEST_F(InFolder, TheBackgroundFollowsTheFurthestOpenPosition) {
     WritePicture("data/bg/menubgalt.jpg", 30, 8, 1);
     WritePicture("data/bg/bg1.jpg", 10, 8, 1);

@@ -40,21 +40,6 @@ TEST(PointerScaling, TheWindowCornerReadsAsTheLastLogicalPixels) {
     DriverStop();
 }
 
-TEST(PointerScaling, TheDriverReachesLogicalPointsThroughTheWindowScale) {
-    StartOnQuietScreen(WINDOW_SETTINGS);
-    int reached = 0;
-    for (int x = 0; x < 1024; x += 7) {
-        int window = DriverWindowCoordinate(x);
-        if (static_cast<int>(window * 1.28) != x) continue;
-        reached++;
-        DriverPointer(x, 767 - x / 2);
-        DriverFrames(1);
-        EXPECT_EQ(mouseX, x);
-    }
-    EXPECT_GT(reached, 100);
-    DriverStop();
-}
-
 TEST(PointerScaling, FullScreenUsesThePointerAsRead) {
     StartOnQuietScreen(FULL_SCREEN_SETTINGS);
     ASSERT_EQ(fullScreen, 1);

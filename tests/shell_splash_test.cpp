@@ -172,12 +172,3 @@ TEST(Title, TheLogoDropsInAtFrameFortyAndEasesTowardItsPlace) {
     DriverStop();
 }
 
-TEST(Title, F3SwitchesDeveloperModeOn) {
-    ASSERT_EQ(StartWithSplash(""), 1);
-    DriverFrames(200);
-    DriverKey(KEY_F3, 1);
-    DriverFrames(1);
-    DriverKey(KEY_F3, 0);
-    EXPECT_EQ(developerMode, 1);
-    DriverStop();
-}

