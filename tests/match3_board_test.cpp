@@ -92,17 +92,11 @@ TEST_F(Board, FullTablesAddNothing) {
     EXPECT_EQ(items.reported, 0);
 }
 
-TEST_F(Board, LoneCellHasNoBorderPiece) {
-    AddCell(CellX(5), CellY(5), 1, 0, 0, 0, 0);
-    AddCell(CellX(7), CellY(7), 1, 0, 0, 0, 0);   // two places away: not a neighbour
-    ApplyBorderKinds();
-    EXPECT_EQ(cells[1].borderKind, 0);
-    EXPECT_EQ(cells[2].borderKind, 0);
-}
-
-TEST_F(Board, ThreeByThreeBlockGetsEdgesAndCorners) {
+TEST_F(Board, ThreeByThreeBlockGetsEdgesAndCornersALoneCellNone) {
     AddBlock(4, 4, 3, 3);
+    int lone = AddCell(CellX(8), CellY(8), 1, 0, 0, 0, 0);   // two places from the corner: no neighbour
     ApplyBorderKinds();
+    EXPECT_EQ(cells[lone].borderKind, 0);
     EXPECT_EQ(cells[CellAt(5, 4)].borderKind, 1);   // top middle
     EXPECT_EQ(cells[CellAt(5, 6)].borderKind, 2);   // bottom middle
     EXPECT_EQ(cells[CellAt(4, 5)].borderKind, 3);   // left middle

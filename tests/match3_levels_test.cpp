@@ -103,8 +103,6 @@ TEST_F(LevelFiles, LevelListMapsPositionsToFilesAndPuzzles) {
     EXPECT_EQ(stageEnd[12], 120);
     EXPECT_EQ(stageEnd[13], 130);
     EXPECT_EQ(positionKind[11], POSITION_LEVEL);
-    EXPECT_EQ(positionLevel[11], 10);
-    EXPECT_EQ(positionLevel[119], 108);
     EXPECT_EQ(positionKind[20], POSITION_SPECIAL);
     EXPECT_EQ(positionLevel[20], 2);
     EXPECT_EQ(positionLevel[120], 12);
@@ -112,14 +110,6 @@ TEST_F(LevelFiles, LevelListMapsPositionsToFilesAndPuzzles) {
         if (p % 10 == 0) continue;
         EXPECT_EQ(positionLevel[p], p - p / 10) << "position " << p;
     }
-}
-
-TEST_F(LevelFiles, FileNamesHaveThreeDigits) {
-    levelFolder = "data/levelz/m3/";
-    EXPECT_EQ(LevelFileName(1), "data/levelz/m3/lvla001.lvl");
-    EXPECT_EQ(LevelFileName(10), "data/levelz/m3/lvla010.lvl");
-    EXPECT_EQ(LevelFileName(100), "data/levelz/m3/lvla100.lvl");
-    EXPECT_EQ(LevelFileName(108), "data/levelz/m3/lvla108.lvl");
 }
 
 TEST_F(LevelFiles, ReadLevelCodesAddsOneToEveryStoredValue) {
@@ -224,8 +214,17 @@ TEST_F(LevelFiles, OrdersNeededStopsAtFifty) {
     EXPECT_EQ(ordersNeeded, 8);
 }
 
-TEST_F(LevelFiles, StoneCellsFollowTheLevelNumber) {
+TEST_F(LevelFiles, StoneCellsAndTheirPreviewsFollowTheLevelNumber) {
     const int expected[7] = {0, 16, 16, 16, 17, 18, 19};
+    WriteAllEmpty();
+    TLayout lone;
+    lone.at(5, 5) = 3;
+    for (int level = 1; level <= 6; level++) Write(level, lone);
+    ASSERT_EQ(LoadLevelPreviews(), 1);
+    for (int level = 1; level <= 6; level++) {
+        EXPECT_EQ(levelPreviewItems[level][1].kind, 6);
+        EXPECT_EQ(levelPreviewItems[level][1].stoneVariant, expected[level] - 15) << "level " << level;
+    }
     for (int level = 1; level <= 6; level++) {
         TLayout layout;
         layout.at(5, 5) = 3;
@@ -372,27 +371,11 @@ TEST_F(LevelFiles, PreviewsFillEveryLevelAndTwoPillarsMakeOne) {
     for (int level = 2; level <= LEVEL_FILES; level++) EXPECT_EQ(levelPreviewCells[level][1].code, 0);
 }
 
-TEST_F(LevelFiles, PreviewStoneVariantFollowsTheLevel) {
-    WriteAllEmpty();
-    TLayout layout;
-    layout.at(5, 5) = 3;
-    for (int level = 1; level <= 6; level++) Write(level, layout);
-    ASSERT_EQ(LoadLevelPreviews(), 1);
-    const int expected[7] = {0, 1, 1, 1, 2, 3, 4};
-    for (int level = 1; level <= 6; level++) {
-        EXPECT_EQ(levelPreviewItems[level][1].kind, 6);
-        EXPECT_EQ(levelPreviewItems[level][1].stoneVariant, expected[level]) << "level " << level;
-    }
-}
-
-TEST_F(LevelFiles, ShortFileStopsStartUpNamingIt) {
+TEST_F(LevelFiles, ShortOrMissingFileStopsStartUpNamingIt) {
     WriteAllEmpty();
     WriteWholeFile(LevelFileName(37), std::string(LEVEL_FILE_BYTES - 1, '\xff'));
     EXPECT_EQ(LoadLevelPreviews(), 0);
     EXPECT_NE(levelErrorText.find("lvla037.lvl"), std::string::npos) << levelErrorText;
-}
-
-TEST_F(LevelFiles, MissingFileStopsStartUpNamingIt) {
     WriteAllEmpty();
     DeleteFile(LevelFileName(50));
     EXPECT_EQ(LoadLevelPreviews(), 0);

@@ -119,16 +119,13 @@ TEST_F(ChainTest, DraggingBackShortensTheChainAndTheLastItemDoesNothing) {
     EXPECT_EQ(KindOnPlace(5, 2), 1);   // the cut item stays
 }
 
-TEST_F(ChainTest, AColour5ChainOf5LeavesOneBombWhereTheFirstItemWas) {
+TEST_F(ChainTest, OnlyAColour5ChainOf5LeavesABombWhereTheFirstItemWas) {
     Start(".55555123");
     BoardDrag({{2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}});
     BoardRelease();
     EXPECT_EQ(CountKind(ITEM_BOMB), 1);
     EXPECT_EQ(KindOnPlace(2, 2), ITEM_BOMB);
     EXPECT_EQ(score, 4 * 55);
-}
-
-TEST_F(ChainTest, AChainOf5InAnotherColourLeavesNoBomb) {
     Start(".33333123");
     BoardDrag({{2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}});
     BoardRelease();
@@ -142,19 +139,6 @@ TEST_F(ChainTest, ABombPressedOnAnEmptySelectionGoesOffAtOnce) {
     EXPECT_EQ(CountKind(ITEM_BOMB), 0);
     EXPECT_EQ(CurrentProfile().playerMatches, 1);
     EXPECT_EQ(score, 45);
-}
-
-TEST_F(ChainTest, NoInputBeforeFrame151) {
-    std::vector<std::string> rows = TilingRows(8, 4);
-    rows[1] = ".11134123";
-    BoardStart(MODE_CHAIN, 32, 2);
-    BuildTestBoard(rows);
-    rescueUsed = 1;
-    BoardFrames(140);
-    BoardDrag({{2, 2}, {3, 2}, {4, 2}});   // frames 141..146
-    EXPECT_EQ(chainCount, 0);
-    BoardRelease();
-    EXPECT_EQ(score, 0);
 }
 
 TEST(ComboTest, MatchesLessThan30FramesApartClimbTheComboScale) {

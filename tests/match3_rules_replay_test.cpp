@@ -1,4 +1,4 @@
-// Recorded sessions: a fixed seed and a list of pointer inputs play a board the
+// Recorded games: a fixed seed and a list of pointer inputs play a board the
 // same way every time, in each game mode.
 #include <gtest/gtest.h>
 
@@ -37,10 +37,10 @@ TEST_P(ReplayTest, ARecordingPlaysTheSameBoardEveryRunAndMatchesItsSummary) {
     EXPECT_EQ(first.hash, replay.summaryHash);
 }
 
-// The recorder's live session and the replay of what it recorded end alike.
+// The recorder's live game and the replay of what it recorded end alike.
 // With GLD_WRITE_REPLAYS=1 the fresh recordings replace the stored ones (after
 // a deliberate change of the rules).
-TEST_P(ReplayTest, ALiveSessionAndItsRecordingEndAlike) {
+TEST_P(ReplayTest, ALiveGameAndItsRecordingEndAlike) {
     TReplay replay;
     ASSERT_TRUE(ReadReplay(ReplayPath(GetParam()), replay)) << GetParam();
     TReplayResult live = PlayAndRecord(replay);
@@ -54,12 +54,12 @@ TEST_P(ReplayTest, ALiveSessionAndItsRecordingEndAlike) {
         static const char* titles[] = {"chain mode", "group mode", "swap mode"};
         int mode = replay.mode >= 1 && replay.mode <= 3 ? replay.mode : 3;
         EXPECT_TRUE(WriteReplay(ReplayPath(GetParam()), replay,
-                                std::string("A recorded session in ") + titles[mode - 1] + "."));
+                                std::string("A recorded game in ") + titles[mode - 1] + "."));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Recordings, ReplayTest,
-                         ::testing::Values("chain_session.txt", "group_session.txt", "swap_session.txt"));
+                         ::testing::Values("chain_game.txt", "group_game.txt", "swap_game.txt"));
 
 TEST(BoardPictureTest, TheDriverDrawsTheBoardToAPicture) {
     BoardStart(MODE_SWAP, 71, 2, 1);

@@ -176,8 +176,8 @@ TEST_F(Input, RecorderSeesEveryAppliedEvent) {
     ASSERT_EQ(recorded.size(), 6u);
     for (size_t i = 0; i < 6; i++) {
         EXPECT_EQ(recorded[i].kind, want[i].kind) << i;
-        if (i <= 1) EXPECT_EQ(recorded[i].b, want[i].b) << i;
-        if (i != 4) EXPECT_EQ(recorded[i].a, want[i].a) << i;
+        if (i <= 1) { EXPECT_EQ(recorded[i].b, want[i].b) << i; }
+        if (i != 4) { EXPECT_EQ(recorded[i].a, want[i].a) << i; }
     }
     AppCloseRequested();
     InjectMouseButton(1, 0);

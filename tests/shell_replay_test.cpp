@@ -1,4 +1,4 @@
-// Recorded input replays into the same game: a played session becomes a
+// Recorded input replays into the same game: a played game becomes a
 // regression check by comparing a summary of the state it leaves.
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ static std::string StateSummary() {
     return out.str();
 }
 
-static void StartSession() {
+static void StartGame() {
     DriverOptions options;
     options.settings = WINDOW_SETTINGS;
     options.seed = 77;
@@ -32,7 +32,7 @@ static void StartSession() {
 
 // The played part: F3 on the title, then the map with moves, clicks and a
 // lost focus.
-static void PlaySession() {
+static void PlayGame() {
     DriverFrames(3);
     DriverKey(KEY_F3, 1);
     DriverFrames(2);
@@ -55,11 +55,11 @@ static void PlaySession() {
     DriverFrames(3);
 }
 
-TEST(Replay, ARecordedSessionReplaysToTheSameState) {
-    std::string file = MakeTempFolder("replay") + "session.txt";
-    StartSession();
+TEST(Replay, ARecordedGameReplaysToTheSameState) {
+    std::string file = MakeTempFolder("replay") + "game.txt";
+    StartGame();
     StartRecording(file);
-    PlaySession();
+    PlayGame();
     ASSERT_EQ(StopRecording(), 1);
     int frames = frameCount;
     std::string played = StateSummary();
@@ -70,11 +70,11 @@ TEST(Replay, ARecordedSessionReplaysToTheSameState) {
     EXPECT_NE(text.find(" button 1 1\r\n"), std::string::npos);
     EXPECT_NE(text.find(" app 257\r\n"), std::string::npos);
 
-    StartSession();
+    StartGame();
     ASSERT_GT(LoadReplay(file), 8);
     DriverFrames(3);
     DriverFrames(4);
-    EnterMap();     // the set-up the session ran by hand, at the same frame
+    EnterMap();     // the set-up the game ran by hand, at the same frame
     DriverFrames(frames - 7);
     EXPECT_EQ(StateSummary(), played);
     DriverStop();
@@ -83,7 +83,7 @@ TEST(Replay, ARecordedSessionReplaysToTheSameState) {
 TEST(Replay, EventsReachTheFrameTheyAreRecordedFor) {
     std::string file = MakeTempFolder("replay") + "hand.txt";
     WriteWholeFile(file, "5 key 114 1\r\n6 key 114 0\r\n");
-    StartSession();
+    StartGame();
     ASSERT_EQ(LoadReplay(file), 2);
     EXPECT_EQ(ReplayLastFrame(), 6);
     DriverFrames(4);
@@ -98,7 +98,7 @@ TEST(Replay, EventsReachTheFrameTheyAreRecordedFor) {
 }
 
 TEST(Replay, AMissingFileReplaysNothing) {
-    StartSession();
+    StartGame();
     EXPECT_EQ(LoadReplay(MakeTempFolder("replay") + "none.txt"), 0);
     EXPECT_EQ(ReplayLastFrame(), 0);
     EXPECT_EQ(ApplyReplayFrame(1), 0);
