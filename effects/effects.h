@@ -4,6 +4,8 @@
 // Particles: sparks, flashes, debris and flying tokens. Kinds choose the
 // picture and behaviour; slot 0 and slot 1100 never hold a particle.
 int SpawnParticle(float x, float y, int kind, float vx, float vy);
+// A fish-order token flies to the icon of item slot itemSlot of order orderSlot.
+void SetTokenTarget(int particle, int orderSlot, int itemSlot);
 void UpdateParticles();
 void ClearParticles();
 

@@ -3,6 +3,7 @@
 #include "effects/effects.h"
 
 int SpawnParticle(float, float, int, float, float) { return 0; }
+void SetTokenTarget(int, int, int) {}
 void UpdateParticles() {}
 void ClearParticles() {}
 int SpawnGlow(float, float, int, int) { return 0; }

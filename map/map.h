@@ -3,3 +3,5 @@
 
 void EnterMap();    // set-up of the map screen
 void RunMap();      // frame of the map screen
+// Releases the map's own pictures (when a level starts from the map).
+void FreeMapArt();

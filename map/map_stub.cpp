@@ -13,3 +13,6 @@ void EnterMap() {
 }
 
 void RunMap() {}
+
+// The map has no pictures of its own yet.
+void FreeMapArt() {}

@@ -22,10 +22,15 @@ void BeginBoardFrame() {
     if (comboTimer == 0) comboCount = 0;
     if (dialogOpenLevel == 0 && pauseOverlay != 1) levelFrame++;
     itemsHigh = 150;
-    if (CurrentGameMode() == MODE_SWAP && levelFrame == 5) BreakInitialLines();
 }
 
-void RunBoardSteps() {
+void UpdateBoardAlpha() {
+    float alpha = CurrentProfile().playerProgress <= 7 ? (levelFrame - 52) * 0.025f : levelFrame * 0.025f;
+    if (levelEndTimer > 0) alpha = 1.0f - levelEndTimer * 0.025f;
+    boardAlpha = alpha < 0.0f ? 0.0f : (alpha > 1.0f ? 1.0f : alpha);
+}
+
+void RunBoardRules() {
     int mode = CurrentGameMode();
     ApplyGravity();
     if (mode == MODE_CHAIN) ChainInput();
@@ -39,22 +44,28 @@ void RunBoardSteps() {
     }
     RunShuffleWave();
     ResolveSelection();
-    if (boardDrawn && dialogOpenLevel == 0 && levelEndTimer <= 40) {
-        DrawCells();
-        DrawItems();
-        DrawSwapPair();
-    }
+}
+
+void DrawBoard() {
+    DrawCells();
+    DrawItems();
+    DrawSwapPair();
+}
+
+void AdvanceMossGlint() {
+    glintX += 24;
+    if (glintX > 5000) glintX = -256 - 24 * RandomInt(20, 190);
 }
 
 void RunBoardFrame() {
     BeginBoardFrame();
-    int progress = CurrentProfile().playerProgress;
-    float alpha = progress <= 7 ? (levelFrame - 52) * 0.025f : levelFrame * 0.025f;
-    if (levelEndTimer > 0) alpha = 1.0f - levelEndTimer * 0.025f;
-    boardAlpha = alpha < 0.0f ? 0.0f : (alpha > 1.0f ? 1.0f : alpha);
+    if (CurrentGameMode() == MODE_SWAP && levelFrame == 5) BreakInitialLines();
+    UpdateBoardAlpha();
     SetDrawScale(1.0f, 1.0f);
     SetBlend(BLEND_ALPHA);
-    if (levelEndTimer < 520 && pauseOverlay == -1) RunBoardSteps();
-    glintX += 24;
-    if (glintX > 5000) glintX = -256 - 24 * RandomInt(20, 190);
+    if (levelEndTimer < 520 && pauseOverlay == -1) {
+        RunBoardRules();
+        if (boardDrawn && dialogOpenLevel == 0 && levelEndTimer <= 40) DrawBoard();
+    }
+    AdvanceMossGlint();
 }

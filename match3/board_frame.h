@@ -1,19 +1,25 @@
-// One frame of the board in the game screen's order: the frame counters, then
-// gravity, the input of the player's game mode, hints, the swap animation, the
-// shuffle wave, the match and the drawing. The game screen calls the two halves
-// at its own steps; RunBoardFrame runs a bare board without the screen around it.
+// The board's share of a frame, in the steps the game screen calls at its own
+// places: the frame counters, the board's opacity, the rules (gravity, the
+// input of the player's game mode, hints, the swap animation, the shuffle
+// wave, the match), the drawing and the moss glint. RunBoardFrame runs a bare
+// board with the same steps and nothing of the screen around it.
 #pragma once
 
-// 1: RunBoardSteps draws the cells and items (the game); 0: rules only.
+// 1: RunBoardFrame draws the cells and items; 0: rules only.
 extern int boardDrawn;
 
 // The player's game mode 1..3; swap mode when the profile holds none.
 int CurrentGameMode();
-// Start of the frame: combo timer, levelFrame, itemsHigh = 150, and the clean
-// start of a swap-mode level at frame 5.
+// Combo timer, levelFrame (still while a dialog or the pause overlay shows)
+// and itemsHigh = 150.
 void BeginBoardFrame();
-// The board's steps of the frame, run while the level is played and not paused.
-void RunBoardSteps();
-// BeginBoardFrame, the board's opacity, RunBoardSteps while the level has not
-// ended and the pause overlay is off, and the moss glint's move.
+// Fades the board in as a level starts and out as its results begin.
+void UpdateBoardAlpha();
+// Gravity, input, hints, the swap animation, the shuffle wave and the match.
+void RunBoardRules();
+// Cells, items and the swapped pair.
+void DrawBoard();
+// The glint that sweeps over the moss now and then.
+void AdvanceMossGlint();
+// One frame of a bare board.
 void RunBoardFrame();

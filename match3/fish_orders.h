@@ -14,5 +14,9 @@ int CreateOrder(int x, int y, int count, int slot);
 // Offers one item of colour `kind` removed at (x, y) to the fish that has
 // waited longest for it. Called by every match and every bomb blast.
 void ServeOrder(int x, int y, int kind);
-// Each frame of play: ages, draws and renews the fish.
+// An offered item has reached its fish: the wanted slot is marked arrived and
+// cleared on the fish's next frame. Called by the flying token on arrival.
+void OrderItemArrived(int orderSlot, int itemSlot);
+// Each frame of play: ages, draws and renews the fish, and places the icons
+// that the flying items steer to.
 void UpdateFishOrders();

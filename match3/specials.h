@@ -21,6 +21,11 @@ void ExplodeBomb(int item);
 void CollectStone(int item);
 // Each frame before ResolveSelection: the wave re-draws the colours it passes.
 void RunShuffleWave();
+// A level starts: charges from the player's collected stones, shells below
+// the screen, nothing aimed or firing.
+void ResetPowerups();
+// Each frame before the board: the four shells in their places.
+void DrawPowerupShells();
 // Each frame after the board: charging, aiming and firing the power-ups.
 void UpdatePowerups();
 

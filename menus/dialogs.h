@@ -1,10 +1,17 @@
-// Modal dialogs drawn over the screens.
+// Modal dialogs drawn over the screens: at most one at a time, fading in over
+// 16 frames and reacting only while fully open.
 #pragma once
 
 enum { LAYER_SCREEN = 1, LAYER_DIALOG = 2 };
 
-extern int dialogOpenLevel;     // 0 closed, rising while a dialog fades in
+extern int dialogOpenLevel;     // 0 closed, 1..15 fading, 16 fully open
 extern int inputLayer;
 
-void OpenDialog(int kind);      // 99: the close-window dialog
-void RunDialogs();              // end of every screen's frame
+// Opens a dialog of this kind (replacing any one shown) and starts its fade.
+void OpenDialog(int kind);
+// Starts closing the dialog shown.
+void CloseDialog();
+// End of every screen's frame: the fade and the dialog of dialogKind.
+void RunDialogs();
+// The help pages of the match-3 game (dialog 447).
+void DrawHelpPages();

@@ -23,4 +23,9 @@ void FreeMenuArt();
 void ClearInterfaceArt();   // releases the interface pictures (the start-up allocation)
 void EnterMainMenu();       // set-up of the menu screen
 void RunMainMenu();         // frame of the menu screen
+// Draws a button centred at (x, y) and tests it: 0 idle, 2 hovered and able
+// to react, 3 clicked in this frame (the click is used up). A button whose
+// layer is not inputLayer is drawn at half brightness and never reacts.
 int DrawButton(int x, int y, int image, int layer, const std::string& caption);
+// The menu's large floating button (bigButtonImage); its hit box stays still.
+int DrawBobbingButton(int x, float y, int image, int layer, const std::string& caption);

@@ -41,7 +41,3 @@ void RunMainMenu() {
     inputLayer = dialogOpenLevel > 0 ? LAYER_DIALOG : LAYER_SCREEN;
     RunDialogs();
 }
-
-int DrawButton(int, int, int, int, const std::string&) {
-    return 0;
-}

@@ -203,3 +203,11 @@ void GrabToImage(TImage image, int x, int y, int frame) {
     }
     image->textureDirty = 1;
 }
+
+int ImageWidth(TImage image) {
+    return image ? image->width : 0;
+}
+
+int ImageHeight(TImage image) {
+    return image ? image->height : 0;
+}

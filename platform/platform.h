@@ -61,6 +61,9 @@ void SetImagePixel(TImage image, int frame, int x, int y, uint32_t argb);
 void PasteImage(TImage dst, int dstFrame, TImage src, int srcFrame, int x, int y);
 void PaintImage(TImage image, float x, float y, int frame);
 int ImagesOverlap(TImage a, float xA, float yA, int frameA, TImage b, float xB, float yB, int frameB);
+// The size of one frame; 0 for the empty picture.
+int ImageWidth(TImage image);
+int ImageHeight(TImage image);
 
 // ---------------------------------------------------------------- display and drawing
 

@@ -4,6 +4,7 @@ Table<TImage, EFFECT_COLOURS> sparkleImages;
 Table<TImage, EFFECT_COLOURS> glowBlobImages;
 Table<TImage, EFFECT_COLOURS> dirtImages;
 TImage bombFlareImage, glowStarImage, dynamiteImage;
+int fishCount;
 
 void ClearEffectTables() {
     for (TImage& image : sparkleImages) FreeImage(image);
@@ -12,4 +13,5 @@ void ClearEffectTables() {
     FreeImage(bombFlareImage);
     FreeImage(glowStarImage);
     FreeImage(dynamiteImage);
+    fishCount = 0;
 }

@@ -11,6 +11,7 @@ extern Table<TImage, EFFECT_COLOURS> sparkleImages;
 extern Table<TImage, EFFECT_COLOURS> glowBlobImages;
 extern Table<TImage, EFFECT_COLOURS> dirtImages;
 extern TImage bombFlareImage, glowStarImage, dynamiteImage;
+extern int fishCount;     // flyers alive, counted by UpdateFlyers
 
 // Releases every effect picture (the start-up allocation).
 void ClearEffectTables();

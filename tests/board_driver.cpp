@@ -187,7 +187,7 @@ void BoardFrames(int count) {
     for (int i = 0; i < count; i++) BoardFrame();
 }
 
-static int BoardStill() {
+int BoardStill() {
     if (swapPhase != 0) return 0;
     for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
         const TItem& it = items[i];
@@ -361,15 +361,30 @@ TReplayResult PlayReplay(const TReplay& replay) {
 
 namespace {
 
-struct TPlanStep {
-    int x, y, down;
-};
-
 uint32_t botState = 1;
 
 int BotRandom(int n) {
     botState = botState * 1103515245u + 12345u;
     return static_cast<int>((botState >> 16) % static_cast<uint32_t>(n));
+}
+
+int OnMoss(int item) {
+    int cell = items[item].cellIndex;
+    return cell > 0 && cells[cell].isMoss ? 1 : 0;
+}
+
+// One of the moves found, chosen among those that touch moss when any do:
+// moss is a goal of the level, so a player goes for it.
+std::vector<int> PickPreferringMoss(const std::vector<std::vector<int>>& found) {
+    std::vector<std::vector<int>> mossy;
+    for (const std::vector<int>& move : found) {
+        int touches = 0;
+        for (int item : move) touches |= OnMoss(item);
+        if (touches) mossy.push_back(move);
+    }
+    const std::vector<std::vector<int>>& pool = mossy.empty() ? found : mossy;
+    if (pool.empty()) return {};
+    return pool[BotRandom(static_cast<int>(pool.size()))];
 }
 
 // A path of resting items of one colour, each next to the one before.
@@ -395,8 +410,7 @@ std::vector<int> FindPath(int longest) {
         }
         if (path.size() >= 3) found.push_back(path);
     }
-    if (found.empty()) return {};
-    return found[BotRandom(static_cast<int>(found.size()))];
+    return PickPreferringMoss(found);
 }
 
 int LineThrough(int x, int y, int kind, int skipX, int skipY, int skipKind) {
@@ -427,8 +441,13 @@ std::vector<int> FindSwap() {
             }
         }
     }
-    if (found.empty()) return {};
-    return found[BotRandom(static_cast<int>(found.size()))];
+    return PickPreferringMoss(found);
+}
+
+}  // namespace
+
+void SeedPlanner(uint32_t seed) {
+    botState = seed * 2654435761u + 7u;
 }
 
 std::vector<TPlanStep> PlanMove(int mode) {
@@ -465,11 +484,9 @@ std::vector<TPlanStep> PlanMove(int mode) {
     return plan;
 }
 
-}  // namespace
-
 TReplayResult PlayAndRecord(TReplay& replay) {
     BoardStartReplay(replay);
-    botState = replay.seed * 2654435761u + 7u;
+    SeedPlanner(replay.seed);
     replay.inputs.clear();
     std::vector<TPlanStep> plan;
     size_t planStep = 0;

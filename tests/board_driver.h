@@ -47,6 +47,8 @@ void BoardPointer(int x, int y, int down);
 // One frame: the input snapshot from the scripted pointer, then RunBoardFrame.
 void BoardFrame();
 void BoardFrames(int count);
+// 1 when no item falls and no swap runs.
+int BoardStill();
 // Runs frames until no item falls and no swap runs (at most `limit` frames).
 int BoardSettle(int limit = 400);
 // Presses (down for `hold` frames) and releases on the item of row r, column c.
@@ -95,3 +97,15 @@ TReplayResult PlayReplay(const TReplay& replay);
 // Plays the recording's board with a simple player that looks for moves and
 // writes the input it makes into replay.inputs.
 TReplayResult PlayAndRecord(TReplay& replay);
+
+// ---- the simple player
+
+// One frame of planned pointer input in logical screen pixels.
+struct TPlanStep {
+    int x, y, down;
+};
+// Looks at the resting items and plans one move of the game mode frame by
+// frame (press, drag, release); empty when it sees none.
+std::vector<TPlanStep> PlanMove(int mode);
+// The planner's own random choices start from this seed.
+void SeedPlanner(uint32_t seed);

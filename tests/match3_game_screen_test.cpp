@@ -1,0 +1,296 @@
+// The game screen played through the whole loop: levels won in every mode,
+// the numbers a player sees at fixed frames, the fish orders' rules, and a
+// recorded won level replayed against its stored summary.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "map/floating_texts.h"
+#include "match3/board_frame.h"
+#include "match3/fish_orders.h"
+#include "match3/game_screen.h"
+#include "menus/dialogs.h"
+#include "platform/platform.h"
+#include "shell/replay.h"
+#include "shell/shell.h"
+#include "tables/board_tables.h"
+#include "tables/dialog_tables.h"
+#include "tables/game_tables.h"
+#include "tables/level_tables.h"
+#include "tables/player_tables.h"
+#include "tables/shell_tables.h"
+#include "tests/board_driver.h"
+#include "tests/driver.h"
+#include "tests/game_driver.h"
+
+namespace {
+
+constexpr int WIN_FRAME_LIMIT = 12000;
+
+struct TWonLevel {
+    int position, mode;
+    int seedShift = 0;
+};
+
+class LevelWon : public testing::TestWithParam<TWonLevel> {};
+
+// Position 1 is a plain pool with two one-item fish and a cross of moss;
+// position 2 has three fish and more moss.
+TEST_P(LevelWon, TheBotServesEveryOrderAndClearsTheMoss) {
+    const TWonLevel level = GetParam();
+    testing::internal::CaptureStderr();
+    ASSERT_EQ(GameStartLevel(level.position, level.mode, 4000 + level.position * 10 + level.mode + 100 * level.seedShift), 1);
+    int startScore = CurrentProfile().playerScore;
+    int frames = GamePlayToWin(WIN_FRAME_LIMIT);
+    std::string errors = testing::internal::GetCapturedStderr();
+    ASSERT_GT(frames, 0) << "served " << CurrentProfile().playerOrdersServed << " of " << ordersNeeded
+                         << ", moss left " << mossLeft;
+    EXPECT_GE(levelEndTimer, 1);
+    EXPECT_GE(CurrentProfile().playerOrdersServed, ordersNeeded);
+    EXPECT_EQ(ordersNeeded, 2 * positionLevel[level.position] + 6);
+    EXPECT_EQ(mossLeft, 0);
+    EXPECT_GT(score, 0);
+    EXPECT_EQ(CurrentProfile().playerScore, startScore) << "the score is paid to the player only at the results";
+    EXPECT_EQ(errors.find("outside"), std::string::npos) << errors;
+    RecordProperty("frames", frames);
+    DriverStop();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, LevelWon,
+                         testing::Values(TWonLevel{1, MODE_CHAIN}, TWonLevel{1, MODE_GROUP}, TWonLevel{1, MODE_SWAP},
+                                         TWonLevel{2, MODE_CHAIN}, TWonLevel{2, MODE_GROUP, 1},
+                                         TWonLevel{2, MODE_SWAP}));
+
+void RunToLevelFrame(int frame) {
+    for (int guard = 0; guard < 2000 && levelFrame < frame; guard++) DriverFrames(1);
+}
+
+TEST(GameScreen, TheBannerAndTheBoardFadeInOnTheirFrames) {
+    float scale, alpha;
+    StartBannerLook(51, scale, alpha);
+    EXPECT_NEAR(scale, 1.975f, 1e-4f);
+    EXPECT_NEAR(alpha, 0.025f, 1e-4f);
+    StartBannerLook(90, scale, alpha);
+    EXPECT_NEAR(scale, 1.0f, 1e-4f);
+    EXPECT_NEAR(alpha, 1.0f, 1e-4f);
+    StartBannerLook(145, scale, alpha);
+    EXPECT_NEAR(scale, 1.0f, 1e-4f);
+    EXPECT_NEAR(alpha, 0.5f, 1e-4f);
+    StartBannerLook(150, scale, alpha);
+    EXPECT_EQ(alpha, 0.0f);
+
+    // The first levels wait 52 frames before the board appears; later ones
+    // fade it in at once.
+    ASSERT_EQ(GameStartLevel(3, MODE_SWAP, 11), 1);
+    RunToLevelFrame(60);
+    EXPECT_NEAR(boardAlpha, 0.2f, 1e-4f);
+    ASSERT_EQ(GameStartLevel(8, MODE_SWAP, 11), 1);
+    RunToLevelFrame(20);
+    EXPECT_NEAR(boardAlpha, 0.5f, 1e-4f);
+    DriverStop();
+}
+
+TEST(GameScreen, TheModeButtonsWakeAtFrame150AndTheMenuOpensOnEscape) {
+    ASSERT_EQ(GameStartLevel(3, MODE_SWAP, 12), 1);
+    RunToLevelFrame(100);
+    DriverClick(512, 717);
+    EXPECT_EQ(CurrentProfile().playerGameMode, MODE_SWAP) << "dead before frame 150";
+    RunToLevelFrame(150);
+    DriverClick(512, 717);
+    EXPECT_EQ(CurrentProfile().playerGameMode, MODE_CHAIN);
+    DriverClick(622, 717);
+    EXPECT_EQ(CurrentProfile().playerGameMode, MODE_GROUP);
+    EXPECT_EQ(dialogKind, 0);
+    DriverKey(KEY_ESCAPE, 1);
+    DriverFrames(1);
+    DriverKey(KEY_ESCAPE, 0);
+    EXPECT_EQ(dialogKind, 298);
+    int frozen = levelFrame;
+    DriverFrames(20);
+    EXPECT_EQ(levelFrame, frozen) << "a dialog stops the level's frames";
+    DriverClick(512, 494);      // play on
+    DriverFrames(20);
+    EXPECT_EQ(dialogOpenLevel, 0);
+    EXPECT_GT(levelFrame, frozen);
+    DriverStop();
+}
+
+TEST(GameScreen, TheHelpOpensOnceAtFrame35OfTheFirstLevels) {
+    ASSERT_EQ(GameStartLevel(1, MODE_SWAP, 13, 1), 1);
+    RunToLevelFrame(34);
+    EXPECT_EQ(dialogKind, 0);
+    DriverFrames(1);
+    EXPECT_EQ(dialogKind, 447);
+    EXPECT_EQ(helpPage, 1);
+    EXPECT_EQ(levelFrame, 36);
+    DriverFrames(30);
+    EXPECT_EQ(levelFrame, 36);
+    DriverClick(512, 650);      // page 1 goes on to the page about fish
+    EXPECT_EQ(helpPage, 2);
+    DriverClick(512, 650);
+    DriverFrames(20);
+    EXPECT_EQ(dialogOpenLevel, 0);
+    RunToLevelFrame(200);
+    EXPECT_EQ(dialogKind, 0) << "the help opens only once";
+
+    ASSERT_EQ(GameStartLevel(8, MODE_SWAP, 13, 1), 1);
+    RunToLevelFrame(60);
+    EXPECT_EQ(dialogKind, 0) << "no help after the seventh position";
+    DriverStop();
+}
+
+// ---- fish orders, on a level's tables without its frames
+
+TFishOrder& Order(int slot) {
+    return CurrentProfile().fishOrders[slot];
+}
+
+void ShowFish(int slot, int x, int age, int size, int colour) {
+    CreateOrder(x, 300, size, slot);
+    Order(slot).orderAge = age;
+    for (int j = 1; j <= size; j++) Order(slot).wanted[j].wantedKind = colour;
+}
+
+TEST(FishOrders, TheOldestFishIsServedAndASpareItemIsLost) {
+    ASSERT_EQ(GameStartLevel(3, MODE_SWAP, 14), 1);
+    ClearFishOrders();
+    ShowFish(1, 100, 30, 1, 2);
+    ShowFish(2, 900, 50, 1, 2);
+    ShowFish(3, 20, 90, 1, 2);      // too far left to be served
+    ServeOrder(400, 300, 2);
+    EXPECT_EQ(Order(2).wanted[1].wantedServed, 1) << "the fish that waited longest first";
+    EXPECT_EQ(Order(1).wanted[1].wantedServed, 0);
+    ServeOrder(400, 300, 2);
+    EXPECT_EQ(Order(1).wanted[1].wantedServed, 1);
+    ServeOrder(400, 300, 2);        // every fish of colour 2 is reserved
+    EXPECT_EQ(Order(3).wanted[1].wantedServed, 0);
+    ServeOrder(400, 300, 3);        // nobody wants colour 3
+    int reserved = 0;
+    for (int slot = 1; slot <= 3; slot++) reserved += Order(slot).wanted[1].wantedServed;
+    EXPECT_EQ(reserved, 2);
+    DriverStop();
+}
+
+TEST(FishOrders, ARenewedFishWaitsAndSpareFishLeave) {
+    ASSERT_EQ(GameStartLevel(3, MODE_SWAP, 15), 1);
+    ClearFishOrders();
+    orderHigh = 0;
+    levelFrame = 200;
+    ordersNeeded = 3;
+    CurrentProfile().playerOrdersServed = 0;
+    ShowFish(1, 100, 30, 1, 2);
+    ShowFish(2, 900, 30, 1, 4);
+    ShowFish(3, 600, 30, 1, 5);     // three fish for three orders: none renews
+    orderHigh = 3;
+    ServeOrder(400, 300, 2);        // the item arrives at once while no token flies
+    UpdateFishOrders();
+    EXPECT_EQ(CurrentProfile().playerOrdersServed, 1);
+    EXPECT_EQ(Order(1).orderSize, 0) << "3 orders, 3 fish: the first served fish leaves for good";
+
+    ordersNeeded = 10;
+    ServeOrder(400, 300, 4);
+    UpdateFishOrders();
+    EXPECT_EQ(CurrentProfile().playerOrdersServed, 2);
+    ASSERT_EQ(Order(2).orderSize, 1) << "renewed in its place";
+    EXPECT_LT(Order(2).orderAge, 0);
+    int renewedColour = Order(2).wanted[1].wantedKind;
+    ServeOrder(400, 300, renewedColour);
+    EXPECT_EQ(Order(2).wanted[1].wantedServed, 0) << "a renewed fish is not served before it shows";
+    DriverStop();
+}
+
+TEST(FishOrders, TheIconsOfAThreeItemOrderCloseUpAsItemsArrive) {
+    ASSERT_EQ(GameStartLevel(3, MODE_SWAP, 16), 1);
+    ClearFishOrders();
+    levelFrame = 0;                 // the fish do not age: no wobble to account for
+    ShowFish(1, 300, 30, 3, 1);
+    Order(1).wanted[2].wantedKind = 3;
+    Order(1).wanted[3].wantedKind = 4;
+    Order(1).orderAge = 60;         // wobble 15 sin(132): measured from the fish
+    UpdateFishOrders();
+    const float wobble = 15.0f * std::sin(2.2f * 60 * 3.14159265f / 180.0f);
+    // The fish bobs around y 300; its icons ring it at 111 pixels.
+    auto angleOf = [](int item) {
+        float dx = orderIconX[1][item] - 300.0f;
+        float dy = orderIconY[1][item] - (300.0f + 2.0f * std::sin((3.0f * 60 + 188.0f) * 3.14159265f / 180.0f));
+        EXPECT_NEAR(std::hypot(dx, dy), 111.0f, 0.05f);
+        return std::atan2(dy, dx) * 180.0f / 3.14159265f;
+    };
+    EXPECT_NEAR(angleOf(1), 64.0f + wobble, 0.05f);
+    EXPECT_NEAR(angleOf(3), 116.0f + wobble, 0.05f);
+    OrderItemArrived(1, 2);
+    UpdateFishOrders();             // the arrived item's slot empties
+    UpdateFishOrders();
+    EXPECT_EQ(Order(1).wanted[2].wantedKind, 0);
+    EXPECT_NEAR(angleOf(1), 76.0f + wobble, 0.05f);
+    EXPECT_NEAR(angleOf(3), 104.0f + wobble, 0.05f);
+    DriverStop();
+}
+
+TEST(FloatingTexts, ThePoolKeepsItsOldTextsAndTheTwentiethSlotTakesTheRest) {
+    ClearFloatingTexts();
+    for (int n = 1; n <= 22; n++) AddFloatingText(100, 200, TextFromInt(n));
+    EXPECT_EQ(floatingTexts[1].text, "1");
+    EXPECT_EQ(floatingTexts[19].text, "19");
+    EXPECT_EQ(floatingTexts[20].text, "22");
+    ClearFloatingTexts();
+    AddFloatingText(100, 200, "5");
+    UpdateFloatingTexts();
+    EXPECT_EQ(floatingTexts[1].age, 2);
+    EXPECT_EQ(floatingTexts[1].y, 199);
+    for (int f = 0; f < 43; f++) UpdateFloatingTexts();
+    EXPECT_EQ(floatingTexts[1].age, 0) << "44 drawn frames";
+    EXPECT_EQ(floatingTexts[1].y, 200 - 44);
+}
+
+// ---- a won level recorded through the shell's recorder
+
+std::string ReplayPath() {
+    return std::string(GLD_SOURCE_DIR) + "/tests/replays/won_level_input.txt";
+}
+
+std::string WonSummary(int frames) {
+    std::ostringstream out;
+    out << "summary frames " << frames << " score " << score << " served " << CurrentProfile().playerOrdersServed
+        << " moss " << mossLeft << " board " << BoardHash();
+    return out.str();
+}
+
+constexpr int RECORDED_POSITION = 1;
+constexpr uint32_t RECORDED_SEED = 2024;
+
+TEST(GameReplay, AWonLevelReplaysToItsStoredSummary) {
+    // GLD_RECORD=1 plays the level anew with the simple player and stores it.
+    if (std::getenv("GLD_RECORD")) {
+        ASSERT_EQ(GameStartLevel(RECORDED_POSITION, MODE_CHAIN, RECORDED_SEED), 1);
+        StartRecording(ReplayPath());
+        int frames = GamePlayToWin(WIN_FRAME_LIMIT);
+        ASSERT_GT(frames, 0);
+        int endFrame = frameCount;
+        ASSERT_EQ(StopRecording(), 1);
+        std::ofstream(ReplayPath(), std::ios::app) << "# " << WonSummary(endFrame) << "\n";
+        DriverStop();
+    }
+    std::ifstream in(ReplayPath());
+    ASSERT_TRUE(in) << "no recording";
+    std::string line, stored;
+    while (std::getline(in, line))
+        if (line.rfind("# summary", 0) == 0) stored = line.substr(2);
+    ASSERT_FALSE(stored.empty());
+    int endFrame = 0;
+    ASSERT_EQ(std::sscanf(stored.c_str(), "summary frames %d", &endFrame), 1);
+
+    ASSERT_EQ(GameStartLevel(RECORDED_POSITION, MODE_CHAIN, RECORDED_SEED), 1);
+    ASSERT_GT(LoadReplay(ReplayPath()), 0);
+    while (frameCount < endFrame) DriverFrames(1);
+    EXPECT_GE(levelEndTimer, 1);
+    EXPECT_EQ(WonSummary(endFrame), stored);
+    DriverStop();
+}
+
+}  // namespace
