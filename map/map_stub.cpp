@@ -1,18 +1,40 @@
-// The stage map is not built yet: its screen is entered and stays black.
+// The stage map is not built yet: its screen shows the background and sends
+// the player on to the newest position with a click or Enter, or back to the
+// menu with Escape.
 #include "map/map.h"
 
+#include "shell/assets.h"
 #include "shell/shell.h"
+#include "tables/game_tables.h"
+#include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 
 void EnterMap() {
     prevScreen = gameScreen;
+    if (gameScreen == SCREEN_MATCH3) FreeImage(levelBackgroundImage);
+    LoadBackgroundImage();
     inputEnabled = 1;
     pauseOverlay = -1;
     gameScreen = SCREEN_MAP;
     StartFadeIn();
 }
 
-void RunMap() {}
+void RunMap() {
+    SetColor(fadeLevel, fadeLevel, fadeLevel);
+    SetBlend(BLEND_SOLID);
+    DrawPicture(screenBackground, 0, 0);
+    SetBlend(BLEND_ALPHA);
+    if (fadeState != FADE_IN || fadeLevel < 255) return;
+    if (keyEscape == 1) {
+        BeginScreenChange(SCREEN_MENU, 0);
+    } else if ((mouseHitLeft == 1 || keyEnter == 1) && currentPlayer >= 1) {
+        TPlayerProfile& player = CurrentProfile();
+        if (player.playerUnlocked < 1) player.playerUnlocked = 1;
+        player.playerProgress = player.playerUnlocked;
+        mapPosition = player.playerProgress;
+        BeginScreenChange(SCREEN_MATCH3, 0);
+    }
+}
 
 // The map has no pictures of its own yet.
 void FreeMapArt() {}

@@ -208,6 +208,8 @@ std::string TextFromInt(int value);
 int IntFromText(const std::string& text);
 std::string TrimText(const std::string& text);
 std::u16string WidenLatin1(const std::string& text);
+// One byte per character; a character beyond ISO 8859-1 becomes '?'.
+std::string NarrowToLatin1(const std::u16string& text);
 
 // ---------------------------------------------------------------- process
 

@@ -42,3 +42,10 @@ std::u16string WidenLatin1(const std::string& text) {
     for (char c : text) wide.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
     return wide;
 }
+
+std::string NarrowToLatin1(const std::u16string& text) {
+    std::string narrow;
+    narrow.reserve(text.size());
+    for (char16_t c : text) narrow.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
+    return narrow;
+}

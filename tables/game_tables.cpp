@@ -6,6 +6,7 @@ float boardAlpha;
 int levelEndTimer;
 int levelPosition, positionInStage, puzzleRewardKind, continueToLevel;
 int pillarSoundX = -1, mossSoundX = -1;
+int timeBonus, timeLimitMinutes, recordBonus, newRecord;
 int clockLastTick;
 TImage levelBackgroundImage;
 Table<Table<float, ORDER_ICON_SLOTS>, FISH_ORDER_SLOTS> orderIconX;
@@ -20,6 +21,7 @@ void ClearGameTables() {
     levelPosition = positionInStage = puzzleRewardKind = continueToLevel = 0;
     pillarSoundX = mossSoundX = -1;
     clockLastTick = 0;
+    timeBonus = timeLimitMinutes = recordBonus = newRecord = 0;
     FreeImage(levelBackgroundImage);
     orderIconX.name = "orderIconX";
     orderIconY.name = "orderIconY";

@@ -18,6 +18,8 @@ extern int positionInStage;     // 1..10 within the current stage, every frame
 extern int puzzleRewardKind;    // 2 while the stage's picture puzzle runs here
 extern int continueToLevel;     // 1: the results go on to a level or the map
 extern int pillarSoundX, mossSoundX;   // requested this frame, -1 none
+extern int timeBonus, timeLimitMinutes;   // the results' time bonus and its minute limit
+extern int recordBonus, newRecord;        // 2000 and 1 for a new best time
 extern int clockLastTick;       // secondsTimer's count when the level clock last counted
 extern TImage levelBackgroundImage;    // the stage's background behind the board
 

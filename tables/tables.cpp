@@ -6,7 +6,9 @@
 #include "map/puzzle_art.h"
 #include "menus/menu.h"
 #include "shell/splash.h"
+#include "tables/best_time_tables.h"
 #include "tables/board_tables.h"
+#include "tables/dialog_tables.h"
 #include "tables/effect_tables.h"
 #include "tables/game_tables.h"
 #include "tables/level_tables.h"
@@ -18,6 +20,8 @@
 void AllocateGameTables() {
     ClearShellTables();
     ClearGameTables();
+    ClearBestTimeTables();
+    ClearDialogTables();
     ClearPlayerTables();
     ClearBoardTables();
     ClearLevelTables();
