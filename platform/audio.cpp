@@ -143,7 +143,7 @@ static int DecodeWav(const std::string& path, std::vector<int16_t>& out) {
 }
 
 TSound LoadSoundFile(const std::string& path, int flags) {
-    std::string real = ResolvedPath(path);
+    std::string real = ResolvePath(path);
     if (PathKind(real) != 1) return 0;
     std::vector<int16_t> samples;
     TStream probe = OpenForRead(real);

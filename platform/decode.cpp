@@ -38,7 +38,7 @@ int SavePng(const std::string& path, int width, int height, const std::vector<ui
     image.version = PNG_IMAGE_VERSION;
     image.width = static_cast<png_uint_32>(width);
     image.height = static_cast<png_uint_32>(height);
-    std::string real = ResolvedPath(path);
+    std::string real = ResolvePath(path);
     int ok = 0;
     if (withAlpha) {
         image.format = PNG_FORMAT_BGRA;
@@ -110,7 +110,7 @@ int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& widt
 
 int SaveJpeg(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels, int quality) {
     if (width <= 0 || height <= 0 || pixels.size() < static_cast<size_t>(width) * height) return 0;
-    FILE* file = std::fopen(ResolvedPath(path).c_str(), "wb");
+    FILE* file = std::fopen(ResolvePath(path).c_str(), "wb");
     if (!file) return 0;
     jpeg_compress_struct info;
     TJpegError error;

@@ -177,7 +177,10 @@ using TStream = TStreamData*;           // nullptr is no stream
 
 TStream OpenForRead(const std::string& path);
 TStream OpenForWrite(const std::string& path);
-std::string ReadLine(TStream stream);   // one byte per character (ISO 8859-1)
+// One byte per character (ISO 8859-1); a line longer than READ_LINE_LIMIT
+// bytes is cut there and the rest of it is skipped.
+constexpr size_t READ_LINE_LIMIT = 64 * 1024;
+std::string ReadLine(TStream stream);
 void WriteLine(TStream stream, const std::string& text);   // bytes then CR LF
 int ReadInt(TStream stream);            // 4 bytes little-endian; 0 past the end
 void WriteInt(TStream stream, int value);
@@ -187,6 +190,15 @@ int ReadByte(TStream stream);           // -1 at the end
 int Eof(TStream stream);
 int StreamFailed(TStream stream);       // 1 after any read past the end or failed write
 int Close(TStream& stream);             // 0 when every byte reached the file
+// Forces the bytes written so far onto the disk, not just to the system: 1 done.
+int SyncStream(TStream stream);
+// Forces a folder's entries (files created, renamed or deleted in it) onto the
+// disk: 1 done.
+int SyncFolder(const std::string& path);
+// Every completed sync reports the stream's path or the folder to this
+// callback when set (checks of the order in which a save reaches the disk).
+using TSyncRecorder = void (*)(const std::string& path);
+void SetSyncRecorder(TSyncRecorder recorder);
 long FileSize(const std::string& path); // -1 when missing
 
 // 0 nothing, 1 a file, 2 a folder. Paths use / or \; a path that does not
