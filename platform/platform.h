@@ -41,6 +41,9 @@ enum {
     BLEND_SHADE = 5,  // screen * source
 };
 
+// The widest and tallest picture file the game loads; a file claiming more is
+// refused before anything is allocated for it.
+constexpr int MAX_PICTURE_SIDE = 8192;
 // Load flags: -1 masked and filtered (almost every picture), 0 neither;
 // otherwise bit 1 filtered and bit 2 masked.
 TImage LoadImageFile(const std::string& path, int flags = -1);
@@ -89,12 +92,6 @@ void SetDrawRotation(float degrees);
 float CurrentRotation();
 // Reads the finished logical 1024 x 768 picture back, 0xAARRGGBB, row by row.
 int ReadScreenPixels(std::vector<uint32_t>& out, int& width, int& height);
-int SaveScreenPng(const std::string& path);
-// Writes 0xAARRGGBB pixels, row by row, as a PNG file (withAlpha 0: colour
-// only, the alpha bytes dropped); 1 on success.
-int SavePng(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels, int withAlpha = 1);
-// Writes the colour of 0xAARRGGBB pixels as a JPEG file (quality 1..100).
-int SaveJpeg(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels, int quality = 90);
 void ShowMessageBox(const std::string& title, const std::string& text);
 
 // ---------------------------------------------------------------- input
@@ -151,9 +148,6 @@ void SetVolume(TChannel channel, float volume);   // 0.0 .. 1.0
 void SetPan(TChannel channel, float pan);         // -1.0 left .. 1.0 right
 int Playing(TChannel channel);
 int AudioDeviceOpen();
-// Writes interleaved 16-bit samples (1 or 2 channels) as an OGG Vorbis file;
-// quality -0.1 .. 1.0. 1 on success.
-int SaveOgg(const std::string& path, const std::vector<int16_t>& samples, int channels, int rate, float quality = 0.4f);
 
 // ---------------------------------------------------------------- time and chance
 

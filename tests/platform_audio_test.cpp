@@ -13,6 +13,7 @@
 
 #include "platform/mixer.h"
 #include "platform/platform.h"
+#include "platform/writers/writers.h"
 #include "tests/test_support.h"
 
 namespace {

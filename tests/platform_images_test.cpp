@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/writers/writers.h"
 #include "tests/test_support.h"
 
 namespace {

@@ -11,3 +11,6 @@ std::string MakeTempFolder(const std::string& tag);
 // The whole content of a file as bytes; empty when missing.
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
+// Writes the finished logical screen as a PNG file (pictures to look at when a
+// drawing check fails); 1 on success.
+int SaveScreenPng(const std::string& path);
