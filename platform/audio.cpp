@@ -143,6 +143,9 @@ static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
         if (claimed > MAX_SOUND_FRAMES) return 0;
     }
     out.reserve(static_cast<size_t>(claimed) * 2);
+    // After opening a chained file the decoder may stand in a later section
+    // (it visits every section to learn the lengths): start from the first.
+    if (ov_raw_seek(&file, 0) != 0) return 0;
     std::vector<char> pcm;    // the current run, in the run's own format
     int runChannels = 0, runRate = 0;
     int ok = 1;

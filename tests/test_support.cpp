@@ -48,3 +48,18 @@ int SaveScreenPng(const std::string& path) {
     if (!ReadScreenPixels(pixels, width, height)) return 0;
     return SavePng(path, width, height, pixels);
 }
+
+TMemoryCap::TMemoryCap(size_t extraBytes) {
+    // The first field of statm is the address space in pages.
+    std::ifstream statm("/proc/self/statm");
+    size_t pages = 0;
+    if (!(statm >> pages) || getrlimit(RLIMIT_AS, &saved) != 0) return;
+    rlimit capped = saved;
+    capped.rlim_cur = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + extraBytes;
+    if (saved.rlim_max != RLIM_INFINITY && capped.rlim_cur > saved.rlim_max) capped.rlim_cur = saved.rlim_max;
+    applied = setrlimit(RLIMIT_AS, &capped) == 0;
+}
+
+TMemoryCap::~TMemoryCap() {
+    if (applied) setrlimit(RLIMIT_AS, &saved);
+}
