@@ -28,6 +28,8 @@ struct TImageData {
     std::vector<int> frameY;
     void* texture = nullptr;        // backend's device picture
     void* maskTexture = nullptr;    // thresholded copy for BLEND_MASK
+    int maskCutLow = 0;             // the copy serves the cuts above low
+    int maskCutHigh = -1;           // up to high (picture alpha, 0..255)
     int textureDirty = 1;           // pixels changed since the upload
     int textureGeneration = 0;      // renderer the textures were made for
 };
