@@ -113,9 +113,6 @@ static int AppendMixed(const void* data, size_t bytes, SDL_AudioFormat format, i
     return 1;
 }
 
-// A chained file may change its channel count and rate from one logical
-// section to the next, so each run of one section is converted with that
-// section's own format. The length the file claims is checked first.
 static int UsableFormat(const vorbis_info* info) {
     return info && info->channels > 0 && info->rate > 0 && info->rate <= 1000000;
 }
@@ -129,6 +126,9 @@ struct TOggFile {
     }
 };
 
+// A chained file may change its channel count and rate from one logical
+// section to the next, so each run of one section is converted with that
+// section's own format. The length the file claims is checked first.
 static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
     TOggFile ogg;
     if (ov_fopen(path.c_str(), &ogg.file) != 0) return 0;
@@ -150,7 +150,7 @@ static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
     int runChannels = 0, runRate = 0;
     int ok = 1;
     // Converts the run so far (its first two channels) and starts a new one.
-    auto flush = [&]() {
+    auto convertRun = [&]() {
         if (pcm.empty()) return;
         if (runChannels > 2) {
             // Keep the first two channels of wider layouts.
@@ -175,7 +175,7 @@ static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
             break;
         }
         if (info->channels != runChannels || info->rate != runRate) {
-            flush();
+            convertRun();
             runChannels = info->channels;
             runRate = static_cast<int>(info->rate);
         }
@@ -185,13 +185,13 @@ static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
                 MixedFrames(static_cast<int64_t>(pcm.size()) / (2 * runChannels), runRate) > MAX_SOUND_FRAMES)
             ok = 0;
     }
-    if (ok) flush();
+    if (ok) convertRun();
     return ok && !out.empty();
 }
 
-// The whole file is read first (it is never bigger than its sound), and every
-// chunk size the header claims is cut to the bytes that follow it, so the WAV
-// reader never allocates more than the file holds.
+// The whole file is read into memory first and every chunk size its header
+// claims is cut to the bytes that really follow, so the WAV reader never
+// allocates more than the file holds.
 static int DecodeWav(const std::string& path, std::vector<int16_t>& out) {
     long size = FileSize(path);
     // Four-byte samples in stereo at the mixing rate are the widest the game
