@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -314,7 +316,12 @@ TEST_F(Drawing, GrabCopiesTheScreen) {
 TEST_F(Drawing, ScreenSavesAsPng) {
     SetClearColor(12, 34, 56);
     Cls();
-    std::string path = MakeTempFolder("shot") + "screen.png";
+    std::string folder = MakeTempFolder("shot");
+    struct TRemoveFolder {
+        std::string path;
+        ~TRemoveFolder() { std::filesystem::remove_all(path); }
+    } removeFolder{folder};
+    std::string path = folder + "screen.png";
     ASSERT_TRUE(SaveScreenPng(path));
     TImage shot = LoadImageFile(path, 0);
     ASSERT_NE(shot, nullptr);
