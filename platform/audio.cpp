@@ -8,6 +8,9 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -80,78 +83,168 @@ void UpdateSilentAudio() {
 
 // ---------------------------------------------------------------- decoding
 
-// Any format SDL knows into 44100 Hz 16-bit stereo, converted in one pass.
-static int ConvertToMix(const void* data, int bytes, SDL_AudioFormat format, int channels, int rate,
-                        std::vector<int16_t>& out) {
+// The mixed frames that `frames` frames at `rate` become.
+static int64_t MixedFrames(int64_t frames, int rate) {
+    return rate > 0 ? frames * MIX_RATE / rate : 0;
+}
+
+// Any format SDL knows into 44100 Hz 16-bit stereo, converted in one pass and
+// appended to out. Refused when the result would pass MAX_SOUND_FRAMES.
+static int AppendMixed(const void* data, size_t bytes, SDL_AudioFormat format, int channels, int rate,
+                       std::vector<int16_t>& out) {
     SDL_AudioCVT cvt;
+    if (channels <= 0 || rate <= 0) return 0;
     int built = SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS, 2, MIX_RATE);
-    if (built < 0 || bytes <= 0) return 0;
-    int frameBytes = SDL_AUDIO_BITSIZE(format) / 8 * channels;
-    if (frameBytes <= 0) return 0;
+    if (built < 0 || bytes == 0) return 0;
+    size_t frameBytes = static_cast<size_t>(SDL_AUDIO_BITSIZE(format) / 8 * channels);
+    if (frameBytes == 0) return 0;
     bytes -= bytes % frameBytes;
-    std::vector<Uint8> buffer(static_cast<size_t>(bytes) * static_cast<size_t>(cvt.len_mult > 0 ? cvt.len_mult : 1) + 16);
-    SDL_memcpy(buffer.data(), data, static_cast<size_t>(bytes));
+    int64_t frames = static_cast<int64_t>(bytes / frameBytes);
+    if (static_cast<int64_t>(out.size() / 2) + MixedFrames(frames, rate) > MAX_SOUND_FRAMES) return 0;
+    std::vector<Uint8> buffer(bytes * static_cast<size_t>(cvt.len_mult > 0 ? cvt.len_mult : 1) + 16);
+    SDL_memcpy(buffer.data(), data, bytes);
     cvt.buf = buffer.data();
-    cvt.len = bytes;
+    cvt.len = static_cast<int>(bytes);
     if (built == 1 && SDL_ConvertAudio(&cvt) != 0) return 0;
-    int outBytes = built == 1 ? cvt.len_cvt : bytes;
-    out.resize(static_cast<size_t>(outBytes / 4) * 2);
-    SDL_memcpy(out.data(), buffer.data(), out.size() * 2);
+    size_t outBytes = built == 1 ? static_cast<size_t>(cvt.len_cvt) : bytes;
+    size_t start = out.size();
+    out.resize(start + outBytes / 4 * 2);
+    SDL_memcpy(out.data() + start, buffer.data(), (out.size() - start) * 2);
     return 1;
 }
 
-static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
+static int UsableFormat(const vorbis_info* info) {
+    return info && info->channels > 0 && info->rate > 0 && info->rate <= 1000000;
+}
+
+// Closes the decoder however the decoding ends (a failed allocation throws).
+struct TOggFile {
     OggVorbis_File file;
-    if (ov_fopen(path.c_str(), &file) != 0) return 0;
-    vorbis_info* info = ov_info(&file, -1);
-    if (!info || info->channels <= 0) {
-        ov_clear(&file);
-        return 0;
+    int open = 0;
+    ~TOggFile() {
+        if (open) ov_clear(&file);
     }
-    int channels = info->channels;
-    int rate = static_cast<int>(info->rate);
-    std::vector<char> pcm;
+};
+
+// A chained file may change its channel count and rate from one logical
+// section to the next, so each run of one section is converted with that
+// section's own format. The length the file claims is checked first.
+static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
+    TOggFile ogg;
+    if (ov_fopen(path.c_str(), &ogg.file) != 0) return 0;
+    ogg.open = 1;
+    OggVorbis_File& file = ogg.file;
+    int64_t claimed = 0;
+    for (int link = 0; link < ov_streams(&file); link++) {
+        vorbis_info* info = ov_info(&file, link);
+        ogg_int64_t frames = ov_pcm_total(&file, link);
+        if (!UsableFormat(info) || frames < 0) return 0;
+        claimed += MixedFrames(std::min<int64_t>(frames, MAX_SOUND_FRAMES * 8), static_cast<int>(info->rate));
+        if (claimed > MAX_SOUND_FRAMES) return 0;
+    }
+    out.reserve(static_cast<size_t>(claimed) * 2);
+    // After opening a chained file the decoder may stand in a later section
+    // (it visits every section to learn the lengths): start from the first.
+    if (ov_raw_seek(&file, 0) != 0) return 0;
+    std::vector<char> pcm;    // the current run, in the run's own format
+    int runChannels = 0, runRate = 0;
+    int ok = 1;
+    // Converts the run so far (its first two channels) and starts a new one.
+    auto convertRun = [&]() {
+        if (pcm.empty()) return;
+        if (runChannels > 2) {
+            // Keep the first two channels of wider layouts.
+            std::vector<char> stereo;
+            size_t frameBytes = static_cast<size_t>(runChannels) * 2;
+            for (size_t i = 0; i + frameBytes <= pcm.size(); i += frameBytes)
+                stereo.insert(stereo.end(), &pcm[i], &pcm[i] + 4);
+            pcm.swap(stereo);
+        }
+        ok &= AppendMixed(pcm.data(), pcm.size(), AUDIO_S16LSB, std::min(runChannels, 2), runRate, out);
+        pcm.clear();
+    };
     char buffer[16384];
     int section = 0;
-    for (;;) {
+    while (ok) {
         long got = ov_read(&file, buffer, sizeof buffer, 0, 2, 1, &section);
         if (got == OV_HOLE) continue;
         if (got <= 0) break;
+        vorbis_info* info = ov_info(&file, section);
+        if (!UsableFormat(info)) {
+            ok = 0;
+            break;
+        }
+        if (info->channels != runChannels || info->rate != runRate) {
+            convertRun();
+            runChannels = info->channels;
+            runRate = static_cast<int>(info->rate);
+        }
         pcm.insert(pcm.end(), buffer, buffer + got);
+        // A file that decodes to more than it claimed is cut off at the limit.
+        if (static_cast<int64_t>(out.size() / 2) +
+                MixedFrames(static_cast<int64_t>(pcm.size()) / (2 * runChannels), runRate) > MAX_SOUND_FRAMES)
+            ok = 0;
     }
-    ov_clear(&file);
-    if (pcm.empty()) return 0;
-    if (channels > 2) {
-        // Keep the first two channels of wider layouts.
-        std::vector<char> stereo;
-        size_t frameBytes = static_cast<size_t>(channels) * 2;
-        for (size_t i = 0; i + frameBytes <= pcm.size(); i += frameBytes) stereo.insert(stereo.end(), &pcm[i], &pcm[i] + 4);
-        pcm.swap(stereo);
-        channels = 2;
-    }
-    return ConvertToMix(pcm.data(), static_cast<int>(pcm.size()), AUDIO_S16LSB, channels, rate, out);
+    if (ok) convertRun();
+    return ok && !out.empty();
 }
 
+// The whole file is read into memory first and every chunk size its header
+// claims is cut to the bytes that really follow, so the WAV reader never
+// allocates more than the file holds.
 static int DecodeWav(const std::string& path, std::vector<int16_t>& out) {
+    long size = FileSize(path);
+    // Four-byte samples in stereo at the mixing rate are the widest the game
+    // takes for a sound of the longest length.
+    if (size < 12 || size > MAX_SOUND_FRAMES * 8) return 0;
+    std::vector<Uint8> bytes(static_cast<size_t>(size));
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) return 0;
+    size_t got = std::fread(bytes.data(), 1, bytes.size(), in);
+    std::fclose(in);
+    if (got != bytes.size()) return 0;
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; i++) bytes[at + i] = static_cast<Uint8>(v >> (8 * i));
+    };
+    auto get32 = [&](size_t at) {
+        return static_cast<uint32_t>(bytes[at]) | (static_cast<uint32_t>(bytes[at + 1]) << 8) |
+               (static_cast<uint32_t>(bytes[at + 2]) << 16) | (static_cast<uint32_t>(bytes[at + 3]) << 24);
+    };
+    put32(4, std::min<uint32_t>(get32(4), static_cast<uint32_t>(bytes.size() - 8)));
+    for (size_t at = 12; at + 8 <= bytes.size();) {
+        uint32_t room = static_cast<uint32_t>(bytes.size() - at - 8);
+        uint32_t length = std::min(get32(at + 4), room);
+        put32(at + 4, length);
+        at += 8 + length + (length & 1);   // chunks are padded to even sizes
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    if (!source) return 0;
     SDL_AudioSpec format;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &format, &data, &length)) return 0;
-    int ok = ConvertToMix(data, static_cast<int>(length), format.format, format.channels, format.freq, out);
+    if (!SDL_LoadWAV_RW(source, 1, &format, &data, &length)) return 0;
+    int ok = AppendMixed(data, length, format.format, format.channels, format.freq, out);
     SDL_FreeWAV(data);
     return ok;
 }
 
 TSound LoadSoundFile(const std::string& path, int flags) {
-    std::string real = ResolvedPath(path);
+    std::string real = ResolvePath(path);
     if (PathKind(real) != 1) return 0;
     std::vector<int16_t> samples;
     TStream probe = OpenForRead(real);
     std::string magic = ReadString(probe, 4);
     Close(probe);
     int ok = 0;
-    if (magic == "OggS") ok = DecodeOgg(real, samples);
-    else if (magic == "RIFF") ok = DecodeWav(real, samples);
+    // A sound too big for the memory there is, is a sound that failed to load.
+    try {
+        if (magic == "OggS") ok = DecodeOgg(real, samples);
+        else if (magic == "RIFF") ok = DecodeWav(real, samples);
+    } catch (const std::bad_alloc&) {
+        ok = 0;
+    } catch (const std::length_error&) {
+        ok = 0;
+    }
     if (!ok) return 0;
     Lock();
     int slot = 0;

@@ -1,9 +1,10 @@
-// Picture files: PNG through libpng, JPEG through libjpeg, PNG writing.
+// Reading picture files: PNG through libpng, JPEG through libjpeg.
 #include <png.h>
 
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -12,53 +13,45 @@
 #include "platform/platform.h"
 #include "platform/platform_internal.h"
 
+// A header may claim any size: the claim is checked before anything is
+// allocated, and a picture the memory cannot hold is a failed load.
+static int SideAllowed(unsigned long side) {
+    return side > 0 && side <= static_cast<unsigned long>(MAX_PICTURE_SIDE);
+}
+
 // PNG pixels as BGRA bytes are 0xAARRGGBB words on a little-endian machine.
 int DecodePng(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha) {
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_file(&image, path.c_str())) return 0;
+    if (!SideAllowed(image.width) || !SideAllowed(image.height)) {
+        png_image_free(&image);
+        return 0;
+    }
     hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
     image.format = PNG_FORMAT_BGRA;
     width = static_cast<int>(image.width);
     height = static_cast<int>(image.height);
-    pixels.assign(static_cast<size_t>(width) * height, 0);
+    try {
+        pixels.assign(static_cast<size_t>(width) * height, 0);
+    } catch (const std::bad_alloc&) {
+        png_image_free(&image);
+        pixels = std::vector<uint32_t>();
+        return 0;
+    }
     if (!png_image_finish_read(&image, nullptr, pixels.data(), width * 4, nullptr)) {
         png_image_free(&image);
-        pixels.clear();
+        pixels = std::vector<uint32_t>();
         return 0;
     }
     return 1;
 }
 
-int SavePng(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels, int withAlpha) {
-    if (width <= 0 || height <= 0 || pixels.size() < static_cast<size_t>(width) * height) return 0;
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width);
-    image.height = static_cast<png_uint_32>(height);
-    std::string real = ResolvedPath(path);
-    int ok = 0;
-    if (withAlpha) {
-        image.format = PNG_FORMAT_BGRA;
-        ok = png_image_write_to_file(&image, real.c_str(), 0, pixels.data(), width * 4, nullptr);
-    } else {
-        image.format = PNG_FORMAT_RGB;
-        std::vector<unsigned char> bytes(static_cast<size_t>(width) * height * 3);
-        for (size_t i = 0; i < static_cast<size_t>(width) * height; i++) {
-            bytes[i * 3] = static_cast<unsigned char>(pixels[i] >> 16);
-            bytes[i * 3 + 1] = static_cast<unsigned char>(pixels[i] >> 8);
-            bytes[i * 3 + 2] = static_cast<unsigned char>(pixels[i]);
-        }
-        ok = png_image_write_to_file(&image, real.c_str(), 0, bytes.data(), width * 3, nullptr);
-    }
-    return ok ? 1 : 0;
-}
-
 struct TJpegError {
     jpeg_error_mgr manager;
     jmp_buf jump;
+    int warned = 0;    // the decoder patched over broken or missing data
 };
 
 static void JpegFailed(j_common_ptr info) {
@@ -66,7 +59,11 @@ static void JpegFailed(j_common_ptr info) {
     longjmp(error->jump, 1);
 }
 
-static void JpegQuiet(j_common_ptr, int) {}
+// Level -1 is a warning: libjpeg carries on with made-up data (grey rows for a
+// file cut short), which the game takes as a picture that failed to load.
+static void JpegQuiet(j_common_ptr info, int level) {
+    if (level < 0) reinterpret_cast<TJpegError*>(info->err)->warned = 1;
+}
 
 int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height) {
     FILE* file = std::fopen(path.c_str(), "rb");
@@ -77,22 +74,29 @@ int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& widt
     error.manager.error_exit = JpegFailed;
     error.manager.emit_message = JpegQuiet;
     std::vector<unsigned char> row;
+    int allocated = 1;
     if (setjmp(error.jump)) {
         jpeg_destroy_decompress(&info);
         std::fclose(file);
-        pixels.clear();
+        pixels = std::vector<uint32_t>();
         return 0;
     }
     jpeg_create_decompress(&info);
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
+    if (!SideAllowed(info.image_width) || !SideAllowed(info.image_height) || error.warned) longjmp(error.jump, 1);
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     width = static_cast<int>(info.output_width);
     height = static_cast<int>(info.output_height);
-    pixels.assign(static_cast<size_t>(width) * height, 0);
-    row.resize(static_cast<size_t>(width) * 3);
-    while (info.output_scanline < info.output_height) {
+    try {
+        pixels.assign(static_cast<size_t>(width) * height, 0);
+        row.resize(static_cast<size_t>(width) * 3);
+    } catch (const std::bad_alloc&) {
+        allocated = 0;
+    }
+    if (!allocated) longjmp(error.jump, 1);
+    while (info.output_scanline < info.output_height && !error.warned) {
         int y = static_cast<int>(info.output_scanline);
         JSAMPROW rows[1] = {row.data()};
         jpeg_read_scanlines(&info, rows, 1);
@@ -102,47 +106,13 @@ int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& widt
                      (static_cast<uint32_t>(row[x * 3 + 1]) << 8) | row[x * 3 + 2];
         }
     }
+    if (error.warned) longjmp(error.jump, 1);
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
     std::fclose(file);
-    return 1;
-}
-
-int SaveJpeg(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels, int quality) {
-    if (width <= 0 || height <= 0 || pixels.size() < static_cast<size_t>(width) * height) return 0;
-    FILE* file = std::fopen(ResolvedPath(path).c_str(), "wb");
-    if (!file) return 0;
-    jpeg_compress_struct info;
-    TJpegError error;
-    info.err = jpeg_std_error(&error.manager);
-    error.manager.error_exit = JpegFailed;
-    error.manager.emit_message = JpegQuiet;
-    std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
-    if (setjmp(error.jump)) {
-        jpeg_destroy_compress(&info);
-        std::fclose(file);
+    if (error.warned) {
+        pixels = std::vector<uint32_t>();
         return 0;
     }
-    jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, file);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        const uint32_t* in = pixels.data() + static_cast<size_t>(info.next_scanline) * width;
-        for (int x = 0; x < width; x++) {
-            row[x * 3] = static_cast<unsigned char>(in[x] >> 16);
-            row[x * 3 + 1] = static_cast<unsigned char>(in[x] >> 8);
-            row[x * 3 + 2] = static_cast<unsigned char>(in[x]);
-        }
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    return std::fclose(file) == 0;
+    return 1;
 }

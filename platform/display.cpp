@@ -180,13 +180,6 @@ int ReadScreenPixels(std::vector<uint32_t>& out, int& width, int& height) {
     return 1;
 }
 
-int SaveScreenPng(const std::string& path) {
-    std::vector<uint32_t> pixels;
-    int width = 0, height = 0;
-    if (!ReadScreenPixels(pixels, width, height)) return 0;
-    return SavePng(path, width, height, pixels);
-}
-
 void ShowMessageBox(const std::string& title, const std::string& text) {
     if (!gameWindow) return;
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), gameWindow);

@@ -26,7 +26,7 @@ int AutoCentre() {
 
 // Reads a PNG or JPEG file, told apart by its first bytes.
 static int DecodePicture(const std::string& path, TImageData& image) {
-    std::string real = ResolvedPath(path);
+    std::string real = ResolvePath(path);
     FILE* file = std::fopen(real.c_str(), "rb");
     if (!file) return 0;
     unsigned char magic[4] = {0, 0, 0, 0};

@@ -9,6 +9,9 @@
 static const int MIX_RATE = 44100;
 static const int MIX_SOUNDS = 256;     // sound slots 1..255
 static const int MIX_CHANNELS = 64;    // channel slots 1..63
+// The longest sound the game loads, in mixed frames (20 minutes, about 200 MiB):
+// a file claiming more is refused before anything is allocated for it.
+static const int64_t MAX_SOUND_FRAMES = int64_t(20) * 60 * MIX_RATE;
 
 struct TMixSound {
     int used = 0;

@@ -2,6 +2,7 @@
 // transform (scale, mirroring and rotation around the handle).
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/platform_internal.h"
@@ -49,14 +50,46 @@ int PrepareImageTextures(TImage image) {
     return image->texture != nullptr;
 }
 
+// The least picture alpha (0..255) that BLEND_MASK draws at drawing alpha
+// `alpha`: a pixel is skipped when its alpha times the drawing alpha is below
+// one half. 256 when no pixel can be drawn.
+static int MaskCut(float alpha) {
+    if (alpha <= 0.0f) return 256;
+    auto drawn = [alpha](int a) { return a * static_cast<double>(alpha) >= 127.5; };
+    int cut = static_cast<int>(std::ceil(127.5 / alpha));
+    cut = std::clamp(cut, 0, 256);
+    while (cut > 0 && drawn(cut - 1)) cut--;
+    while (cut < 256 && !drawn(cut)) cut++;
+    return cut;
+}
+
 // The thresholded copy drawn in BLEND_MASK: alpha 255 where the picture's alpha
-// is at least one half, 0 elsewhere, so blending either copies or skips.
-static SDL_Texture* MaskTexture(TImage image) {
-    if (!image->maskTexture) {
-        std::vector<uint32_t> cut(image->pixels);
-        for (uint32_t& p : cut) p = (p >> 24) >= 128 ? (p | 0xFF000000u) : (p & 0x00FFFFFFu);
-        image->maskTexture = MakeTexture(image, cut.data());
+// reaches the cut, 0 elsewhere, so blending either copies or skips. The copy
+// is remade only when a new cut would change it: every cut between two alpha
+// values the picture holds gives the same copy, so a picture whose alpha is
+// only 0 or 255 is cut once whatever the drawing alpha.
+static SDL_Texture* MaskTexture(TImage image, int cut) {
+    if (image->maskTexture && cut > image->maskCutLow && cut <= image->maskCutHigh)
+        return static_cast<SDL_Texture*>(image->maskTexture);
+    std::vector<uint32_t> copy(image->pixels);
+    int low = -1, high = 256;   // nearest alpha values held below and at or above the cut
+    for (uint32_t& p : copy) {
+        int a = static_cast<int>(p >> 24);
+        if (a >= cut) {
+            high = std::min(high, a);
+            p |= 0xFF000000u;
+        } else {
+            low = std::max(low, a);
+            p &= 0x00FFFFFFu;
+        }
     }
+    if (image->maskTexture) {
+        SDL_UpdateTexture(static_cast<SDL_Texture*>(image->maskTexture), nullptr, copy.data(), image->sheetWidth * 4);
+    } else {
+        image->maskTexture = MakeTexture(image, copy.data());
+    }
+    image->maskCutLow = low;
+    image->maskCutHigh = high;
     return static_cast<SDL_Texture*>(image->maskTexture);
 }
 
@@ -71,12 +104,14 @@ void PaintImage(TImage image, float x, float y, int frame) {
     SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
     Uint8 alphaMod = static_cast<Uint8>(alpha * 255.0f + 0.5f);
     switch (drawState.blend) {
-    case BLEND_MASK:
+    case BLEND_MASK: {
         // No blending: a pixel is drawn whole or not at all.
-        if (alpha < 0.5f) return;
-        texture = MaskTexture(image);
+        int cut = MaskCut(alpha);
+        if (cut > 255) return;
+        texture = MaskTexture(image, cut);
         alphaMod = 255;
         break;
+    }
     case BLEND_SOLID: mode = SDL_BLENDMODE_NONE; break;
     case BLEND_LIGHT: mode = SDL_BLENDMODE_ADD; break;
     case BLEND_SHADE: mode = SDL_BLENDMODE_MOD; break;

@@ -42,7 +42,7 @@ static int FindIgnoringCase(const std::string& folder, const std::string& name, 
     return ok;
 }
 
-std::string ResolvedPath(const std::string& path) {
+std::string ResolvePath(const std::string& path) {
     std::string written = ForwardSlashes(path);
     if (written.empty() || Exists(written)) return written;
     std::string result;
@@ -74,19 +74,15 @@ std::string ResolvedPath(const std::string& path) {
     return result;
 }
 
-std::string ResolvePath(const std::string& path) {
-    return ResolvedPath(path);
-}
-
 int PathKind(const std::string& path) {
     struct stat info;
-    if (stat(ResolvedPath(path).c_str(), &info) != 0) return 0;
+    if (stat(ResolvePath(path).c_str(), &info) != 0) return 0;
     if (S_ISDIR(info.st_mode)) return 2;
     return 1;
 }
 
 int MakeFolder(const std::string& path, int withParents) {
-    std::string full = ResolvedPath(path);
+    std::string full = ResolvePath(path);
     while (full.size() > 1 && full.back() == '/') full.pop_back();
     if (full.empty()) return 0;
     if (withParents) {
@@ -101,16 +97,16 @@ int MakeFolder(const std::string& path, int withParents) {
 }
 
 int RenameFile(const std::string& from, const std::string& to) {
-    return std::rename(ResolvedPath(from).c_str(), ResolvedPath(to).c_str()) == 0;
+    return std::rename(ResolvePath(from).c_str(), ResolvePath(to).c_str()) == 0;
 }
 
 int DeleteFile(const std::string& path) {
-    return unlink(ResolvedPath(path).c_str()) == 0;
+    return unlink(ResolvePath(path).c_str()) == 0;
 }
 
 long FileSize(const std::string& path) {
     struct stat info;
-    if (stat(ResolvedPath(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+    if (stat(ResolvePath(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
     return static_cast<long>(info.st_size);
 }
 

@@ -28,6 +28,8 @@ struct TImageData {
     std::vector<int> frameY;
     void* texture = nullptr;        // backend's device picture
     void* maskTexture = nullptr;    // thresholded copy for BLEND_MASK
+    int maskCutLow = 0;             // the copy serves the cuts above low
+    int maskCutHigh = -1;           // up to high (picture alpha, 0..255)
     int textureDirty = 1;           // pixels changed since the upload
     int textureGeneration = 0;      // renderer the textures were made for
 };
@@ -41,6 +43,9 @@ enum {
     BLEND_SHADE = 5,  // screen * source
 };
 
+// The widest and tallest picture file the game loads; a file claiming more is
+// refused before anything is allocated for it.
+constexpr int MAX_PICTURE_SIDE = 8192;
 // Load flags: -1 masked and filtered (almost every picture), 0 neither;
 // otherwise bit 1 filtered and bit 2 masked.
 TImage LoadImageFile(const std::string& path, int flags = -1);
@@ -92,12 +97,6 @@ void SetDrawRotation(float degrees);
 float CurrentRotation();
 // Reads the finished logical 1024 x 768 picture back, 0xAARRGGBB, row by row.
 int ReadScreenPixels(std::vector<uint32_t>& out, int& width, int& height);
-int SaveScreenPng(const std::string& path);
-// Writes 0xAARRGGBB pixels, row by row, as a PNG file (withAlpha 0: colour
-// only, the alpha bytes dropped); 1 on success.
-int SavePng(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels, int withAlpha = 1);
-// Writes the colour of 0xAARRGGBB pixels as a JPEG file (quality 1..100).
-int SaveJpeg(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels, int quality = 90);
 void ShowMessageBox(const std::string& title, const std::string& text);
 
 // ---------------------------------------------------------------- input
@@ -154,9 +153,6 @@ void SetVolume(TChannel channel, float volume);   // 0.0 .. 1.0
 void SetPan(TChannel channel, float pan);         // -1.0 left .. 1.0 right
 int Playing(TChannel channel);
 int AudioDeviceOpen();
-// Writes interleaved 16-bit samples (1 or 2 channels) as an OGG Vorbis file;
-// quality -0.1 .. 1.0. 1 on success.
-int SaveOgg(const std::string& path, const std::vector<int16_t>& samples, int channels, int rate, float quality = 0.4f);
 
 // ---------------------------------------------------------------- time and chance
 
@@ -180,7 +176,10 @@ using TStream = TStreamData*;           // nullptr is no stream
 
 TStream OpenForRead(const std::string& path);
 TStream OpenForWrite(const std::string& path);
-std::string ReadLine(TStream stream);   // one byte per character (ISO 8859-1)
+// One byte per character (ISO 8859-1); a line longer than READ_LINE_LIMIT
+// bytes is cut there and the rest of it is skipped.
+constexpr size_t READ_LINE_LIMIT = 64 * 1024;
+std::string ReadLine(TStream stream);
 void WriteLine(TStream stream, const std::string& text);   // bytes then CR LF
 int ReadInt(TStream stream);            // 4 bytes little-endian; 0 past the end
 void WriteInt(TStream stream, int value);
@@ -190,6 +189,15 @@ int ReadByte(TStream stream);           // -1 at the end
 int Eof(TStream stream);
 int StreamFailed(TStream stream);       // 1 after any read past the end or failed write
 int Close(TStream& stream);             // 0 when every byte reached the file
+// Forces the bytes written so far onto the disk, not just to the system: 1 done.
+int SyncStream(TStream stream);
+// Forces a folder's entries (files created, renamed or deleted in it) onto the
+// disk: 1 done.
+int SyncFolder(const std::string& path);
+// Every completed sync reports the stream's path or the folder to this
+// callback when set (checks of the order in which a save reaches the disk).
+using TSyncRecorder = void (*)(const std::string& path);
+void SetSyncRecorder(TSyncRecorder recorder);
 long FileSize(const std::string& path); // -1 when missing
 
 // 0 nothing, 1 a file, 2 a folder. Paths use / or \; a path that does not

@@ -38,8 +38,6 @@ void ApplyViewport();
 int PrepareImageTextures(TImage image);
 // Releases the device textures of an image (when they belong to the current renderer).
 void ReleaseImageTextures(TImage image);
-// The real file for a path, looked up ignoring case when not found as written.
-std::string ResolvedPath(const std::string& path);
 // Decoders: fill pixels as 0xAARRGGBB; 0 on failure.
 int DecodePng(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha);
 int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height);

@@ -1,4 +1,7 @@
 // Open files of the game: lines of bytes, little-endian integers, raw strings.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 
@@ -7,13 +10,14 @@
 
 struct TStreamData {
     FILE* file = nullptr;
+    std::string path;      // as the caller named it, for the sync recorder
     int writing = 0;
     int readFailed = 0;    // a read went past the end
     int writeFailed = 0;   // a byte did not reach the file
 };
 
 TStream OpenForRead(const std::string& path) {
-    std::string real = ResolvedPath(path);
+    std::string real = ResolvePath(path);
     if (PathKind(real) != 1) return nullptr;
     FILE* file = std::fopen(real.c_str(), "rb");
     if (!file) return nullptr;
@@ -23,10 +27,11 @@ TStream OpenForRead(const std::string& path) {
 }
 
 TStream OpenForWrite(const std::string& path) {
-    FILE* file = std::fopen(ResolvedPath(path).c_str(), "wb");
+    FILE* file = std::fopen(ResolvePath(path).c_str(), "wb");
     if (!file) return nullptr;
     TStream stream = new TStreamData;
     stream->file = file;
+    stream->path = path;
     stream->writing = 1;
     return stream;
 }
@@ -41,13 +46,17 @@ int ReadByte(TStream stream) {
     return c;
 }
 
+// A line longer than READ_LINE_LIMIT keeps its first READ_LINE_LIMIT bytes and
+// the rest is skipped up to the line's end, so a file without line feeds never
+// grows one string without bound, and every call still takes exactly one line
+// of the file: readers that count lines (the text table) stay in step.
 std::string ReadLine(TStream stream) {
     std::string line;
     if (!stream || !stream->file) return line;
     for (;;) {
         int c = std::fgetc(stream->file);
         if (c == EOF || c == 10 || c == 0) break;
-        if (c == 13) continue;
+        if (c == 13 || line.size() >= READ_LINE_LIMIT) continue;
         line.push_back(static_cast<char>(c));
     }
     return line;
@@ -104,6 +113,31 @@ int Eof(TStream stream) {
     if (c == EOF) return 1;
     std::ungetc(c, stream->file);
     return 0;
+}
+
+static TSyncRecorder syncRecorder = nullptr;
+
+void SetSyncRecorder(TSyncRecorder recorder) {
+    syncRecorder = recorder;
+}
+
+int SyncStream(TStream stream) {
+    if (!stream || !stream->file || !stream->writing) return 0;
+    if (std::fflush(stream->file) != 0 || fsync(fileno(stream->file)) != 0) {
+        stream->writeFailed = 1;
+        return 0;
+    }
+    if (syncRecorder) syncRecorder(stream->path);
+    return 1;
+}
+
+int SyncFolder(const std::string& path) {
+    int folder = open(ResolvePath(path.empty() ? "." : path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (folder < 0) return 0;
+    int ok = fsync(folder) == 0;
+    close(folder);
+    if (ok && syncRecorder) syncRecorder(path);
+    return ok;
 }
 
 int StreamFailed(TStream stream) {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
@@ -13,6 +14,7 @@
 
 #include "platform/mixer.h"
 #include "platform/platform.h"
+#include "platform/writers/writers.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -56,6 +58,41 @@ void WriteWav(const std::string& path, int rate, int samples) {
     std::string wav = "RIFF" + le32(36 + samples) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(rate) +
                       le32(rate) + le16(1) + le16(8) + "data" + le32(samples) + data;
     WriteWholeFile(path, wav);
+}
+
+// The page checksum of Ogg: CRC-32 with polynomial 0x04C11DB7, MSB first.
+uint32_t OggChecksum(const std::string& page) {
+    uint32_t crc = 0;
+    for (unsigned char c : page) {
+        crc ^= static_cast<uint32_t>(c) << 24;
+        for (int k = 0; k < 8; k++) crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
+    }
+    return crc;
+}
+
+// Rewrites every page of an Ogg file: edit(page) may change the header bytes
+// (the serial number at 14); checksums are redone.
+template <class F>
+std::string EditOggPages(const std::string& bytes, F edit) {
+    std::string out;
+    size_t at = 0;
+    while (at + 27 <= bytes.size()) {
+        size_t segments = static_cast<unsigned char>(bytes[at + 26]);
+        size_t body = 0;
+        for (size_t i = 0; i < segments; i++) body += static_cast<unsigned char>(bytes[at + 27 + i]);
+        std::string page = bytes.substr(at, 27 + segments + body);
+        at += page.size();
+        edit(page);
+        page.replace(22, 4, std::string(4, '\0'));
+        uint32_t crc = OggChecksum(page);
+        for (int i = 0; i < 4; i++) page[22 + i] = static_cast<char>(crc >> (8 * i));
+        out += page;
+    }
+    return out;
+}
+
+void PutLe(std::string& bytes, size_t at, uint64_t value, int count) {
+    for (int i = 0; i < count; i++) bytes[at + i] = static_cast<char>(value >> (8 * i));
 }
 
 // Waits up to two seconds for the channel to stop playing.
@@ -156,6 +193,7 @@ protected:
         UseHeadlessPlatform();
         folder = MakeTempFolder("sounds");
     }
+    void TearDown() override { std::filesystem::remove_all(folder); }
 };
 
 TEST_F(Sounds, WavIsConvertedToStereo44100) {
@@ -288,4 +326,52 @@ TEST_F(Sounds, OggIsDecodedToStereo44100) {
     EXPECT_LT(right, 1500);
     FreeSound(sound);
     FreeSound(stereo);
+}
+
+TEST_F(Sounds, EachSectionOfAChainedOggKeepsItsOwnFormat) {
+    // Half a second of mono at 22050 Hz, then a quarter second of stereo at
+    // 44100 Hz with the sound on the left only, chained in one file.
+    std::vector<int16_t> mono, stereo;
+    for (int i = 0; i < 11025; i++) mono.push_back(static_cast<int16_t>(8000 * std::sin(i * 0.2)));
+    for (int i = 0; i < 11025; i++) {
+        stereo.push_back(static_cast<int16_t>(10000 * std::sin(i * 0.1)));
+        stereo.push_back(0);
+    }
+    ASSERT_TRUE(SaveOgg(folder + "mono.ogg", mono, 1, 22050));
+    ASSERT_TRUE(SaveOgg(folder + "stereo.ogg", stereo, 2, 44100));
+    // A chain's sections are told apart by their serial numbers.
+    std::string second = EditOggPages(ReadWholeFile(folder + "stereo.ogg"),
+                                      [](std::string& page) { PutLe(page, 14, 0x5EC0, 4); });
+    WriteWholeFile(folder + "chain.ogg", ReadWholeFile(folder + "mono.ogg") + second);
+    TSound sound = LoadSoundFile(folder + "chain.ogg", 0);
+    ASSERT_NE(sound, 0);
+    const TMixSound& mixed = gameMixer.sounds[sound];
+    EXPECT_NEAR(static_cast<double>(mixed.frames), 22050 + 11025, 200);
+    ASSERT_GT(mixed.frames, 22050 + 9000);
+    int left = 0, right = 0;
+    for (int64_t f = 22050 + 2000; f < 22050 + 9000; f++) {
+        left = std::max(left, std::abs(static_cast<int>(mixed.samples[f * 2])));
+        right = std::max(right, std::abs(static_cast<int>(mixed.samples[f * 2 + 1])));
+    }
+    EXPECT_GT(left, 8000);
+    EXPECT_LT(right, 1500);
+    FreeSound(sound);
+}
+
+TEST_F(Sounds, AWavClaimingMoreThanItHoldsLoadsWhatItHolds) {
+    // A WAV header claiming four gigabytes of samples over 2205 real ones
+    // loads what the file holds, within memory far below the claim.
+    WriteWav(folder + "short.wav", 22050, 2205);
+    std::string wav = ReadWholeFile(folder + "short.wav");
+    PutLe(wav, 4, 0xFFFFFF24u, 4);
+    PutLe(wav, 40, 0xFFFFFF00u, 4);
+    WriteWholeFile(folder + "claims.wav", wav);
+    TSound sound = 0;
+    {
+        TMemoryCap cap(64u << 20);
+        sound = LoadSoundFile(folder + "claims.wav", 0);
+    }
+    ASSERT_NE(sound, 0);
+    EXPECT_NEAR(static_cast<double>(gameMixer.sounds[sound].frames), 4410, 30);
+    FreeSound(sound);
 }

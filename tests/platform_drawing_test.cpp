@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -113,6 +115,31 @@ TEST_F(Drawing, BlendModesFollowTheTable) {
     ExpectNear(DrawOverGrey(faint, BLEND_MASK, grey), grey, grey, grey, 0, "mask skipped");
     ExpectNear(DrawOverGrey(faint, BLEND_SOLID, grey), sr, sg, sb, 2, "solid ignores alpha");
     FreeImage(faint);
+
+    // The mask cuts at the picture's alpha times the drawing alpha; one
+    // picture drawn at changing alpha is cut anew each time.
+    TImage soft = FilledImage(10, 10, 0xCCC83200u);   // alpha 204 (0.8)
+    struct { float alpha; int drawn; } cuts[] = {
+        {1.0f, 1}, {0.6f, 0}, {0.7f, 1}, {0.62f, 0}, {0.63f, 1}, {1.0f, 1}, {0.4f, 0},
+    };
+    for (const auto& c : cuts) {
+        SetAlpha(c.alpha);
+        TRgb got = DrawOverGrey(soft, BLEND_MASK, grey);
+        if (c.drawn) ExpectNear(got, sr, sg, sb, 2, "mask drawn at this alpha");
+        else ExpectNear(got, grey, grey, grey, 0, "mask skipped at this alpha");
+    }
+    TImage opaque = FilledImage(10, 10, 0xFFC83200u);
+    TImage most = FilledImage(10, 10, 0x99C83200u);   // alpha 153 (0.6)
+    SetAlpha(0.6f);
+    ExpectNear(DrawOverGrey(opaque, BLEND_MASK, grey), sr, sg, sb, 2, "opaque at 0.6");
+    ExpectNear(DrawOverGrey(most, BLEND_MASK, grey), grey, grey, grey, 0, "0.6 at 0.6");
+    SetAlpha(0.5f);
+    ExpectNear(DrawOverGrey(opaque, BLEND_MASK, grey), sr, sg, sb, 2, "opaque at one half");
+    SetAlpha(1.0f);
+    ExpectNear(DrawOverGrey(most, BLEND_MASK, grey), sr, sg, sb, 2, "0.6 at full alpha");
+    FreeImage(soft);
+    FreeImage(opaque);
+    FreeImage(most);
 }
 
 TEST_F(Drawing, ColourAndAlphaModulateTheSource) {
@@ -289,7 +316,12 @@ TEST_F(Drawing, GrabCopiesTheScreen) {
 TEST_F(Drawing, ScreenSavesAsPng) {
     SetClearColor(12, 34, 56);
     Cls();
-    std::string path = MakeTempFolder("shot") + "screen.png";
+    std::string folder = MakeTempFolder("shot");
+    struct TRemoveFolder {
+        std::string path;
+        ~TRemoveFolder() { std::filesystem::remove_all(path); }
+    } removeFolder{folder};
+    std::string path = folder + "screen.png";
     ASSERT_TRUE(SaveScreenPng(path));
     TImage shot = LoadImageFile(path, 0);
     ASSERT_NE(shot, nullptr);

@@ -14,6 +14,7 @@ class Files : public ::testing::Test {
 protected:
     std::string folder;
     void SetUp() override { folder = MakeTempFolder("files"); }
+    void TearDown() override { std::filesystem::remove_all(folder); }
 };
 
 }  // namespace
@@ -37,6 +38,20 @@ TEST_F(Files, ReadLineEndsAtLineFeedZeroByteAndEnd) {
     EXPECT_EQ(ReadLine(in), "");
     EXPECT_EQ(Close(in), 0);
     EXPECT_EQ(in, nullptr);
+
+    // An overlong line is cut at the limit and the rest of it skipped, so the
+    // next call reads the next line; a file with no line feed at all gives one
+    // cut line and then the end.
+    std::string longLine = std::string(READ_LINE_LIMIT, 'a') + std::string(1000, 'b');
+    WriteWholeFile(folder + "long.txt", longLine + "\r\nnext\n" + std::string(3 * READ_LINE_LIMIT, 'c'));
+    in = OpenForRead(folder + "long.txt");
+    ASSERT_NE(in, nullptr);
+    EXPECT_EQ(ReadLine(in), std::string(READ_LINE_LIMIT, 'a'));
+    EXPECT_EQ(ReadLine(in), "next");
+    EXPECT_EQ(ReadLine(in), std::string(READ_LINE_LIMIT, 'c'));
+    EXPECT_TRUE(Eof(in));
+    EXPECT_EQ(ReadLine(in), "");
+    Close(in);
 }
 
 TEST_F(Files, WriteLineEndsWithCarriageReturnLineFeed) {

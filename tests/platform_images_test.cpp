@@ -2,10 +2,15 @@
 // the pixel-exact overlap test.
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/writers/writers.h"
+#include "shell/assets.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -25,7 +30,10 @@ protected:
         folder = MakeTempFolder("pictures");
         ResetLoading();
     }
-    void TearDown() override { ResetLoading(); }
+    void TearDown() override {
+        ResetLoading();
+        std::filesystem::remove_all(folder);
+    }
 };
 
 // Pixels of a w x h picture from a function of the position.
@@ -35,6 +43,28 @@ std::vector<uint32_t> Pixels(int w, int h, F colour) {
     for (int y = 0; y < h; y++)
         for (int x = 0; x < w; x++) out[static_cast<size_t>(y) * w + x] = colour(x, y);
     return out;
+}
+
+std::string BigEndian32(uint32_t v) {
+    return std::string{char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+}
+
+std::string PngChunk(const std::string& type, const std::string& data) {
+    std::string body = type + data;
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size()));
+    return BigEndian32(static_cast<uint32_t>(data.size())) + body + BigEndian32(static_cast<uint32_t>(crc));
+}
+
+// A small PNG file whose header claims width x height RGBA pixels; its one
+// image chunk holds a few bytes only.
+std::string ClaimingPng(uint32_t width, uint32_t height) {
+    std::string header = BigEndian32(width) + BigEndian32(height) + std::string{8, 6, 0, 0, 0};
+    unsigned char packed[64];
+    uLongf packedSize = sizeof packed;
+    const unsigned char row[5] = {0, 0, 0, 0, 0};
+    compress(packed, &packedSize, row, sizeof row);
+    return std::string("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", header) +
+           PngChunk("IDAT", std::string(reinterpret_cast<char*>(packed), packedSize)) + PngChunk("IEND", "");
 }
 
 TImage Solid(int w, int h) {
@@ -126,6 +156,47 @@ TEST_F(Pictures, MissingOrBrokenFilesGiveNothing) {
     WriteWholeFile(folder + "broken.jpg", "\xFF\xD8\xFF\xE0 truncated");
     EXPECT_EQ(LoadImageFile(folder + "broken.jpg", -1), nullptr);
     EXPECT_EQ(LoadImageStrip(folder + "none.png", 4, 4, 0, 2), nullptr);
+}
+
+TEST_F(Pictures, OversizedOrCutFilesFailWithoutCostingMemory) {
+    // Claims of a million pixels a side are refused from the header, with the
+    // loader's usual line.
+    std::string huge = ClaimingPng(1000000, 1000000);
+    EXPECT_LT(huge.size(), 100u);
+    WriteWholeFile(folder + "huge.png", huge);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(LoadPicture(folder + "huge.png"), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "error LoadIm " + folder + "huge.png\n");
+    WriteWholeFile(folder + "wide.png", ClaimingPng(MAX_PICTURE_SIDE + 1, 1));
+    EXPECT_EQ(LoadImageFile(folder + "wide.png", -1), nullptr);
+    // A size the game allows, but more than the memory there is, is a failed
+    // load rather than the end of the game.
+    WriteWholeFile(folder + "big.png", ClaimingPng(MAX_PICTURE_SIDE, MAX_PICTURE_SIDE));
+    {
+        TMemoryCap cap(64u << 20);
+        EXPECT_EQ(LoadImageFile(folder + "big.png", -1), nullptr);
+    }
+
+    // A JPEG whose frame header claims 20000 x 20000 over the data of 16 x 16.
+    auto noise = Pixels(64, 64, [](int x, int y) { return 0xFF000000u | static_cast<uint32_t>((x * 7919 + y * 104729) * 2654435761u >> 8); });
+    ASSERT_TRUE(SaveJpeg(folder + "small.jpg", 16, 16, noise));
+    std::string jpeg = ReadWholeFile(folder + "small.jpg");
+    size_t frame = jpeg.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    jpeg.replace(frame + 5, 4, std::string{char(20000 >> 8), char(20000 & 255), char(20000 >> 8), char(20000 & 255)});
+    WriteWholeFile(folder + "claims.jpg", jpeg);
+    {
+        TMemoryCap cap(64u << 20);
+        EXPECT_EQ(LoadImageFile(folder + "claims.jpg", -1), nullptr);
+    }
+    // A JPEG cut short would be patched with grey by the decoder: no picture.
+    ASSERT_TRUE(SaveJpeg(folder + "whole.jpg", 64, 64, noise));
+    std::string whole = ReadWholeFile(folder + "whole.jpg");
+    WriteWholeFile(folder + "cut.jpg", whole.substr(0, whole.size() / 2));
+    EXPECT_EQ(LoadImageFile(folder + "cut.jpg", -1), nullptr);
+    TImage intact = LoadImageFile(folder + "whole.jpg", -1);
+    EXPECT_NE(intact, nullptr);
+    FreeImage(intact);
 }
 
 TEST_F(Pictures, StripCellsReadLeftToRightThenDown) {

@@ -9,6 +9,7 @@
 
 #include "map/map.h"
 #include "platform/platform.h"
+#include "platform/writers/writers.h"
 #include "shell/assets.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"

@@ -2,7 +2,9 @@
 // byte was written.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "shell/save_file.h"
@@ -13,16 +15,31 @@
 
 static int FailEverySave(const std::string&) { return 1; }
 
+// What the disk held at each completed sync: the path synced, then the bytes
+// of the target and of its temporary file at that moment.
+static std::string syncTarget;
+static std::vector<std::string> syncsSeen;
+static void RecordSync(const std::string& path) {
+    syncsSeen.push_back(path + "|" + ReadWholeFile(syncTarget) + "|" + ReadWholeFile(syncTarget + ".saving"));
+}
+
 class SaveFile : public testing::Test {
 protected:
     std::string folder;
     void SetUp() override { folder = MakeTempFolder("savefile"); }
-    void TearDown() override { saveFailureHook = nullptr; }
+    void TearDown() override {
+        saveFailureHook = nullptr;
+        SetSyncRecorder(nullptr);
+        std::filesystem::remove_all(folder);
+    }
 };
 
 TEST_F(SaveFile, WritesTheWholeFileAndLeavesNoTemporaryBehind) {
     std::string path = folder + "profile.ppp";
     WriteWholeFile(path, "old contents");
+    syncTarget = path;
+    syncsSeen.clear();
+    SetSyncRecorder(RecordSync);
     TStream stream = BeginSaveFile(path);
     ASSERT_NE(stream, nullptr);
     WriteInt(stream, 0x01020304);
@@ -30,8 +47,14 @@ TEST_F(SaveFile, WritesTheWholeFileAndLeavesNoTemporaryBehind) {
     EXPECT_EQ(ReadWholeFile(path), "old contents") << "the old file stays until the save is finished";
     EXPECT_EQ(FinishSaveFile(stream, path), 1);
     EXPECT_EQ(stream, nullptr);
-    EXPECT_EQ(ReadWholeFile(path), std::string("\x04\x03\x02\x01" "abc\r\n"));
+    std::string saved("\x04\x03\x02\x01" "abc\r\n");
+    EXPECT_EQ(ReadWholeFile(path), saved);
     EXPECT_EQ(PathKind(path + ".saving"), 0);
+    // The whole new file is on the disk while the old one still stands, and the
+    // folder is synced once the new file has taken the old one's place.
+    std::string folderName = folder.substr(0, folder.size() - 1);
+    std::vector<std::string> expected = {path + ".saving|old contents|" + saved, folderName + "|" + saved + "|"};
+    EXPECT_EQ(syncsSeen, expected);
 }
 
 TEST_F(SaveFile, AFailedSaveKeepsTheOldFileAndSaysSoOnce) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/writers/writers.h"
 #include "shell/shell.h"
 #include "shell/splash.h"
 #include "shell/title.h"

@@ -5,8 +5,10 @@
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
+#include <vector>
 
 #include "platform/platform.h"
+#include "platform/writers/writers.h"
 
 void UseHeadlessPlatform() {
     // Set before SDL starts: the test program never uses a real device.
@@ -38,4 +40,26 @@ std::string ReadWholeFile(const std::string& path) {
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+int SaveScreenPng(const std::string& path) {
+    std::vector<uint32_t> pixels;
+    int width = 0, height = 0;
+    if (!ReadScreenPixels(pixels, width, height)) return 0;
+    return SavePng(path, width, height, pixels);
+}
+
+TMemoryCap::TMemoryCap(size_t extraBytes) {
+    // The first field of statm is the address space in pages.
+    std::ifstream statm("/proc/self/statm");
+    size_t pages = 0;
+    if (!(statm >> pages) || getrlimit(RLIMIT_AS, &saved) != 0) return;
+    rlimit capped = saved;
+    capped.rlim_cur = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + extraBytes;
+    if (saved.rlim_max != RLIM_INFINITY && capped.rlim_cur > saved.rlim_max) capped.rlim_cur = saved.rlim_max;
+    applied = setrlimit(RLIMIT_AS, &capped) == 0;
+}
+
+TMemoryCap::~TMemoryCap() {
+    if (applied) setrlimit(RLIMIT_AS, &saved);
 }

@@ -1,15 +1,16 @@
 // Output, random numbers, palette and shared drawing routines of the art generator.
 #include "art_common.h"
 
-#include <jpeglib.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <vector>
+
+#include "platform/writers/writers.h"
 
 std::string runDir;
 std::string contactDir;
@@ -61,37 +62,13 @@ void SaveJpegPicture(cairo_surface_t* surface, const std::string& relPath, const
     int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
     int stride = cairo_image_surface_get_stride(surface);
     const unsigned char* data = cairo_image_surface_get_data(surface);
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
+    std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; y++)
+        std::memcpy(&pixels[static_cast<size_t>(y) * w], data + static_cast<size_t>(y) * stride, static_cast<size_t>(w) * 4);
+    if (!SaveJpeg(path, w, h, pixels, quality)) {
         std::printf("artgen: cannot write %s\n", path.c_str());
         return;
     }
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, file);
-    info.image_width = w;
-    info.image_height = h;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(static_cast<size_t>(w) * 3);
-    while (info.next_scanline < info.image_height) {
-        const uint32_t* src = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(info.next_scanline) * stride);
-        for (int x = 0; x < w; x++) {
-            row[x * 3 + 0] = (src[x] >> 16) & 255;
-            row[x * 3 + 1] = (src[x] >> 8) & 255;
-            row[x * 3 + 2] = src[x] & 255;
-        }
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::fclose(file);
     RememberForSheet(surface, relPath, family);
 }
 

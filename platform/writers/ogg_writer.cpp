@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
-#include "platform/platform_internal.h"
+#include "platform/writers/writers.h"
 
 static int WritePage(FILE* file, const ogg_page& page) {
     return std::fwrite(page.header, 1, static_cast<size_t>(page.header_len), file) == static_cast<size_t>(page.header_len) &&
@@ -17,7 +16,7 @@ static int WritePage(FILE* file, const ogg_page& page) {
 
 int SaveOgg(const std::string& path, const std::vector<int16_t>& samples, int channels, int rate, float quality) {
     if (channels < 1 || channels > 2 || rate <= 0) return 0;
-    FILE* file = std::fopen(ResolvedPath(path).c_str(), "wb");
+    FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return 0;
     vorbis_info info;
     vorbis_info_init(&info);
