@@ -6,6 +6,7 @@
 #include "map/puzzle_art.h"
 #include "menus/menu.h"
 #include "shell/splash.h"
+#include "tables/audio_tables.h"
 #include "tables/board_tables.h"
 #include "tables/effect_tables.h"
 #include "tables/game_tables.h"
@@ -24,6 +25,7 @@ void AllocateGameTables() {
     ClearTextTables();
     codeTexts.Clear();
     ClearEffectTables();
+    ClearAudioTables();
     ClearParticles();
     ClearGlows();
     ClearFlyers();
