@@ -8,6 +8,7 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ void OpenAudioDevice() {
         return;
     }
     SDL_PauseAudioDevice(audioDevice, 0);
+    // The device's thread mixes from gameMixer: it must stop before the
+    // program's globals are destroyed, also when nobody shuts the platform down.
+    static int closeAtExit = 0;
+    if (!closeAtExit) closeAtExit = std::atexit(CloseAudioDevice) == 0;
 }
 
 void CloseAudioDevice() {
