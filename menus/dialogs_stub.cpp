@@ -2,6 +2,7 @@
 // it saves what the real dialog saves and quits the game at once.
 #include "menus/dialogs.h"
 
+#include "audio/audio.h"
 #include "menus/profiles.h"
 #include "shell/shell.h"
 #include "tables/shell_tables.h"
@@ -13,6 +14,7 @@ void OpenDialog(int kind) {
     if (kind != 99) return;
     if (gameScreen > 0 && currentPlayer > -1) SaveProfile(currentPlayer);
     SaveSettings(0);
+    StopMusic();    // the track must not run on through the last fade
     BeginScreenChange(SCREEN_QUIT, 0);
 }
 

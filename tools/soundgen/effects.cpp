@@ -47,6 +47,18 @@ static void Sweep(TBuffer& s, float start, float length, float fromHz, float toH
     AddTone(s, t);
 }
 
+// A knock or a thump: a falling sine that starts at once.
+static void Thump(TBuffer& s, float start, float length, float fromHz, float toHz, float level) {
+    TTone t;
+    t.start = start;
+    t.length = length;
+    t.fromHz = fromHz;
+    t.toHz = toHz;
+    t.level = level;
+    t.attack = 0.003f;
+    AddTone(s, t);
+}
+
 // A run of bubbles, each a little higher and quieter than the last.
 static void Bubbles(TBuffer& s, float start, int count, float hz, float gap, float level) {
     for (int i = 0; i < count; i++)
@@ -117,13 +129,13 @@ static void Button1(TBuffer& s) {   // the menu's buttons: a tap on glass and a 
 // ---------------------------------------------------------------- bursts
 
 static void Bomb(TBuffer& s) {      // a muffled underwater thump and its rush
-    Sweep(s, 0.0f, 0.5f, 140.0f, 45.0f, 0.7f, WAVE_SINE);
+    Thump(s, 0.0f, 0.5f, 140.0f, 45.0f, 0.7f);
     AddNoise(s, 0.0f, 0.7f, 1500.0f, 150.0f, 0.5f, 0.005f);
     Bubbles(s, 0.15f, 5, 350.0f, 0.06f, 0.2f);
 }
 
 static void Explosion(TBuffer& s) { // bigger than the bomb, with a long boil of bubbles
-    Sweep(s, 0.0f, 0.9f, 120.0f, 35.0f, 0.7f, WAVE_SINE);
+    Thump(s, 0.0f, 0.9f, 120.0f, 35.0f, 0.7f);
     AddNoise(s, 0.0f, 1.2f, 2200.0f, 120.0f, 0.55f, 0.004f);
     for (int i = 0; i < 12; i++) AddBubble(s, 0.2f + i * 0.06f, 250.0f + 60.0f * ((i * 3) % 7), 0.06f, 0.18f);
 }
@@ -183,7 +195,7 @@ static void Contact2(TBuffer& s) {
 }
 
 static void PuHit(TBuffer& s) {
-    Sweep(s, 0.0f, 0.25f, 300.0f, 120.0f, 0.5f, WAVE_SINE);
+    Thump(s, 0.0f, 0.25f, 300.0f, 120.0f, 0.5f);
     Glass(s, 0.0f, Pent(4), 0.2f, 0.25f);
 }
 
@@ -209,7 +221,7 @@ static void PuStart(TBuffer& s) {   // a power-up set off: whoosh up and sparkle
 }
 
 static void Stone2(TBuffer& s) {    // a stone knocks on the floor of the board
-    Sweep(s, 0.0f, 0.22f, 220.0f, 160.0f, 0.6f, WAVE_SINE);
+    Thump(s, 0.0f, 0.22f, 220.0f, 160.0f, 0.6f);
     AddNoise(s, 0.0f, 0.08f, 1200.0f, 300.0f, 0.4f, 0.001f);
     AddBubble(s, 0.06f, 380.0f, 0.05f, 0.2f);
 }
@@ -261,7 +273,7 @@ static void Cash(TBuffer& s) {      // points paid out: quick ringing glass up t
 
 static void Build(TBuffer& s) {     // three knocks climbing, as of a thing put together
     for (int i = 0; i < 3; i++) {
-        Sweep(s, i * 0.12f, 0.12f, 260.0f + 60.0f * i, 200.0f + 60.0f * i, 0.4f, WAVE_SINE);
+        Thump(s, i * 0.12f, 0.12f, 260.0f + 60.0f * i, 200.0f + 60.0f * i, 0.4f);
         Glass(s, i * 0.12f, Pent(2 + 2 * i), 0.15f, 0.2f);
     }
 }
