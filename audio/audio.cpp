@@ -22,6 +22,7 @@ static TChannel reservedMusicChannel = 0;
 void LoadSounds() {
     if (!reservedMusicChannel) reservedMusicChannel = AllocChannel();
     musicChannel = reservedMusicChannel;
+    // Sounds of an earlier load go first, so loading again never fills the mixer.
     for (TSound& sound : sounds) FreeSound(sound);
     soundsAvailable = 1;
     TSound probe = LoadSoundFile(std::string(SOUND_FOLDER) + SOUND_PROBE_FILE, 1);
@@ -44,8 +45,10 @@ void PlaySound(int index, int x) {
     sfxPlayedThisFrame[index] = 1;
 }
 
-// The track waits paused on its channel; UpdateMusic lets it go once the
-// volume for this frame is set, so it never starts with a loud first block.
+// The track waits paused on the music's channel; UpdateMusic lets it go once
+// the volume for this frame is set, so it never starts with a loud first
+// block. The file is read again on every call and the track it replaces is
+// released, so changing music never fills the mixer.
 void PlayMusic(const std::string& fileName) {
     StopMusic();
     FreeSound(musicSound);
