@@ -24,15 +24,6 @@ static int Refuse(const std::string& name, const std::string& rule) {
     return 0;
 }
 
-// The rules every finished sound keeps, whatever it is.
-int CheckSound(const std::string& name, const std::vector<float>& samples, int channels) {
-    if (samples.empty()) return Refuse(name, "is empty");
-    if (PeakDb(samples) > PEAK_LIMIT_DB) return Refuse(name, "peaks above -1 dBFS");
-    for (int c = 0; c < channels; c++)
-        if (std::fabs(ChannelMean(samples, channels, c)) > DC_LIMIT) return Refuse(name, "has a DC offset");
-    return 1;
-}
-
 static int MakeEffects(const std::string& folder, const std::string& contact) {
     for (int i = 0; i < SOUND_SLOTS; i++) {
         if (!SOUND_FILES[i]) continue;

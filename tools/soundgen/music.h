@@ -3,10 +3,7 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 // Renders `score` into `trackFile` (.ogg, or .wav for PCM); 1 on success.
 int MakeMusic(const std::string& score, const std::string& trackFile, const std::string& contact,
               const std::string& soundFont);
-// Shared with the effects: the rules every finished sound keeps.
-int CheckSound(const std::string& name, const std::vector<float>& samples, int channels);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 static const float TWO_PI = 6.28318530718f;
 
@@ -177,4 +178,14 @@ std::vector<int16_t> ToPcm(const std::vector<float>& samples) {
     for (size_t i = 0; i < samples.size(); i++)
         pcm[i] = static_cast<int16_t>(std::lround(std::clamp(samples[i], -1.0f, 1.0f) * 32767.0f));
     return pcm;
+}
+
+int CheckSound(const std::string& name, const std::vector<float>& samples, int channels) {
+    const char* broken = nullptr;
+    if (samples.empty()) broken = "is empty";
+    else if (PeakDb(samples) > PEAK_LIMIT_DB) broken = "peaks above -1 dBFS";
+    for (int c = 0; c < channels && !broken; c++)
+        if (std::fabs(ChannelMean(samples, channels, c)) > DC_LIMIT) broken = "has a DC offset";
+    if (broken) std::fprintf(stderr, "soundgen: %s: %s\n", name.c_str(), broken);
+    return broken ? 0 : 1;
 }

@@ -49,6 +49,9 @@ double ChannelMean(const std::vector<float>& samples, int channels, int channel)
 // Removes the DC of each channel of interleaved samples.
 void RemoveDc(std::vector<float>& samples, int channels);
 std::vector<int16_t> ToPcm(const std::vector<float>& samples);
+// The rules every finished sound keeps: not empty, no peak above -1 dBFS, no
+// DC. 0, with the broken rule on standard error, when one fails.
+int CheckSound(const std::string& name, const std::vector<float>& samples, int channels);
 
 constexpr float EFFECT_LOUDNESS_DB = -15.0f;   // loudest 50 ms of every effect
 constexpr float LOUDNESS_SPREAD_DB = 3.0f;     // allowed distance from it
