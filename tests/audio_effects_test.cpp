@@ -1,8 +1,11 @@
-// The sound effects on the mixer's channels: once per frame per sound, the
-// volume setting and the pan by screen position.
+// The sound effects on the mixer's channels: the slots loaded, once per frame
+// per sound, the volume setting and the pan by screen position.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "audio/audio.h"
+#include "audio/sound_files.h"
 #include "platform/mixer.h"
 #include "shell/title.h"
 #include "tables/shell_tables.h"
@@ -67,4 +70,22 @@ TEST_F(SoundEffects, ElevenIsTheQuietestVolumeAndTenIsSilence) {
     ASSERT_EQ(ChannelsWith(sounds[13]), 1);
     EXPECT_NEAR(NewestWith(sounds[13])->volume, 0.0392857f, 1e-6f);
     EXPECT_FLOAT_EQ(NewestWith(sounds[13])->pan, 0.0f);
+}
+
+TEST_F(SoundEffects, EveryNamedSlotIsLoadedAndTheEmptyOnesStayEmpty) {
+    for (int i = 0; i < SOUND_SLOTS; i++) EXPECT_EQ(sounds[i] != 0, SOUND_FILES[i] != nullptr) << "slot " << i;
+    EXPECT_NE(sounds[28], sounds[7]) << "the second bell has a slot of its own";
+    EXPECT_EQ(gameMixer.sounds[sounds[28]].frames, gameMixer.sounds[sounds[7]].frames);
+}
+
+TEST(SoundProbe, WithoutTheProbeFileNoSoundIsLoaded) {
+    DriverOptions options;
+    options.workFolder = DriverMakeWorkFolder({"sound/button1.ogg"});
+    ASSERT_EQ(DriverStart(options), 1);
+    EnterTitle();
+    EXPECT_EQ(soundsAvailable, 0);
+    for (int i = 0; i < SOUND_SLOTS; i++) EXPECT_EQ(sounds[i], 0) << "slot " << i;
+    DriverStop();
+    std::error_code ignored;
+    std::filesystem::remove_all(options.workFolder, ignored);
 }
