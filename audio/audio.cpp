@@ -62,7 +62,8 @@ void StopMusic() {
 }
 
 std::string LevelMusicFile(int position) {
-    return "ingame" + std::to_string(position % 3 + 1) + ".ogg";
+    int n = (position % LEVEL_TRACKS + LEVEL_TRACKS) % LEVEL_TRACKS;
+    return MUSIC_FILES[FIRST_LEVEL_TRACK + n];
 }
 
 // The same track goes on at full volume through these changes: on the title,

@@ -14,6 +14,10 @@ extern const char* const SOUND_PROBE_FILE;
 // The tracks inside "data/music/"; every one is played as a loop.
 constexpr int MUSIC_FILE_COUNT = 6;
 extern const char* const MUSIC_FILES[MUSIC_FILE_COUNT];
+// The levels take turns with "ingame1.ogg" .. "ingame3.ogg", which follow
+// each other in MUSIC_FILES from this entry.
+constexpr int FIRST_LEVEL_TRACK = 1;
+constexpr int LEVEL_TRACKS = 3;
 
 constexpr const char* SOUND_FOLDER = "data/sound/";
 constexpr const char* MUSIC_FOLDER = "data/music/";
