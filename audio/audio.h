@@ -1,15 +1,14 @@
-// Sound effects by slot number and the music of each screen.
+// Sound effects by slot number and the one looping music track at a time.
 #pragma once
 
 #include <string>
 
-#include "platform/platform.h"
+#include "tables/audio_tables.h"
 
-extern int musicLevel;          // current music volume, follows musicVolume and the fade
-extern TChannel musicChannel;   // 0 until the first music starts
-
-void LoadSounds();                          // on entering the title
+void LoadSounds();                          // on entering the title, once per run
 void PlaySound(int index, int x);           // x pans the sound across the screen
 void PlayMusic(const std::string& fileName);
 void StopMusic();
 void UpdateMusic();                         // once per frame after the first 30 frames
+// The track of a level: "ingame1.ogg" .. "ingame3.ogg" by map position.
+std::string LevelMusicFile(int position);

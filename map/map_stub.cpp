@@ -3,6 +3,7 @@
 // menu with Escape.
 #include "map/map.h"
 
+#include "audio/audio.h"
 #include "shell/assets.h"
 #include "shell/shell.h"
 #include "tables/game_tables.h"
@@ -13,6 +14,8 @@ void EnterMap() {
     prevScreen = gameScreen;
     if (gameScreen == SCREEN_MATCH3) FreeImage(levelBackgroundImage);
     LoadBackgroundImage();
+    // From the menu the title music goes on; after a level the results music does.
+    if (gameScreen != SCREEN_MENU && levelEndTimer == 0) PlayMusic("titel.ogg");
     inputEnabled = 1;
     pauseOverlay = -1;
     gameScreen = SCREEN_MAP;

@@ -295,7 +295,7 @@ void EnterGameScreen() {
     levelPosition = mapPosition;
     if (positionKind[progress] == POSITION_LEVEL) ComposeBoardImage();
     musicLevel = 0;
-    PlayMusic("ingame" + TextFromInt(mapPosition % 3 + 1) + ".ogg");
+    PlayMusic(LevelMusicFile(mapPosition));
     gameScreen = SCREEN_MATCH3;
     StartFadeIn();
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -45,6 +46,10 @@ void OpenAudioDevice() {
         return;
     }
     SDL_PauseAudioDevice(audioDevice, 0);
+    // The device's thread mixes from gameMixer: it must stop before the
+    // program's globals are destroyed, also when nobody shuts the platform down.
+    static int closeAtExit = 0;
+    if (!closeAtExit) closeAtExit = std::atexit(CloseAudioDevice) == 0;
 }
 
 void CloseAudioDevice() {

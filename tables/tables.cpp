@@ -6,6 +6,7 @@
 #include "map/puzzle_art.h"
 #include "menus/menu.h"
 #include "shell/splash.h"
+#include "tables/audio_tables.h"
 #include "tables/best_time_tables.h"
 #include "tables/board_tables.h"
 #include "tables/dialog_tables.h"
@@ -28,6 +29,7 @@ void AllocateGameTables() {
     ClearTextTables();
     codeTexts.Clear();
     ClearEffectTables();
+    ClearAudioTables();
     ClearParticles();
     ClearGlows();
     ClearFlyers();
