@@ -3,10 +3,7 @@
 
 #include <string>
 
-#include "platform/platform.h"
-
-extern int musicLevel;          // current music volume, follows musicVolume and the fade
-extern TChannel musicChannel;   // 0 until the first music starts
+#include "tables/audio_tables.h"
 
 void LoadSounds();                          // on entering the title
 void PlaySound(int index, int x);           // x pans the sound across the screen

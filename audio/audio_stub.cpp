@@ -1,9 +1,6 @@
 // The sound table and the music player are not built yet: the game is silent.
 #include "audio/audio.h"
 
-int musicLevel = 0;
-TChannel musicChannel = 0;
-
 void LoadSounds() {}
 void PlaySound(int, int) {}
 void PlayMusic(const std::string&) {}

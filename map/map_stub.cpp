@@ -1,7 +1,7 @@
 // The stage map is not built yet: its screen is entered and stays black.
 #include "map/map.h"
 
-#include "shell/shell.h"
+#include "shell/screen_change.h"
 #include "tables/shell_tables.h"
 
 void EnterMap() {

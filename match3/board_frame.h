@@ -4,8 +4,7 @@
 // at its own steps; RunBoardFrame runs a bare board without the screen around it.
 #pragma once
 
-// 1: RunBoardSteps draws the cells and items (the game); 0: rules only.
-extern int boardDrawn;
+#include "tables/board_tables.h"
 
 // The player's game mode 1..3; swap mode when the profile holds none.
 int CurrentGameMode();

@@ -4,8 +4,6 @@
 #include "platform/platform.h"
 #include "tables/player_tables.h"
 
-int orderHigh = 0;
-
 namespace {
 constexpr int ORDER_LAST_SLOT = FISH_ORDER_SLOTS - 1;   // 22
 }

@@ -3,9 +3,6 @@
 // empty for now, so a match next to them simply leaves them as they are.
 #include "match3/specials.h"
 
-Table<int, 5> powerupState;
-int shuffleWave = 0;
-
 int BreakPillar(int) { return 0; }
 void ClearMoss(int) {}
 void ClearMossAtCell(int) {}

@@ -3,11 +3,9 @@
 #include "menus/dialogs.h"
 
 #include "menus/profiles.h"
-#include "shell/shell.h"
+#include "shell/screen_change.h"
+#include "shell/settings.h"
 #include "tables/shell_tables.h"
-
-int dialogOpenLevel = 0;
-int inputLayer = LAYER_SCREEN;
 
 void OpenDialog(int kind) {
     if (kind != 99) return;

@@ -4,11 +4,8 @@
 #include "menus/dialogs.h"
 #include "menus/menu.h"
 #include "shell/assets.h"
-#include "shell/shell.h"
+#include "shell/screen_change.h"
 #include "tables/shell_tables.h"
-
-int playStarted = 0;
-int endingShown = 0;
 
 void EnterMainMenu() {
     prevScreen = gameScreen;

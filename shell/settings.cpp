@@ -1,7 +1,7 @@
 // "settings.txt" in the save folder: seven decimal lines ended by CR LF.
 #include "audio/audio.h"
 #include "shell/save_file.h"
-#include "shell/shell.h"
+#include "shell/settings.h"
 #include "tables/shell_tables.h"
 
 static std::string SettingsPath() {

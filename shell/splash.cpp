@@ -1,13 +1,9 @@
 #include "shell/splash.h"
 
-#include "shell/assets.h"
-#include "shell/shell.h"
+#include "shell/pictures.h"
+#include "shell/screen_change.h"
 #include "shell/title.h"
 #include "tables/shell_tables.h"
-
-Table<TSplashPage, SPLASH_SLOTS> splashPages;
-Table<TImage, SPLASH_SLOTS> splashImages;
-int splashPageCount, splashPage, splashTimer;
 
 static const int SPLASH_LINES_READ = 29;
 
@@ -69,10 +65,4 @@ void SplashFrame() {
 
 void FreeSplashImages() {
     for (int i = 1; i <= splashPageCount; i++) FreeImage(splashImages[i]);
-}
-
-void ClearSplashTables() {
-    splashPages.Clear();
-    for (TImage& image : splashImages) FreeImage(image);
-    splashPageCount = splashPage = splashTimer = 0;
 }

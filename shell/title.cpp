@@ -4,14 +4,11 @@
 #include "effects/effects.h"
 #include "map/story.h"
 #include "menus/menu.h"
-#include "shell/assets.h"
-#include "shell/shell.h"
+#include "shell/pictures.h"
+#include "shell/screen_change.h"
 #include "shell/splash.h"
 #include "tables/shell_tables.h"
 #include "text/text.h"
-
-int titleFrame = 0;
-int loadBarY = 1068;
 
 void EnterTitle() {
     HidePointer();

@@ -6,6 +6,7 @@ extern int levelNo;         // the level of mapPosition
 extern int levelFrame, score, ordersNeeded, mossLeft, stonesLeft;
 extern float boardAlpha;
 extern int levelEndTimer;
+extern int orderHigh;       // highest fish order slot created in this level
 
 // Zero-fills the level state (the start-up allocation).
 void ClearGameTables();
