@@ -29,10 +29,24 @@ std::string PlatformError() {
     return platformError;
 }
 
+// SDL's drivers that draw into memory only. With no display server to reach,
+// SDL settles on one of them by itself and the game would run where nobody can
+// see or end it; they serve only when named in SDL_VIDEODRIVER (headless runs).
+static int ShowsNothing(const std::string& driver) {
+    return driver == "offscreen" || driver == "dummy" || driver == "evdev";
+}
+
 int PlatformInit() {
     if (sdlStarted) return 1;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) return Failed("SDL_Init");
+    const char* driver = SDL_GetCurrentVideoDriver();
+    std::string chosen = driver ? driver : "";
+    if (ShowsNothing(chosen) && EnvironmentValue("SDL_VIDEODRIVER").empty()) {
+        platformError = "only SDL's " + chosen + " driver started, which shows nothing";
+        SDL_Quit();
+        return 0;
+    }
     platformError.clear();
     sdlStarted = 1;
     OpenAudioDevice();

@@ -46,7 +46,7 @@ void RunLoopPass(int sync) {
 void RunGame() {
     int ready = PrepareGame();
     if (ready == GAME_OTHER_COPY) return;
-    if (ready == GAME_NO_DISPLAY) PrintError("Glimmerdeep cannot open its window: " + PlatformError());
+    if (ready == GAME_NO_DISPLAY) PrintError("Glimmerdeep cannot start without a display: " + PlatformError());
     if (ready != GAME_READY) {
         ReleaseInstanceLock();
         PlatformShutdown();
