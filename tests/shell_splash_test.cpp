@@ -181,6 +181,24 @@ TEST(Title, LastsFourHundredThirtyFramesAndHandsOverWithoutAFade) {
     DriverStop();
 }
 
+TEST(Title, ClicksDuringTheTitleDoNotReachTheMenu) {
+    ASSERT_EQ(StartWithSplash(""), 1);
+    DriverFrames(200);
+    for (int i = 0; i < 3; i++) {
+        DriverButton(1, 1);
+        DriverButton(1, 0);
+    }
+    while (gameScreen == SCREEN_TITLE) DriverFrames(1);
+    ASSERT_EQ(gameScreen, SCREEN_MENU);
+    DriverFrames(1);
+    EXPECT_EQ(mouseHitLeft, 0) << "the menu's first frame";
+    DriverButton(1, 1);
+    DriverFrames(1);
+    EXPECT_EQ(mouseHitLeft, 1) << "the menu hears its own clicks";
+    DriverButton(1, 0);
+    DriverStop();
+}
+
 TEST(Title, TheLoadingBarSlidesInSettlesAndLeaves) {
     ASSERT_EQ(StartWithSplash(""), 1);
     DriverFrames(150);
