@@ -1,8 +1,6 @@
 #include "map/fish_art.h"
 
-#include "shell/assets.h"
-
-Table<Table<TImage, FISH_FRAMES>, FISH_KINDS> fishImage;
+#include "shell/pictures.h"
 
 static int IsFishKind(int kind) {
     return (kind >= 1 && kind <= 4) || kind == 7 || kind == 8 || (kind >= 13 && kind <= 16);
@@ -18,9 +16,4 @@ void LoadFishArt() {
             CentreImageHandle(entry);
         }
     }
-}
-
-void ClearFishArt() {
-    for (auto& kind : fishImage)
-        for (TImage& image : kind) FreeImage(image);
 }

@@ -8,6 +8,7 @@
 #include "shell/shell.h"
 #include "tables/game_tables.h"
 #include "tables/player_tables.h"
+#include "shell/screen_change.h"
 #include "tables/shell_tables.h"
 
 void EnterMap() {

@@ -1,12 +1,6 @@
 #include "map/powerup_art.h"
 
-#include "shell/assets.h"
-
-Table<TImage, 5> holderImage;
-Table<Table<TImage, 5>, 5> holderEyesImage;
-Table<TImage, 5> shellImage;
-Table<TImage, 5> pearlImage;
-TImage gameOnImage, bigPopupImage;
+#include "shell/pictures.h"
 
 static void Replace(TImage& entry, const std::string& path) {
     FreeImage(entry);
@@ -26,14 +20,4 @@ void LoadPowerUpArt() {
     }
     Replace(gameOnImage, "data/texts/gameon.png");
     SetAutoCentre(0);
-}
-
-void ClearPowerUpArt() {
-    for (TImage& image : holderImage) FreeImage(image);
-    for (auto& eyes : holderEyesImage)
-        for (TImage& image : eyes) FreeImage(image);
-    for (TImage& image : shellImage) FreeImage(image);
-    for (TImage& image : pearlImage) FreeImage(image);
-    FreeImage(gameOnImage);
-    FreeImage(bigPopupImage);
 }

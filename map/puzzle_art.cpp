@@ -1,8 +1,6 @@
 #include "map/puzzle_art.h"
 
-#include "shell/assets.h"
-
-TImage pieceBevelImage, pieceShadowImage;
+#include "shell/pictures.h"
 
 void LoadPuzzleTileArt() {
     FreeImage(pieceBevelImage);
@@ -11,9 +9,4 @@ void LoadPuzzleTileArt() {
     FreeImage(pieceShadowImage);
     pieceShadowImage = LoadPicture("data/puzzles/shadow128x120.png");
     SetImageAnchor(pieceShadowImage, 0.0f, 0.0f);
-}
-
-void ClearPuzzleTileArt() {
-    FreeImage(pieceBevelImage);
-    FreeImage(pieceShadowImage);
 }

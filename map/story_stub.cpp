@@ -1,7 +1,7 @@
 // The stories are not built yet: their screens are entered and stay black.
 #include "map/story.h"
 
-#include "shell/shell.h"
+#include "shell/screen_change.h"
 #include "tables/shell_tables.h"
 
 void EnterStory() {

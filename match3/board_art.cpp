@@ -2,15 +2,6 @@
 
 #include <string>
 
-Table<TImage, STRIP_LONGEST + 1> cellRowImages;
-Table<TImage, 25> borderImages;
-TImage cellGlowImage, mossImage, cellMaskImage, cellMarkImage;
-Table<Table<TImage, ITEM_ART_KINDS>, ITEM_SETS> itemArtImage;
-Table<TImage, 5> arrowImages;
-TImage statusBarTopImage;
-Table<TImage, 4> orderBubbleImages;
-TImage iconBubbleImage;
-
 namespace {
 
 // The picture indices of the first item set, as numbered in its file names.

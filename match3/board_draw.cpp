@@ -4,7 +4,7 @@
 
 #include "match3/board.h"
 #include "match3/board_art.h"
-#include "shell/assets.h"
+#include "shell/pictures.h"
 #include "tables/board_tables.h"
 #include "tables/game_tables.h"
 #include "tables/player_tables.h"

@@ -10,8 +10,6 @@
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 
-int boardDrawn = 1;
-
 int CurrentGameMode() {
     int mode = CurrentProfile().playerGameMode;
     return mode >= MODE_CHAIN && mode <= MODE_SWAP ? mode : MODE_SWAP;

@@ -5,8 +5,7 @@
 // board with the same steps and nothing of the screen around it.
 #pragma once
 
-// 1: RunBoardFrame draws the cells and items; 0: rules only.
-extern int boardDrawn;
+#include "tables/board_tables.h"
 
 // The player's game mode 1..3; swap mode when the profile holds none.
 int CurrentGameMode();

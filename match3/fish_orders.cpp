@@ -13,8 +13,6 @@
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 
-int orderHigh = 0;
-
 namespace {
 
 constexpr int ORDER_LAST_SLOT = FISH_ORDER_SLOTS - 1;   // 22

@@ -2,7 +2,7 @@
 // current player's profile (fishOrders), so an unfinished level keeps its fish.
 #pragma once
 
-extern int orderHigh;   // highest order slot created in this level
+#include "tables/game_tables.h"
 
 // Empties every order slot 1..22 of the current player; the level loader calls
 // it when a level starts fresh.

@@ -14,9 +14,6 @@
 #include "tables/level_tables.h"
 #include "tables/player_tables.h"
 
-std::string levelFolder = "data/levelz/m3/";
-std::string levelErrorText;
-
 namespace {
 
 // The stone kind (16..19) a stone cell of this level starts with.

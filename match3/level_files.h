@@ -5,10 +5,7 @@
 
 #include <string>
 
-#include "tables/sizes.h"
-
-extern std::string levelFolder;     // "data/levelz/m3/" below the working folder
-extern std::string levelErrorText;  // the last broken-installation message, empty when none
+#include "tables/level_tables.h"
 
 // "data/levelz/m3/lvla" + three digits + ".lvl" for level 1..108.
 std::string LevelFileName(int level);

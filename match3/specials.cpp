@@ -12,9 +12,6 @@
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 
-Table<int, 5> powerupState;
-int shuffleWave = 0;
-
 int BreakPillar(int) { return 0; }
 
 namespace {

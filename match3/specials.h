@@ -2,12 +2,7 @@
 // call when a match, a blast or a landing stone reaches one of them.
 #pragma once
 
-#include "tables/table.h"
-
-// Power-up p = 1..4: 0 idle, counting while it is aimed or fires.
-extern Table<int, 5> powerupState;
-// 0 idle, else the radius of the shuffle wave sweeping over the board.
-extern int shuffleWave;
+#include "tables/board_tables.h"
 
 // Breaks the pillar on the item's cell, or turns the item on a stone-pillar
 // cell into a bomb or joker (then returns 1). Called for pillars next to a match.

@@ -12,9 +12,6 @@
 #include "tables/shell_tables.h"
 #include "text/text.h"
 
-int dialogOpenLevel = 0;
-int inputLayer = LAYER_SCREEN;
-
 namespace {
 
 enum {

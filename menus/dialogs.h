@@ -2,10 +2,7 @@
 // 16 frames and reacting only while fully open.
 #pragma once
 
-enum { LAYER_SCREEN = 1, LAYER_DIALOG = 2 };
-
-extern int dialogOpenLevel;     // 0 closed, 1..15 fading, 16 fully open
-extern int inputLayer;
+#include "tables/menu_tables.h"
 
 // Opens a dialog of this kind (replacing any one shown) and starts its fade.
 void OpenDialog(int kind);

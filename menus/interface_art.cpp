@@ -2,13 +2,7 @@
 // the small popup reports a missing file; the others stay empty silently.
 #include "menus/menu.h"
 
-#include "shell/assets.h"
-
-TImage smallPopupImage, mediumPopupImage, buttonHitImage, knobHitImage;
-Table<TImage, 11> buttonImage;
-Table<TImage, 11> bigButtonImage;
-TImage boardSketchImage, helpMossImage, helpStoneImage, sliderTrackImage;
-TImage knobImage, checkBoxImage, checkMarkImage, pointerHitImage;
+#include "shell/pictures.h"
 
 static void LoadQuietly(TImage& entry, const std::string& path) {
     FreeImage(entry);
@@ -37,13 +31,4 @@ void LoadInterfaceArt() {
     LoadQuietly(checkBoxImage, "data/UI/cb.png");
     LoadQuietly(checkMarkImage, "data/UI/h.png");
     LoadQuietly(pointerHitImage, "data/UI/coll.png");
-}
-
-void ClearInterfaceArt() {
-    TImage* singles[] = {&smallPopupImage, &mediumPopupImage, &buttonHitImage, &knobHitImage,
-                         &boardSketchImage, &helpMossImage, &helpStoneImage, &sliderTrackImage,
-                         &knobImage, &checkBoxImage, &checkMarkImage, &pointerHitImage};
-    for (TImage* image : singles) FreeImage(*image);
-    for (TImage& image : buttonImage) FreeImage(image);
-    for (TImage& image : bigButtonImage) FreeImage(image);
 }

@@ -3,24 +3,11 @@
 
 #include <string>
 
-#include "platform/platform.h"
-#include "tables/table.h"
-
-extern int playStarted;     // 1 once the player first left the menu for play
-extern int endingShown;     // 1 from the end of the closing story to the next level
-
-extern TImage smallPopupImage, mediumPopupImage, buttonHitImage, knobHitImage;
-extern Table<TImage, 11> buttonImage;       // 1, 3 and 5..7 (game-mode buttons)
-extern Table<TImage, 11> bigButtonImage;    // 8, the menu's play button
-extern TImage boardSketchImage, helpMossImage, helpStoneImage, sliderTrackImage;
-extern TImage knobImage, checkBoxImage, checkMarkImage, pointerHitImage;
-extern TImage menuBorderLeft, menuBorderTop, menuBorderBottom;
-extern TImage playerBarImage, createPlayerImage, playerMenuImage;
+#include "tables/menu_tables.h"
 
 void LoadInterfaceArt();    // asset loading, auto-centring on
 void LoadMenuArt();         // asset loading and menu set-up
 void FreeMenuArt();
-void ClearInterfaceArt();   // releases the interface pictures (the start-up allocation)
 void EnterMainMenu();       // set-up of the menu screen
 void RunMainMenu();         // frame of the menu screen
 // Draws a button centred at (x, y) and tests it: 0 idle, 2 hovered and able

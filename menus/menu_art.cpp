@@ -5,9 +5,6 @@
 
 #include "tables/shell_tables.h"
 
-TImage menuBorderLeft, menuBorderTop, menuBorderBottom;
-TImage playerBarImage, createPlayerImage, playerMenuImage;
-
 // Neither masked nor filtered, with the handle chosen by the caller.
 static void LoadPlain(TImage& entry, const std::string& path, int centred) {
     FreeImage(entry);

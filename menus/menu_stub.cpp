@@ -7,14 +7,11 @@
 #include "menus/dialogs.h"
 #include "menus/menu.h"
 #include "shell/assets.h"
-#include "shell/shell.h"
+#include "shell/screen_change.h"
 #include "tables/game_tables.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 #include "text/text.h"
-
-int playStarted = 0;
-int endingShown = 0;
 
 namespace {
 

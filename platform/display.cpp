@@ -17,14 +17,37 @@ int sdlStarted = 0;
 
 static std::string windowTitle = "Glimmerdeep";
 static int currentVsync = -1;
+static std::string platformError;
+
+// Keeps the system's reason of a failure for PlatformError; returns 0.
+static int Failed(const char* step) {
+    platformError = std::string(step) + ": " + SDL_GetError();
+    return 0;
+}
+
+std::string PlatformError() {
+    return platformError;
+}
+
+// SDL's drivers that draw into memory only. With no display server to reach,
+// SDL settles on one of them by itself and the game would run where nobody can
+// see or end it; they serve only when named in SDL_VIDEODRIVER (headless runs).
+static int ShowsNothing(const std::string& driver) {
+    return driver == "offscreen" || driver == "dummy" || driver == "evdev";
+}
 
 int PlatformInit() {
     if (sdlStarted) return 1;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
-        PrintError(std::string("SDL_Init: ") + SDL_GetError());
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) return Failed("SDL_Init");
+    const char* driver = SDL_GetCurrentVideoDriver();
+    std::string chosen = driver ? driver : "";
+    if (ShowsNothing(chosen) && EnvironmentValue("SDL_VIDEODRIVER").empty()) {
+        platformError = "only SDL's " + chosen + " driver started, which shows nothing";
+        SDL_Quit();
         return 0;
     }
+    platformError.clear();
     sdlStarted = 1;
     OpenAudioDevice();
     return 1;
@@ -81,25 +104,23 @@ int OpenDisplay(int width, int height, int depth, int rate) {
     }
     gameWindow = SDL_CreateWindow(windowTitle.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                   width > 0 ? width : 800, height > 0 ? height : 600, flags);
-    if (!gameWindow) {
-        PrintError(std::string("SDL_CreateWindow: ") + SDL_GetError());
-        return 0;
-    }
+    if (!gameWindow) return Failed("SDL_CreateWindow");
     gameRenderer = SDL_CreateRenderer(gameWindow, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
     if (!gameRenderer) gameRenderer = SDL_CreateRenderer(gameWindow, -1, SDL_RENDERER_SOFTWARE);
     if (!gameRenderer) {
-        PrintError(std::string("SDL_CreateRenderer: ") + SDL_GetError());
+        Failed("SDL_CreateRenderer");
         SDL_DestroyWindow(gameWindow);
         gameWindow = nullptr;
         return 0;
     }
     ResetDrawState();
     if (!CreateScreenTarget()) {
-        PrintError(std::string("screen texture: ") + SDL_GetError());
+        Failed("screen texture");
         CloseDisplay();
         return 0;
     }
     SDL_StartTextInput();
+    platformError.clear();
     return 1;
 }
 

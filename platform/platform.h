@@ -227,3 +227,6 @@ int AcquireInstanceLock(const std::string& name);
 void ReleaseInstanceLock();
 int PlatformInit();       // video, audio and timers; safe to call twice
 void PlatformShutdown();
+// Why the last PlatformInit or OpenDisplay failed, as the system put it; the
+// caller decides how to tell the player. Empty after a success.
+std::string PlatformError();

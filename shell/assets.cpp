@@ -1,5 +1,5 @@
-// The game's picture loader, the shell's own pictures, the screen background
-// rule and the order in which every subsystem loads its pictures and data.
+// The shell's own pictures, the screen background rule and the order in which
+// every subsystem loads its pictures and data.
 #include "shell/assets.h"
 
 #include "effects/effects.h"
@@ -13,26 +13,6 @@
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 #include "text/text.h"
-
-TImage LoadPicture(const std::string& path) {
-    TImage image = LoadImageFile(path);
-    if (!image) PrintLine("error LoadIm " + path);
-    return image;
-}
-
-TImage LoadPictureStrip(const std::string& path, int cellWidth, int cellHeight, int count) {
-    TImage image = LoadImageStrip(path, cellWidth, cellHeight, 0, count);
-    if (!image) PrintLine("error LoadAnimIm " + path);
-    return image;
-}
-
-void DrawPicture(TImage image, float x, float y) {
-    if (image) PaintImage(image, x, y, 0);
-}
-
-void DrawPictureFrame(TImage image, float x, float y, int frame, int lastFrame) {
-    if (image && frame >= 0 && frame <= lastFrame) PaintImage(image, x, y, frame);
-}
 
 // Loads a picture with its handle at the frame centre, whatever the switch says.
 static TImage LoadCentred(const std::string& path) {

@@ -1,17 +1,12 @@
-// The game's picture loader and the order in which everything is loaded.
+// The shell's own pictures, the screen background rule and the order in which
+// start-up loads every subsystem's pictures and data.
 #pragma once
 
-#include <string>
+#include "shell/pictures.h"
 
-#include "platform/platform.h"
-
-// Loads masked and filtered; a missing file prints "error LoadIm <path>".
-TImage LoadPicture(const std::string& path);
-// A strip of count cells; a missing file prints "error LoadAnimIm <path>".
-TImage LoadPictureStrip(const std::string& path, int cellWidth, int cellHeight, int count);
-void DrawPicture(TImage image, float x, float y);
-void DrawPictureFrame(TImage image, float x, float y, int frame, int lastFrame);
 void LoadShellImages();
+// Chooses screenBackground from the current player's furthest open position;
+// the menu, the map and the profile dialogs call it too.
 void LoadBackgroundImage();
 void LoadEffectArt();
 // Every subsystem's loader in its fixed order; 0 when the installation is

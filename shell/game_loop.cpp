@@ -4,16 +4,9 @@
 #include <cstdlib>
 
 #include "audio/audio.h"
-#include "map/map.h"
-#include "map/story.h"
-#include "match3/game_screen.h"
 #include "menus/dialogs.h"
-#include "menus/menu.h"
-#include "shell/assets.h"
 #include "shell/replay.h"
 #include "shell/shell.h"
-#include "shell/splash.h"
-#include "shell/title.h"
 #include "tables/game_tables.h"
 #include "tables/shell_tables.h"
 #include "tables/tables.h"
@@ -28,14 +21,15 @@ static void CreateShellTimers() {
 
 int PrepareGame() {
     SetWindowTitle("Glimmerdeep");
-    if (!CheckSingleInstance()) return 0;
-    PlatformInit();
+    if (!CheckSingleInstance()) return GAME_OTHER_COPY;
+    if (!PlatformInit()) return GAME_NO_DISPLAY;
     CreateShellTimers();
     AllocateGameTables();
     FindSaveFolder();
-    if (!StartUp()) return -1;
+    int started = StartUp();
+    if (started != GAME_READY) return started;
     settingsLine5 = 0;
-    return 1;
+    return GAME_READY;
 }
 
 void RunLoopPass(int sync) {
@@ -47,10 +41,14 @@ void RunLoopPass(int sync) {
     Wait(frameTimer);
 }
 
+// Without a display nobody could see or end the game, and the lock it holds
+// would turn every later start away: it says why and leaves at once.
 void RunGame() {
     int ready = PrepareGame();
-    if (ready == 0) return;     // another copy runs: leave silently
-    if (ready < 0) {            // a broken installation, already reported
+    if (ready == GAME_OTHER_COPY) return;
+    if (ready == GAME_NO_DISPLAY) PrintError("Glimmerdeep cannot start without a display: " + PlatformError());
+    if (ready != GAME_READY) {
+        ReleaseInstanceLock();
         PlatformShutdown();
         std::exit(1);
     }
@@ -65,19 +63,6 @@ void CountFrame() {
         fpsLastTick = ticks;
         framesPerSecond = fpsFrames;
         fpsFrames = 0;
-    }
-}
-
-static void RunScreenFrame() {
-    switch (gameScreen) {
-    case SCREEN_SPLASH: SplashFrame(); break;
-    case SCREEN_TITLE: RunTitleScreen(); break;
-    case SCREEN_MENU: RunMainMenu(); break;
-    case SCREEN_MATCH3: GameScreenFrame(); break;
-    case SCREEN_MAP: RunMap(); break;
-    case SCREEN_STORY: RunStory(); break;
-    case SCREEN_ENDING: RunEnding(); break;
-    default: break;
     }
 }
 
@@ -122,7 +107,7 @@ void RunFrame() {
     UpdateScreenChange();
     currentStage = 1;
     if (currentPlayer > -1) currentStage = CurrentStage();
-    RunScreenFrame();
+    RunScreenFrame(gameScreen);
     if (frameCount > 30) UpdateMusic();
     DrawPauseOverlay();
     DrawGamePointer();

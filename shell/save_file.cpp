@@ -1,7 +1,5 @@
 #include "shell/save_file.h"
 
-TSaveFailureHook saveFailureHook = nullptr;
-
 static std::string TemporaryName(const std::string& path) {
     return path + ".saving";
 }

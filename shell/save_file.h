@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "tables/shell_tables.h"
 
 // Opens the temporary file for `path`; null when it cannot be created (the
 // writes then go nowhere and FinishSaveFile reports the failure).
@@ -13,8 +14,3 @@ TStream BeginSaveFile(const std::string& path);
 // Closes the stream and puts the new file in place: 1 done; 0 failed, the old
 // file is kept, one line went to standard error and the game goes on.
 int FinishSaveFile(TStream& stream, const std::string& path);
-
-// Lets a check break a save just before the new file would replace the old
-// one (returning 1 fails the save). Null in the game.
-using TSaveFailureHook = int (*)(const std::string& path);
-extern TSaveFailureHook saveFailureHook;

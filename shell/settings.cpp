@@ -1,8 +1,9 @@
 // "settings.txt" in the save folder: seven decimal lines ended by CR LF.
 #include "audio/audio.h"
 #include "shell/save_file.h"
-#include "shell/shell.h"
+#include "shell/settings.h"
 #include "tables/shell_tables.h"
+#include "tables/sizes.h"
 
 static std::string SettingsPath() {
     return saveFolder + "settings.txt";
@@ -30,6 +31,10 @@ void ReadSettings() {
         for (int* line : lines) *line = IntFromText(ReadLine(stream));
         Close(stream);
     }
+    // A player number that no profile slot holds would index the per-player
+    // tables out of range everywhere; it reads as no player chosen. The
+    // volumes are left as read: the options dialog clamps them.
+    if (currentPlayer < -1 || currentPlayer > PLAYER_SLOTS - 1) currentPlayer = -1;
     musicLevel = musicVolume;
 }
 

@@ -5,6 +5,7 @@
 #include "map/best_times.h"
 #include "menus/profiles.h"
 #include "shell/assets.h"
+#include "shell/settings.h"
 #include "shell/shell.h"
 #include "shell/splash.h"
 #include "tables/shell_tables.h"
@@ -53,12 +54,12 @@ int StartUp() {
     frameCount = 0;
     inputEnabled = 0;
     SeedRandom(MachineMilliseconds());
-    OpenGameDisplay();
+    if (!OpenGameDisplay()) return GAME_NO_DISPLAY;
     ClearGlyphQueue();
     fadeLevel = 0;
     fpsLastTick = Ticks(fpsTimer);
     LoadShellImages();
-    if (!LoadAllAssets()) return 0;
+    if (!LoadAllAssets()) return GAME_BROKEN;
     EnterSplashPage(1);
-    return 1;
+    return GAME_READY;
 }

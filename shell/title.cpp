@@ -4,14 +4,11 @@
 #include "effects/effects.h"
 #include "map/story.h"
 #include "menus/menu.h"
-#include "shell/assets.h"
-#include "shell/shell.h"
+#include "shell/pictures.h"
+#include "shell/screen_change.h"
 #include "shell/splash.h"
 #include "tables/shell_tables.h"
 #include "text/text.h"
-
-int titleFrame = 0;
-int loadBarY = 1068;
 
 void EnterTitle() {
     HidePointer();
@@ -74,7 +71,11 @@ static void DrawLoadingBar(int f) {
     DrawGlyphText(codeTexts[26], 512, static_cast<float>(loadBarY - 21), ALIGN_CENTRE, FONT_NORMAL);
 }
 
+// The menu is the first screen that reads the mouse. Presses and keys made
+// while nothing read them (the pages, the title, their fades) are dropped, as
+// every screen change drops them, so they do not reach the menu's first frame.
 static void HandOverToMenu() {
+    ClearKeys();
     FreeSplashImages();
     endingShown = 0;
     FreeImage(loadBackImage);

@@ -1,23 +1,22 @@
 #include "tables/board_tables.h"
 
-Table<TCell, BOARD_SLOTS> cells;
-Table<TItem, BOARD_SLOTS> items;
-Table<TColumn, LEVEL_COLUMNS> columns;
+Table<TCell, BOARD_SLOTS> cells{"cells"};
+Table<TItem, BOARD_SLOTS> items{"items"};
+Table<TColumn, LEVEL_COLUMNS> columns{"columns"};
 int itemsHigh, glintX, mossDrawn;
 TImage boardImage;
 
-Table<int, BOARD_SLOTS> chainItems;
+Table<int, BOARD_SLOTS> chainItems{"chainItems"};
 int chainCount, chainColour, chainLast, resolvePending;
 int swapFirst, swapSecond, swapPhase, swapDir;
 int swapDx1, swapDy1, swapDx2, swapDy2, swapGrow1, swapGrow2;
 int hintItem, hintPartner, hintThird, hintDir, idleFrames, rescueUsed;
 int comboCount, comboTimer;
+Table<int, 5> powerupState{"powerupState"};
+int shuffleWave = 0;
+int boardDrawn = 1;
 
 void ClearBoardTables() {
-    cells.name = "cells";
-    items.name = "items";
-    columns.name = "columns";
-    chainItems.name = "chainItems";
     cells.Clear();
     items.Clear();
     columns.Clear();
@@ -29,4 +28,7 @@ void ClearBoardTables() {
     swapDx1 = swapDy1 = swapDx2 = swapDy2 = swapGrow1 = swapGrow2 = 0;
     hintItem = hintPartner = hintThird = hintDir = idleFrames = rescueUsed = 0;
     comboCount = comboTimer = 0;
+    powerupState.Clear();
+    shuffleWave = 0;
+    boardDrawn = 1;
 }

@@ -49,6 +49,12 @@ extern int swapDx1, swapDy1, swapDx2, swapDy2, swapGrow1, swapGrow2;
 extern int hintItem, hintPartner, hintThird, hintDir, idleFrames, rescueUsed;
 // ---- combo
 extern int comboCount, comboTimer;
+// ---- special items
+extern Table<int, 5> powerupState;  // power-up 1..4: 0 idle, counting while it is aimed or fires
+extern int shuffleWave;             // 0 idle, else the radius of the shuffle wave sweeping the board
+// ---- the board's frame
+extern int boardDrawn;              // 1: the board's steps draw the cells and items (the game); 0: rules only
 
-// Zero-fills the board (the start-up allocation); columns get colTop 1000.
+// Zero-fills the board (the start-up allocation); columns get colTop 1000 and
+// the board is drawn.
 void ClearBoardTables();

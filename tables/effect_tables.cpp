@@ -1,8 +1,8 @@
 #include "tables/effect_tables.h"
 
-Table<TImage, EFFECT_COLOURS> sparkleImages;
-Table<TImage, EFFECT_COLOURS> glowBlobImages;
-Table<TImage, EFFECT_COLOURS> dirtImages;
+Table<TImage, EFFECT_COLOURS> sparkleImages{"sparkleImages"};
+Table<TImage, EFFECT_COLOURS> glowBlobImages{"glowBlobImages"};
+Table<TImage, EFFECT_COLOURS> dirtImages{"dirtImages"};
 TImage bombFlareImage, glowStarImage, dynamiteImage;
 int fishCount;
 

@@ -12,6 +12,7 @@ TImage levelBackgroundImage;
 Table<Table<float, ORDER_ICON_SLOTS>, FISH_ORDER_SLOTS> orderIconX;
 Table<Table<float, ORDER_ICON_SLOTS>, FISH_ORDER_SLOTS> orderIconY;
 Table<TFloatingText, FLOATING_TEXT_SLOTS> floatingTexts;
+int orderHigh = 0;
 
 void ClearGameTables() {
     mapPosition = levelNo = 0;
@@ -29,4 +30,5 @@ void ClearGameTables() {
     orderIconX.Clear();
     orderIconY.Clear();
     floatingTexts.Clear();
+    orderHigh = 0;
 }

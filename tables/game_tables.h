@@ -36,6 +36,7 @@ struct TFloatingText {
 };
 constexpr int FLOATING_TEXT_SLOTS = 21;     // slots 1..20
 extern Table<TFloatingText, FLOATING_TEXT_SLOTS> floatingTexts;
+extern int orderHigh;       // highest fish order slot created in this level
 
 // Zero-fills the level state (the start-up allocation).
 void ClearGameTables();

@@ -2,6 +2,8 @@
 // from every level file at start-up for the stage map.
 #pragma once
 
+#include <string>
+
 #include "tables/sizes.h"
 #include "tables/table.h"
 
@@ -26,5 +28,11 @@ extern Table<Table<TPreviewCell, BOARD_SLOTS>, LEVEL_SLOTS> levelPreviewCells;
 extern Table<Table<TPreviewItem, BOARD_SLOTS>, LEVEL_SLOTS> levelPreviewItems;
 extern Table<Table<TPreviewColumn, LEVEL_COLUMNS>, LEVEL_SLOTS> levelPreviewColumns;
 
-// Zero-fills the level list and the previews (the start-up allocation).
+// Where the level files are read from: "data/levelz/m3/" below the working
+// folder. It says where the files lie, not how a game stands, so the start-up
+// allocation leaves it as it is.
+extern std::string levelFolder;
+extern std::string levelErrorText;  // the last broken-installation message, empty when none
+
+// Zero-fills the level list, the previews and the error text (the start-up allocation).
 void ClearLevelTables();

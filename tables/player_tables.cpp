@@ -2,7 +2,7 @@
 
 #include "tables/shell_tables.h"
 
-Table<TPlayerProfile, PLAYER_SLOTS> players;
+Table<TPlayerProfile, PLAYER_SLOTS> players{"players"};
 
 // With no player chosen the callers still get a record to read; it is the
 // unused entry 0, emptied again on every call so nothing sticks to it.

@@ -21,8 +21,18 @@ TImage pointerImage, logoImage, loadBackImage, lowerBarImage, loadBarImage;
 TImage loadFillImage, pauseGlowImage, raysImage, screenBackground;
 float logoX, logoY;
 
+Table<TSplashPage, SPLASH_SLOTS> splashPages{"splashPages"};
+Table<TImage, SPLASH_SLOTS> splashImages{"splashImages"};
+int splashPageCount, splashPage, splashTimer;
+
+int titleFrame = 0;
+int loadBarY = 1068;
+
+TSaveFailureHook saveFailureHook = nullptr;
+
 // The timers are made before the tables are allocated and live for the whole
-// process, so they are left as they are.
+// process, so they are left as they are; so is the save hook, which belongs
+// to whoever set it.
 void ClearShellTables() {
     gameScreen = nextScreen = nextScreenParam = prevScreen = 0;
     fadeState = fadeLevel = 0;
@@ -50,4 +60,11 @@ void ClearShellTables() {
     FreeImage(raysImage);
     FreeImage(screenBackground);
     logoX = logoY = 0.0f;
+
+    splashPages.Clear();
+    for (TImage& image : splashImages) FreeImage(image);
+    splashPageCount = splashPage = splashTimer = 0;
+
+    titleFrame = 0;
+    loadBarY = 1068;
 }

@@ -1,10 +1,13 @@
-// Shell state, the input snapshot, the settings and the shell's pictures.
+// Shell state, the input snapshot, the settings, the shell's pictures, the
+// splash pages and the title animation.
 // Defined in tables/shell_tables.cpp; cleared by ClearShellTables at start-up.
 #pragma once
 
 #include <string>
 
 #include "platform/platform.h"
+#include "tables/sizes.h"
+#include "tables/table.h"
 
 enum {
     SCREEN_QUIT = -999,
@@ -42,6 +45,27 @@ extern int firstRun;
 extern TImage pointerImage, logoImage, loadBackImage, lowerBarImage, loadBarImage;
 extern TImage loadFillImage, pauseGlowImage, raysImage, screenBackground;
 extern float logoX, logoY;
+
+// ---- splash pages, as "data/branding/splashconfig.txt" lists them
+struct TSplashPage {
+    std::string file;   // inside "data/branding/", or "none"
+    int time = 0;       // frames shown; 0 never ends by itself
+    int skip = 0;       // 1: Escape, Enter or Space ends the page early
+};
+
+extern Table<TSplashPage, SPLASH_SLOTS> splashPages;    // pages 1..6
+extern Table<TImage, SPLASH_SLOTS> splashImages;
+extern int splashPageCount, splashPage, splashTimer;
+
+// ---- title animation
+extern int titleFrame;      // frames since the title was entered
+extern int loadBarY;        // y of the loading bar, 1068 below the screen at first
+
+// ---- saving
+// Lets a check break a save just before the new file would replace the old
+// one (returning 1 fails the save). Null in the game.
+using TSaveFailureHook = int (*)(const std::string& path);
+extern TSaveFailureHook saveFailureHook;
 
 // Zero-fills every table and scalar above (the start-up allocation).
 void ClearShellTables();

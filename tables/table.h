@@ -2,7 +2,8 @@
 // The game's tables have fixed sizes that are its limits. An index outside a
 // table never touches memory beyond it: reads give a zeroed record and writes
 // land in a scratch record that is cleared again before the next access, and
-// the first such access of each table is reported once on standard error.
+// the first such access of each table is reported once on standard error,
+// with the table's name, so the report says where to look.
 #pragma once
 
 #include <cstdio>
@@ -14,7 +15,20 @@ struct Table {
     const char* name = "table";
     int reported = 0;
 
+    Table() = default;
+    // Every game table is defined with its name; a table of tables gives the
+    // name to its inner tables too.
+    explicit Table(const char* tableName) { Name(tableName); }
+
     static constexpr int size() { return N; }
+
+    void Name(const char* tableName) {
+        name = tableName;
+        if constexpr (requires(T& inner) { inner.Name(tableName); }) {
+            for (T& inner : entries) inner.Name(tableName);
+            scratch.Name(tableName);
+        }
+    }
 
     T& operator[](int index) {
         if (index >= 0 && index < N) return entries[index];
@@ -25,9 +39,10 @@ struct Table {
         return const_cast<Table*>(this)->OutOfRange(index);
     }
     // Fills every entry with its zero value (empty text, 0, 0.0, null picture).
+    // Inner tables are cleared in place, so they keep their names.
     void Clear() {
-        for (int i = 0; i < N; i++) entries[i] = T{};
-        scratch = T{};
+        for (T& entry : entries) ClearEntry(entry);
+        ClearEntry(scratch);
     }
     // Fills every entry with one value.
     void Fill(const T& value) {
@@ -35,14 +50,20 @@ struct Table {
     }
     T* begin() { return entries; }
     T* end() { return entries + N; }
+    const T* begin() const { return entries; }
+    const T* end() const { return entries + N; }
 
 private:
+    static void ClearEntry(T& entry) {
+        if constexpr (requires(T& inner) { inner.Clear(); }) entry.Clear();
+        else entry = T{};
+    }
     T& OutOfRange(int index) {
         if (!reported) {
             reported = 1;
             std::fprintf(stderr, "index %d outside %s of %d entries\n", index, name, N);
         }
-        scratch = T{};
+        ClearEntry(scratch);
         return scratch;
     }
 };

@@ -1,22 +1,18 @@
 #include "tables/tables.h"
 
-#include "effects/effects.h"
-#include "map/fish_art.h"
-#include "map/powerup_art.h"
-#include "map/puzzle_art.h"
-#include "menus/menu.h"
-#include "shell/splash.h"
 #include "tables/audio_tables.h"
 #include "tables/best_time_tables.h"
+#include "tables/board_art_tables.h"
 #include "tables/board_tables.h"
 #include "tables/dialog_tables.h"
 #include "tables/effect_tables.h"
 #include "tables/game_tables.h"
 #include "tables/level_tables.h"
+#include "tables/map_tables.h"
+#include "tables/menu_tables.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 #include "tables/text_tables.h"
-#include "text/text.h"
 
 void AllocateGameTables() {
     ClearShellTables();
@@ -25,18 +21,11 @@ void AllocateGameTables() {
     ClearDialogTables();
     ClearPlayerTables();
     ClearBoardTables();
+    ClearBoardArtTables();
     ClearLevelTables();
     ClearTextTables();
-    codeTexts.Clear();
     ClearEffectTables();
+    ClearMenuTables();
+    ClearMapTables();
     ClearAudioTables();
-    ClearParticles();
-    ClearGlows();
-    ClearFlyers();
-    ClearInterfaceArt();
-    FreeMenuArt();
-    ClearFishArt();
-    ClearPowerUpArt();
-    ClearPuzzleTileArt();
-    ClearSplashTables();
 }

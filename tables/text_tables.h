@@ -1,7 +1,9 @@
-// The tables of the text subsystem: the glyph tables of the fonts, the font
-// pictures, the character list being built and the glyph queue.
+// The tables of the text subsystem: the text table, the glyph tables of the
+// fonts, the font pictures, the character list being built and the glyph queue.
 // Defined in tables/text_tables.cpp.
 #pragma once
+
+#include <string>
 
 #include "platform/platform.h"
 #include "tables/sizes.h"
@@ -28,6 +30,10 @@ struct TGlyphSlot {
     float y = 0.0f;   // top edge of the cell on the screen
 };
 
+// Every word the player sees, by text number 0..500 (1..458 read from the file).
+// Texts hold one character per byte, ISO 8859-1.
+extern Table<std::string, TEXT_SLOTS> codeTexts;
+
 // Cell number and advance by font 0..7 and character code 0..1500; 0 = no glyph.
 extern Table<Table<int, GLYPH_CODES>, FONT_SLOTS> glyphCell;
 extern Table<Table<int, GLYPH_CODES>, FONT_SLOTS> glyphAdvance;
@@ -45,5 +51,5 @@ extern int glyphCursor;   // the slot filled last during the current line
 using TGlyphPaintHook = void (*)(int font, int cell, float x, float y);
 extern TGlyphPaintHook glyphPaintHook;
 
-// Empties the glyph tables and the list (the start-up allocation).
+// Empties the text table, the glyph tables and the list (the start-up allocation).
 void ClearTextTables();

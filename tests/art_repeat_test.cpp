@@ -10,6 +10,8 @@
 #include <map>
 #include <string>
 
+#include "tests/test_support.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -31,8 +33,7 @@ TEST(ArtRepeat, TwoRunsGiveIdenticalFiles) {
 #ifndef GLD_ARTGEN_PATH
     GTEST_SKIP() << "the art generator is not part of this build";
 #else
-    fs::path base = fs::temp_directory_path() / ("gld_art_repeat_" + std::to_string(::getpid()));
-    fs::remove_all(base);
+    fs::path base = MakeTempFolder("art-repeat");
     std::map<std::string, std::string> runs[2];
     for (int i = 0; i < 2; i++) {
         fs::path run = base / ("run" + std::to_string(i)), sheets = base / ("sheets" + std::to_string(i));
@@ -52,6 +53,5 @@ TEST(ArtRepeat, TwoRunsGiveIdenticalFiles) {
         ASSERT_NE(other, runs[1].end()) << name;
         EXPECT_TRUE(bytes == other->second) << name << " differs between runs";
     }
-    fs::remove_all(base);
 #endif
 }

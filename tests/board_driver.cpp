@@ -14,7 +14,7 @@
 #include "menus/dialogs.h"
 #include "menus/menu.h"
 #include "platform/platform.h"
-#include "shell/assets.h"
+#include "shell/pictures.h"
 #include "tables/board_tables.h"
 #include "tables/game_tables.h"
 #include "tables/player_tables.h"

@@ -14,8 +14,9 @@ struct DriverOptions {
 };
 
 // A fresh save folder, the headless platform, virtual time, then every step of
-// the game's start-up up to the main loop. The result of the start-up steps:
-// 1 ready, 0 another copy runs, -1 a broken installation.
+// the game's start-up up to the main loop. The result of the start-up steps,
+// as PrepareGame gives it: GAME_READY 1, GAME_OTHER_COPY 0, GAME_BROKEN -1,
+// GAME_NO_DISPLAY -2.
 int DriverStart(const DriverOptions& options = {});
 // n passes of the main loop (input, frame, flip, next tick) with no waiting.
 void DriverFrames(int n);

@@ -8,7 +8,7 @@
 
 #include "platform/platform.h"
 #include "shell/save_file.h"
-#include "shell/shell.h"
+#include "shell/settings.h"
 #include "tables/shell_tables.h"
 #include "tests/driver.h"
 #include "tests/test_support.h"

@@ -6,7 +6,7 @@
 
 #include "platform/platform.h"
 #include "map/map.h"
-#include "shell/shell.h"
+#include "shell/screen_change.h"
 #include "tables/level_tables.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"

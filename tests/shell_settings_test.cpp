@@ -65,6 +65,20 @@ TEST(Settings, LinesWithoutDigitsAndLineFeedsAloneAreRead) {
     DriverStop();
 }
 
+TEST(Settings, APlayerNumberNoSlotHoldsReadsAsNoPlayer) {
+    struct {
+        const char* line;
+        int player;
+    } cases[] = {{"11", -1}, {"-2", -1}, {"2147483647", -1}, {"10", 10}, {"1", 1}, {"-1", -1}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(DriverStart(WithSettings(std::string("0\r\n999\r\n-40\r\n") + c.line + "\r\n0\r\n5\r\n1\r\n")), 1);
+        EXPECT_EQ(currentPlayer, c.player) << "line 4: " << c.line;
+        EXPECT_EQ(musicVolume, 999) << "volumes stay as read";
+        EXPECT_EQ(soundVolume, -40);
+        DriverStop();
+    }
+}
+
 TEST(Settings, AMissingFileInAnExistingFolderGivesTheDefaults) {
     ASSERT_EQ(DriverStart(WithSettings("0\r\n1\r\n2\r\n-1\r\n0\r\n9\r\n-1\r\n")), 1);
     std::string path = saveFolder + "settings.txt";

@@ -112,6 +112,45 @@ TEST(Splash, LinesAfterTheTwentyNinthAreIgnored) {
     DriverStop();
 }
 
+// The pages shown until the title comes, each page number once.
+static std::vector<int> PagesUntilTheTitle(int frames) {
+    std::vector<int> pages;
+    for (int i = 0; i < frames && gameScreen == SCREEN_SPLASH; i++) {
+        if (pages.empty() || pages.back() != splashPage) pages.push_back(splashPage);
+        DriverFrames(1);
+    }
+    return pages;
+}
+
+TEST(Splash, NobodyIsHeldOnAPageThatCannotBeShownOrEnded) {
+    std::string sevenPages;
+    for (int p = 1; p <= 7; p++) sevenPages += "file=a.png\r\ntime=2\r\n;---\r\n";
+    ASSERT_EQ(StartWithSplash(sevenPages), 1);
+    EXPECT_EQ(splashPageCount, 6) << "the seventh page has no slot";
+    EXPECT_EQ(PagesUntilTheTitle(400), std::vector<int>({1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(gameScreen, SCREEN_TITLE);
+    DriverStop();
+
+    // The page after a trailing ";---" has no time and no skip.
+    ASSERT_EQ(StartWithSplash("file=a.png\r\ntime=2\r\n;---\r\nfile=b.png\r\ntime=2\r\n;---\r\n"), 1);
+    EXPECT_EQ(splashPageCount, 2);
+    EXPECT_EQ(PagesUntilTheTitle(400), std::vector<int>({1, 2}));
+    EXPECT_EQ(gameScreen, SCREEN_TITLE);
+    DriverStop();
+
+    // Such a page in the middle is passed over, like a page set to "none".
+    ASSERT_EQ(StartWithSplash("file=a.png\r\ntime=2\r\n;---\r\nfile=b.png\r\n;---\r\n"
+                              "file=none\r\ntime=2\r\n;---\r\nfile=b.png\r\nskip=true\r\n"), 1);
+    EXPECT_EQ(splashPageCount, 2);
+    DriverFrames(30);
+    EXPECT_EQ(splashPage, 4);
+    DriverKey(KEY_ENTER, 1);
+    EXPECT_EQ(PagesUntilTheTitle(100), std::vector<int>({4}));
+    EXPECT_EQ(gameScreen, SCREEN_TITLE);
+    DriverKey(KEY_ENTER, 0);
+    DriverStop();
+}
+
 TEST(Splash, WithoutAConfigurationTheTitleComesFirst) {
     ASSERT_EQ(StartWithSplash(""), 1);
     EXPECT_EQ(gameScreen, SCREEN_TITLE);
@@ -140,6 +179,24 @@ TEST(Title, LastsFourHundredThirtyFramesAndHandsOverWithoutAFade) {
     EXPECT_EQ(loadBarImage, nullptr);
     EXPECT_EQ(inputEnabled, 1);
     DriverKey(KEY_ESCAPE, 0);
+    DriverStop();
+}
+
+TEST(Title, ClicksDuringTheTitleDoNotReachTheMenu) {
+    ASSERT_EQ(StartWithSplash(""), 1);
+    DriverFrames(200);
+    for (int i = 0; i < 3; i++) {
+        DriverButton(1, 1);
+        DriverButton(1, 0);
+    }
+    while (gameScreen == SCREEN_TITLE) DriverFrames(1);
+    ASSERT_EQ(gameScreen, SCREEN_MENU);
+    DriverFrames(1);
+    EXPECT_EQ(mouseHitLeft, 0) << "the menu's first frame";
+    DriverButton(1, 1);
+    DriverFrames(1);
+    EXPECT_EQ(mouseHitLeft, 1) << "the menu hears its own clicks";
+    DriverButton(1, 0);
     DriverStop();
 }
 

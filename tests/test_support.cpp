@@ -1,10 +1,12 @@
 #include "tests/test_support.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 #include <vector>
 
 #include "platform/platform.h"
@@ -22,11 +24,42 @@ void UseHeadlessPlatform() {
     }
 }
 
+namespace {
+
+struct TMadeFolder {
+    std::string path;
+    pid_t maker;
+};
+
+std::vector<TMadeFolder>& MadeFolders() {
+    static std::vector<TMadeFolder> folders;
+    return folders;
+}
+
+// Only the process that made a folder removes it: a forked child that ends
+// normally must not take its parent's folders away.
+void RemoveMadeFolders() {
+    std::error_code ignored;
+    for (const TMadeFolder& folder : MadeFolders())
+        if (folder.maker == getpid()) std::filesystem::remove_all(folder.path, ignored);
+    MadeFolders().clear();
+}
+
+}  // namespace
+
+// Every folder made here is removed when the test program ends, with all it
+// holds: save folders, working folders, locks. Links inside are removed, not
+// followed, so the data a working folder links to is never touched.
 std::string MakeTempFolder(const std::string& tag) {
     const char* base = std::getenv("TMPDIR");
     std::string pattern = std::string(base && *base ? base : "/tmp") + "/gld-" + tag + "-XXXXXX";
     std::string buffer = pattern;
     if (!mkdtemp(buffer.data())) return "";
+    // The list is made before the removal is planned, so it still exists when
+    // the removal runs at exit.
+    MadeFolders().push_back({buffer, getpid()});
+    static int removalPlanned = 0;
+    if (!removalPlanned) removalPlanned = std::atexit(RemoveMadeFolders) == 0;
     return buffer + "/";
 }
 

@@ -1,11 +1,9 @@
 // The glyph tables of the four fonts, text widths and the minutes:seconds format.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include "tables/text_tables.h"
-#include "text/glyph_lists.h"
 #include "text/text.h"
 #include "text/text_internal.h"
 
@@ -18,32 +16,47 @@ protected:
     void SetUp() override { BuildAllGlyphTables(); }
 };
 
-// The last position of each code in a list: duplicates overwrite earlier ones.
-std::map<int, int> LastPositions(const TGlyphListEntry* list, int count) {
-    std::map<int, int> last;
-    for (int p = 1; p <= count; p++)
-        if (list[p - 1].code > 0 && list[p - 1].code < 1500) last[list[p - 1].code] = p;
-    return last;
+// A character listed twice keeps its later cell: the dollar sign in both
+// lists, the at sign and the space in the heading list.
+TEST_F(GlyphTables, DuplicatesKeepTheirLaterCell) {
+    for (int font : {FONT_NORMAL, FONT_HIGHLIGHT, FONT_TEXT}) {
+        EXPECT_EQ(glyphCell[font]['$'], 188) << "font " << font;
+        EXPECT_EQ(glyphCell[font]['@'], 258) << "font " << font;
+        EXPECT_EQ(glyphCell[font][' '], 259) << "font " << font;
+        EXPECT_EQ(glyphCell[font]['A'], 1) << "font " << font;
+    }
+    EXPECT_EQ(glyphCell[FONT_HEAD]['$'], 187);
+    EXPECT_EQ(glyphCell[FONT_HEAD]['@'], 258);
+    EXPECT_EQ(glyphCell[FONT_HEAD][' '], 260);
+    EXPECT_EQ(glyphCell[FONT_HEAD]['A'], 1);
 }
 
-TEST_F(GlyphTables, EveryListEntryMapsToItsLastCellWithTheFontsReduction) {
-    const std::map<int, int> body = LastPositions(BODY_GLYPH_LIST, BODY_GLYPH_COUNT);
-    const std::map<int, int> head = LastPositions(HEAD_GLYPH_LIST, HEAD_GLYPH_COUNT);
-    for (const auto& [code, p] : body) {
-        int width = BODY_GLYPH_LIST[p - 1].width;
-        EXPECT_EQ(glyphCell[FONT_NORMAL][code], p) << std::hex << code;
-        EXPECT_EQ(glyphAdvance[FONT_NORMAL][code], width - 1) << std::hex << code;
-        EXPECT_EQ(glyphAdvance[FONT_HIGHLIGHT][code], width - 1) << std::hex << code;
-        EXPECT_EQ(glyphAdvance[FONT_TEXT][code], width - 3) << std::hex << code;
+// Each font takes its own reduction off the listed width: 1 for fonts 1
+// and 2, 2 for the heading font, 3 for the text font.
+TEST_F(GlyphTables, AdvancesAreTheListedWidthLessTheFontsReduction) {
+    struct {
+        int font, space, at, capitalA;
+    } cases[] = {
+        {FONT_NORMAL, 6, 29, 10},
+        {FONT_HIGHLIGHT, 6, 29, 10},
+        {FONT_TEXT, 4, 27, 8},
+        {FONT_HEAD, 5, 28, 14},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GlyphAdvance(' ', c.font), c.space) << "font " << c.font;
+        EXPECT_EQ(GlyphAdvance('@', c.font), c.at) << "font " << c.font;
+        EXPECT_EQ(GlyphAdvance('A', c.font), c.capitalA) << "font " << c.font;
     }
-    for (const auto& [code, p] : head) {
-        EXPECT_EQ(glyphCell[FONT_HEAD][code], p) << std::hex << code;
-        EXPECT_EQ(glyphAdvance[FONT_HEAD][code], HEAD_GLYPH_LIST[p - 1].width - 2) << std::hex << code;
+}
+
+// Both lists hold 242 distinct characters below code 1500; nothing else
+// gets a glyph.
+TEST_F(GlyphTables, EachFontMapsTheCharactersOfItsListOnly) {
+    for (int font : GAME_FONTS) {
+        int mapped = 0;
+        for (int code = 0; code < GLYPH_CODES; code++) mapped += glyphCell[font][code] > 0;
+        EXPECT_EQ(mapped, 242) << "font " << font;
     }
-    // Nothing else has a glyph.
-    int mapped = 0;
-    for (int code = 0; code < GLYPH_CODES; code++) mapped += glyphCell[FONT_TEXT][code] > 0;
-    EXPECT_EQ(mapped, static_cast<int>(body.size()));
 }
 
 TEST_F(GlyphTables, CodesFrom1500OnAndFontsWithoutPicturesHaveNoGlyphs) {

@@ -1,5 +1,5 @@
 // The four bitmap fonts: their glyph tables and their pictures.
-#include "shell/assets.h"
+#include "shell/pictures.h"
 #include "tables/text_tables.h"
 #include "text/glyph_lists.h"
 #include "text/text.h"

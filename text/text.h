@@ -3,15 +3,10 @@
 
 #include <string>
 
-#include "tables/sizes.h"
-#include "tables/table.h"
+#include "tables/text_tables.h"
 
 enum { ALIGN_LEFT = 1, ALIGN_RIGHT = 2, ALIGN_CENTRE = 3 };
 enum { FONT_NORMAL = 1, FONT_HIGHLIGHT = 2, FONT_HEAD = 4, FONT_TEXT = 7 };
-
-// Every word the player sees, by text number 0..500 (1..458 read from the file).
-// Texts hold one character per byte, ISO 8859-1.
-extern Table<std::string, TEXT_SLOTS> codeTexts;
 
 // Reads "data/texts/codetexts.txt" into texts 1..458. Called during asset loading
 // and every frame while F5 is held after the first 100 frames.

@@ -3,8 +3,6 @@
 #include "text/text.h"
 #include "text/text_table.h"
 
-Table<std::string, TEXT_SLOTS> codeTexts;
-
 namespace {
 
 const char* const CODE_TEXTS_PATH = "data/texts/codetexts.txt";

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
     double processStart = ProcessStartSeconds();
     double mainStart = Seconds(CLOCK_BOOTTIME);
     int ready = PrepareGame();
-    if (ready != 1) {
+    if (ready != GAME_READY) {
         std::printf("start-up did not finish (result %d); is the data folder built?\n", ready);
         return 1;
     }
@@ -74,5 +75,7 @@ int main(int argc, char** argv) {
     std::printf("CPU time of one frame of the bare loop (map screen): %.3f ms (%d frames)\n",
                 cpuQuiet * 1000.0 / FRAMES, FRAMES);
     PlatformShutdown();
+    std::error_code ignored;
+    std::filesystem::remove_all(pattern, ignored);
     return 0;
 }

@@ -1,0 +1,67 @@
+// The game tables: an index outside a table is reported once, by the table's
+// name, and never reaches memory beyond it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tables/board_art_tables.h"
+#include "tables/board_tables.h"
+#include "tables/effect_tables.h"
+#include "tables/level_tables.h"
+#include "tables/map_tables.h"
+#include "tables/menu_tables.h"
+#include "tables/player_tables.h"
+#include "tables/shell_tables.h"
+#include "tables/text_tables.h"
+
+namespace {
+
+// The first index past the end of a table is reported with the table's name.
+template <class T, int N>
+void ExpectNamed(Table<T, N>& table, const std::string& name) {
+    table.reported = 0;
+    testing::internal::CaptureStderr();
+    (void)table[N];
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "index " + std::to_string(N) + " outside " + name + " of " + std::to_string(N) + " entries\n");
+}
+
+TEST(TableNames, AnIndexOutsideATableNamesIt) {
+    ExpectNamed(codeTexts, "codeTexts");
+    ExpectNamed(splashPages, "splashPages");
+    ExpectNamed(splashImages, "splashImages");
+    ExpectNamed(players, "players");
+    ExpectNamed(cells, "cells");
+    ExpectNamed(powerupState, "powerupState");
+    ExpectNamed(stageEnd, "stageEnd");
+    ExpectNamed(positionLevel, "positionLevel");
+    ExpectNamed(buttonImage, "buttonImage");
+    ExpectNamed(holderImage, "holderImage");
+    ExpectNamed(cellRowImages, "cellRowImages");
+    ExpectNamed(sparkleImages, "sparkleImages");
+    ExpectNamed(fontImage, "fontImage");
+    ExpectNamed(glyphQueue, "glyphQueue");
+}
+
+TEST(TableNames, InnerTablesCarryTheirOuterTablesName) {
+    ExpectNamed(fishImage[3], "fishImage");
+    ExpectNamed(holderEyesImage[2], "holderEyesImage");
+    ExpectNamed(itemArtImage[1], "itemArtImage");
+    ExpectNamed(glyphCell[7], "glyphCell");
+    ExpectNamed(levelPreviewCells[5], "levelPreviewCells");
+    levelPreviewCells[5].Clear();
+    ExpectNamed(levelPreviewCells[5], "levelPreviewCells");   // clearing keeps the name
+}
+
+TEST(TableNames, AnOutsideWriteLandsNowhereAndIsReportedOnce) {
+    Table<int, 4> small{"small"};
+    testing::internal::CaptureStderr();
+    small[4] = 7;
+    small[-1] = 9;
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "index 4 outside small of 4 entries\n");
+    EXPECT_EQ(small[5], 0) << "the scratch record is cleared before each access";
+    for (int i = 0; i < 4; i++) EXPECT_EQ(small[i], 0);
+}
+
+}  // namespace
