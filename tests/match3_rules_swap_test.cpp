@@ -154,7 +154,7 @@ TEST(BreakInitialLinesTest, NoShippedLevelStartsWithALine) {
     // reach before gravity has run.
     for (int position = 1; position <= MAP_POSITIONS; position++) {
         if (position % 10 == 0) continue;
-        for (uint32_t seed = 1; seed <= 3; seed++) {
+        for (uint32_t seed = 1; seed <= 10; seed++) {
             BoardStart(MODE_SWAP, seed, position);
             ASSERT_GT(BoardLoadLevel(position), 0) << "position " << position;
             BoardFrames(5);
