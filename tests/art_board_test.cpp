@@ -15,6 +15,7 @@
 #include "match3/board_draw.h"
 #include "platform/platform.h"
 #include "tables/board_tables.h"
+#include "tests/board_driver.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -31,6 +32,9 @@ TImage GamePicture(const std::string& name) {
         for (int u = 0; u < p.width; u++) SetImagePixel(image, 0, u, v, p.At(u, v));
     return image;
 }
+
+TImage GeneratedBorder(int kind) { return GamePicture("border" + std::to_string(kind) + ".png"); }
+TImage GeneratedStrip(int cells) { return GamePicture("cellrow" + std::to_string(cells) + ".png"); }
 
 struct TBoard {
     std::vector<std::string> shape;
@@ -68,17 +72,8 @@ struct TBoard {
                 if (y < column.colTop) column.colTop = y;
             }
         ApplyBorderKinds();
-        TImage keptBorders[BORDER_KINDS + 1] = {};
-        TImage keptStrips[STRIP_LONGEST + 1] = {};
-        for (int k = 1; k <= BORDER_KINDS; k++) {
-            keptBorders[k] = borderImages[k];
-            borderImages[k] = GamePicture("border" + std::to_string(k) + ".png");
-            ASSERT_NE(borderImages[k], nullptr) << k;
-        }
-        for (int n = 1; n <= STRIP_LONGEST; n++) {
-            keptStrips[n] = cellRowImages[n];
-            cellRowImages[n] = GamePicture("cellrow" + std::to_string(n) + ".png");
-        }
+        StandInBoardFrameArt(GeneratedBorder, GeneratedStrip);
+        for (int k = 1; k <= BORDER_KINDS; k++) EXPECT_NE(borderImages[k], nullptr) << k;
         ComposeBoardImage();
         ASSERT_NE(boardImage, nullptr);
         board.assign(BOARD_IMAGE_WIDTH * BOARD_IMAGE_HEIGHT, 0);
@@ -90,17 +85,11 @@ struct TBoard {
             if (!cell.exists || !BorderDrawnLive(cell.borderKind)) continue;
             int dx, dy;
             BorderPieceOffset(cell.borderKind, dx, dy);
-            PasteOver(borderImages[cell.borderKind], BoardImageX(cell.x - CELL_HALF + dx),
-                      BoardImageY(cell.y - CELL_HALF + dy));
+            if (borderImages[cell.borderKind])
+                PasteOver(borderImages[cell.borderKind], BoardImageX(cell.x - CELL_HALF + dx),
+                          BoardImageY(cell.y - CELL_HALF + dy));
         }
-        for (int k = 1; k <= BORDER_KINDS; k++) {
-            FreeImage(borderImages[k]);
-            borderImages[k] = keptBorders[k];
-        }
-        for (int n = 1; n <= STRIP_LONGEST; n++) {
-            FreeImage(cellRowImages[n]);
-            cellRowImages[n] = keptStrips[n];
-        }
+        RestoreBoardFrameArt();
         ClearBoardTables();
     }
     int Alpha(int x, int y) const {

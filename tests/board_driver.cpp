@@ -264,6 +264,33 @@ int BoardSavePicture(const std::string& path) {
     return SaveScreenPng(path);
 }
 
+namespace {
+TImage keptBorders[BORDER_KINDS + 1];
+TImage keptStrips[STRIP_LONGEST + 1];
+}  // namespace
+
+void StandInBoardFrameArt(TImage (*border)(int kind), TImage (*strip)(int cells)) {
+    for (int k = 1; k <= BORDER_KINDS; k++) {
+        keptBorders[k] = borderImages[k];
+        borderImages[k] = border(k);
+    }
+    for (int n = 1; n <= STRIP_LONGEST; n++) {
+        keptStrips[n] = cellRowImages[n];
+        cellRowImages[n] = strip(n);
+    }
+}
+
+void RestoreBoardFrameArt() {
+    for (int k = 1; k <= BORDER_KINDS; k++) {
+        FreeImage(borderImages[k]);
+        borderImages[k] = keptBorders[k];
+    }
+    for (int n = 1; n <= STRIP_LONGEST; n++) {
+        FreeImage(cellRowImages[n]);
+        cellRowImages[n] = keptStrips[n];
+    }
+}
+
 // ---------------------------------------------------------------- recordings
 
 int ReadReplay(const std::string& path, TReplay& replay) {

@@ -12,12 +12,10 @@
 #include "tables/game_tables.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
+#include "tests/board_driver.h"
 #include "tests/test_support.h"
 
 namespace {
-
-int CellX(int c) { return CellCentreX(c); }
-int CellY(int r) { return CellCentreY(r); }
 
 class Board : public ::testing::Test {
 protected:
@@ -170,31 +168,18 @@ TImage TaggedPicture(int tag, int width, int height) {
 
 // The board art loaded by others stays untouched: the test's pictures stand in
 // for it and the loaded ones come back afterwards.
+TImage TaggedBorder(int kind) { return TaggedPicture(kind, 6, 5); }
+TImage TaggedStrip(int cells) { return TaggedPicture(100 + cells, CELL_SPACING, CELL_SPACING * cells); }
+
 class BoardPicture : public Board {
 protected:
-    TImage keptBorders[BORDER_KINDS + 1] = {};
-    TImage keptStrips[STRIP_LONGEST + 1] = {};
     void SetUp() override {
         Board::SetUp();
         UseHeadlessPlatform();
-        for (int k = 1; k <= BORDER_KINDS; k++) {
-            keptBorders[k] = borderImages[k];
-            borderImages[k] = TaggedPicture(k, 6, 5);
-        }
-        for (int n = 1; n <= STRIP_LONGEST; n++) {
-            keptStrips[n] = cellRowImages[n];
-            cellRowImages[n] = TaggedPicture(100 + n, CELL_SPACING, CELL_SPACING * n);
-        }
+        StandInBoardFrameArt(TaggedBorder, TaggedStrip);
     }
     void TearDown() override {
-        for (int k = 1; k <= BORDER_KINDS; k++) {
-            FreeImage(borderImages[k]);
-            borderImages[k] = keptBorders[k];
-        }
-        for (int n = 1; n <= STRIP_LONGEST; n++) {
-            FreeImage(cellRowImages[n]);
-            cellRowImages[n] = keptStrips[n];
-        }
+        RestoreBoardFrameArt();
         Board::TearDown();
     }
 };
