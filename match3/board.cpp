@@ -51,19 +51,6 @@ void RemoveItemSlot(int item) {
     items[item].kind = 0;
 }
 
-int CellNeighbours(int slot) {
-    const TCell& me = cells[slot];
-    int flags = 0;
-    for (int other = 1; other <= BOARD_LAST_SLOT; other++) {
-        if (other == slot || cells[other].exists == 0) continue;
-        flags |= NeighbourFlag(cells[other].x - me.x, cells[other].y - me.y);
-    }
-    return flags;
-}
-
 void ApplyBorderKinds() {
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        if (cells[slot].exists == 0) continue;
-        cells[slot].borderKind = BorderKind(CellNeighbours(slot));
-    }
+    GiveBorderKinds(cells, [](const TCell& cell) { return cell.exists != 0; });
 }

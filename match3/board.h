@@ -4,6 +4,7 @@
 #pragma once
 
 #include "match3/board_geometry.h"
+#include "tables/sizes.h"
 
 // Takes the first free cell slot (exists 0) and fills it; returns the slot,
 // 0 when all 200 are taken. Used by the level loader and by tests.
@@ -15,8 +16,21 @@ int AddItem(int x, int y, int kind);
 // Removes an item: its kind, its cellIndex and its cell's itemOnCell go to 0.
 void RemoveItemSlot(int item);
 
-// Neighbour flags of the live cell in `slot` among the other live cells.
-int CellNeighbours(int slot);
+// Gives every place of a slot table (slots 1..200) that `present` accepts its
+// border kind among the other accepted places. The live cells and the stage
+// map's previews both go through here.
+template <class TSlots, class TPresent>
+void GiveBorderKinds(TSlots& slots, TPresent present) {
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        if (!present(slots[slot])) continue;
+        int flags = 0;
+        for (int other = 1; other <= BOARD_LAST_SLOT; other++) {
+            if (other == slot || !present(slots[other])) continue;
+            flags |= NeighbourFlag(slots[other].x - slots[slot].x, slots[other].y - slots[slot].y);
+        }
+        slots[slot].borderKind = BorderKind(flags);
+    }
+}
 // Gives every live cell its border kind; the level loader calls it once all
 // cells exist.
 void ApplyBorderKinds();

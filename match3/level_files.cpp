@@ -80,20 +80,6 @@ void ClearPreview(int level) {
     }
 }
 
-void ApplyPreviewBorderKinds(int level) {
-    auto& previewCells = levelPreviewCells[level];
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        if (previewCells[slot].code == 0) continue;
-        int flags = 0;
-        for (int other = 1; other <= BOARD_LAST_SLOT; other++) {
-            if (other == slot || previewCells[other].code == 0) continue;
-            flags |= NeighbourFlag(previewCells[other].x - previewCells[slot].x,
-                                   previewCells[other].y - previewCells[slot].y);
-        }
-        previewCells[slot].borderKind = BorderKind(flags);
-    }
-}
-
 void ReadPreview(int level, const int* codes) {
     for (int r = 1; r <= LEVEL_ROWS; r++) {
         for (int c = 1; c <= LEVEL_COLS; c++) {
@@ -107,7 +93,8 @@ void ReadPreview(int level, const int* codes) {
             }
         }
     }
-    ApplyPreviewBorderKinds(level);
+    // fish places count as neighbours in the preview
+    GiveBorderKinds(levelPreviewCells[level], [](const TPreviewCell& cell) { return cell.code != 0; });
     auto& previewCells = levelPreviewCells[level];
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
         const TPreviewCell& cell = previewCells[slot];
