@@ -1,3 +1,5 @@
+// The level list and the two readers of level files: the previews of the stage
+// map, read at start-up, and the live board built when a level starts.
 #include "match3/level_files.h"
 
 #include <climits>
