@@ -131,10 +131,12 @@ int CheckLevel(int level, const int codes[LEVEL_CODES], std::vector<TRuleBreak>&
 
     // Slot limits of the board tables.
     if (s.cells > BOARD_SLOT_LIMIT)
-        Break(breaks, level, "cell-limit", std::to_string(s.cells) + " cells, at most 200");
+        Break(breaks, level, "cell-limit",
+              std::to_string(s.cells) + " cells, at most " + std::to_string(BOARD_SLOT_LIMIT));
     if (s.cells + s.floorItems > BOARD_SLOT_LIMIT)
         Break(breaks, level, "item-limit",
-              std::to_string(s.cells) + " items and " + std::to_string(s.floorItems) + " floor items, at most 200");
+              std::to_string(s.cells) + " items and " + std::to_string(s.floorItems) + " floor items, at most " +
+                  std::to_string(BOARD_SLOT_LIMIT));
 
     // Column strips: one gapless run per column, at most 11 cells.
     for (int c = 2; c <= LEVEL_COLUMNS_IN_FILE; c++) {
