@@ -41,7 +41,7 @@ int ItemUnderPointer(int item);
 
 // Operations shared by the steps of the rules.
 // The direction from item `from` to item `to`: 1 right, 2 left, 3 below,
-// 4 above, 0 when they are not orthogonal neighbours 48 pixels apart.
+// 4 above, 0 when they are not orthogonal neighbours CELL_SPACING apart.
 int DirectionBetween(int from, int to);
 // The last item slot in 1..itemsHigh lying exactly at (x, y) with kind > 0, 0 none.
 int ItemAt(int x, int y);
