@@ -33,7 +33,7 @@ void LoadBoardArt() {
     const std::string folder = "data/match3/";
     for (int n = 1; n <= STRIP_LONGEST; n++)
         Replace(cellRowImages[n], LoadBoardPicture(folder + "cellrow" + std::to_string(n) + ".png", -1, HANDLE_TOP_LEFT));
-    for (int n = 1; n <= 24; n++)
+    for (int n = 1; n <= BORDER_KINDS; n++)
         Replace(borderImages[n], LoadBoardPicture(folder + "border" + std::to_string(n) + ".png", -1, HANDLE_TOP_LEFT));
     Replace(cellGlowImage, LoadBoardPicture(folder + "cell2.png", 0, HANDLE_CENTRE));
     Replace(mossImage, LoadBoardPicture(folder + "moss.png", 0, HANDLE_CENTRE));

@@ -12,20 +12,6 @@
 
 namespace {
 
-struct TPieceOffset {
-    int pasted, dx, dy;
-};
-
-// Where each border piece is pasted, measured from the top-left corner of its
-// cell's 48 x 48 square; pieces not pasted are drawn live.
-const TPieceOffset PIECE_OFFSETS[25] = {
-    {0, 0, 0},
-    {1, 0, -18}, {1, 0, 46}, {1, -18, 0}, {1, 46, 0}, {1, -18, -18}, {1, 0, -18},
-    {1, 0, 0}, {1, -18, 0}, {1, 46, 0}, {1, -18, 0}, {0, 0, 0}, {0, 0, 0},
-    {1, 46, -1}, {1, -18, -1}, {0, 0, 0}, {0, 0, 0}, {1, -18, -2}, {1, 0, -2},
-    {1, 0, -18}, {1, -18, -18}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0},
-};
-
 float SinDeg(float degrees) {
     return std::sin(degrees * 3.14159265f / 180.0f);
 }
@@ -67,10 +53,6 @@ void DrawSwapItem(int slot, int& grow, int dx, int dy) {
 
 }  // namespace
 
-int BorderDrawnLive(int kind) {
-    return kind == 11 || kind == 12 || kind == 15 || kind == 16 || (kind >= 21 && kind <= 24);
-}
-
 int ItemArt(int kind) {
     int ending = mapPosition % 10;
     switch (kind) {
@@ -96,10 +78,12 @@ void ComposeBoardImage() {
     if (!boardImage) return;
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
         const TCell& cell = cells[slot];
-        if (!cell.exists || cell.borderKind <= 0 || cell.borderKind > 24) continue;
-        const TPieceOffset& offset = PIECE_OFFSETS[cell.borderKind];
-        if (!offset.pasted) continue;
-        PasteImage(boardImage, 0, borderImages[cell.borderKind], 0, cell.x - 56 + offset.dx, cell.y - 98 + offset.dy);
+        if (!cell.exists || cell.borderKind <= 0 || cell.borderKind > BORDER_KINDS) continue;
+        if (BorderDrawnLive(cell.borderKind)) continue;
+        int dx, dy;
+        BorderPieceOffset(cell.borderKind, dx, dy);
+        PasteImage(boardImage, 0, borderImages[cell.borderKind], 0, BoardImageX(cell.x - CELL_HALF + dx),
+                   BoardImageY(cell.y - CELL_HALF + dy));
     }
     for (int c = 1; c < LEVEL_COLUMNS; c++) {
         const TColumn& column = columns[c];
@@ -107,7 +91,8 @@ void ComposeBoardImage() {
         int top = column.colTop;
         for (int left = column.colCount; left > 0; left -= STRIP_LONGEST) {
             int count = left < STRIP_LONGEST ? left : STRIP_LONGEST;
-            PasteImage(boardImage, 0, cellRowImages[count], 0, column.colX - 56, top - 98);
+            PasteImage(boardImage, 0, cellRowImages[count], 0, BoardImageX(column.colX - CELL_HALF),
+                       BoardImageY(top - CELL_HALF));
             top += count * CELL_SPACING;
         }
     }
@@ -120,8 +105,11 @@ void DrawCells() {
     SetAlpha(boardAlpha);
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
         const TCell& cell = cells[slot];
-        if (cell.exists && BorderDrawnLive(cell.borderKind))
-            DrawPicture(borderImages[cell.borderKind], static_cast<float>(cell.x - 42), static_cast<float>(cell.y - 42));
+        if (!cell.exists || !BorderDrawnLive(cell.borderKind)) continue;
+        int dx, dy;
+        BorderPieceOffset(cell.borderKind, dx, dy);
+        DrawPicture(borderImages[cell.borderKind], static_cast<float>(cell.x - CELL_HALF + dx),
+                    static_cast<float>(cell.y - CELL_HALF + dy));
     }
     DrawPicture(boardImage, BOARD_IMAGE_X, BOARD_IMAGE_Y);
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
@@ -158,7 +146,7 @@ void DrawItems() {
     SetBlend(BLEND_ALPHA);
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
         TItem& item = items[slot];
-        if (item.kind < 1 || item.kind > 998) continue;
+        if (!IsBody(item.kind)) continue;
         if (swapMode && (slot == swapFirst || slot == swapSecond)) continue;
         int ox = 0, oy = 0;
         if (item.shake > 0) {
@@ -172,7 +160,7 @@ void DrawItems() {
         float drawY = static_cast<float>(item.y + item.bounce + oy);
         if (item.fadeIn < 20) item.fadeIn++;
         SetAlpha(item.fadeIn * 0.05f * boardAlpha);
-        const int stone = item.kind >= ITEM_STONE_FIRST && item.kind <= ITEM_STONE_LAST;
+        const int stone = IsStone(item.kind);
         const int bomb = item.kind == ITEM_BOMB;
         if (stone || bomb) {
             SetDrawScale(0.25f, 0.25f);
@@ -200,10 +188,10 @@ void DrawItems() {
         if (!cell.exists) continue;
         float x = static_cast<float>(cell.x), y = static_cast<float>(cell.y);
         switch (cell.arrowDir) {
-        case 1: DrawPicture(arrowImages[1], x + 24, y); break;
-        case 2: DrawPicture(arrowImages[2], x - 24, y); break;
-        case 3: DrawPicture(arrowImages[3], x, y + 24); break;
-        case 4: DrawPicture(arrowImages[4], x, y - 24); break;
+        case 1: DrawPicture(arrowImages[1], x + CELL_HALF, y); break;
+        case 2: DrawPicture(arrowImages[2], x - CELL_HALF, y); break;
+        case 3: DrawPicture(arrowImages[3], x, y + CELL_HALF); break;
+        case 4: DrawPicture(arrowImages[4], x, y - CELL_HALF); break;
         default: break;
         }
     }

@@ -2,12 +2,8 @@
 // of every frame of play: cells, items, the swapped pair.
 #pragma once
 
+#include "tables/board_geometry.h"
 #include "platform/platform.h"
-
-constexpr int BOARD_IMAGE_WIDTH = 960;
-constexpr int BOARD_IMAGE_HEIGHT = 620;
-constexpr int BOARD_IMAGE_X = 32;   // where boardImage's top-left corner is drawn
-constexpr int BOARD_IMAGE_Y = 74;
 
 // Pastes the border pieces and column strips of the live cells into a new
 // boardImage; the game screen calls it after LoadLevel.
@@ -25,6 +21,3 @@ void DrawSwapPair();
 int ItemArt(int kind);
 // The picture of an item kind in the current player's item set (may be empty).
 TImage ItemPicture(int kind);
-// 1 when a border piece of this kind is drawn live each frame rather than
-// pasted into boardImage.
-int BorderDrawnLive(int kind);

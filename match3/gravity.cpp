@@ -1,6 +1,7 @@
 // New items and gravity: items fall pixel by pixel into the fixed cells.
 #include <climits>
 
+#include "tables/board_geometry.h"
 #include "match3/rules.h"
 #include "match3/specials.h"
 #include "tables/board_tables.h"
@@ -14,7 +15,7 @@ static constexpr int LAND_BOUNCE = 6;
 // colour 2 in the next; the first map position uses colours 1, 2, 3 and 5.
 static int ColourAllowed(int colour) {
     if (mapPosition == 1) return colour == 1 || colour == 2 || colour == 3 || colour == 5;
-    if (colour < 1 || colour > 5) return 0;
+    if (!IsColour(colour)) return 0;
     int oddPeriod = (frameCount / 100) % 2 == 1;
     if (colour == 1 && oddPeriod) return 0;
     if (colour == 2 && !oddPeriod) return 0;
@@ -31,16 +32,12 @@ int NewItemKind(int plain) {
     return kind;
 }
 
-static int IsStone(int kind) { return kind >= ITEM_STONE_FIRST && kind <= ITEM_STONE_LAST; }
-
-static int Moves(int kind) { return kind >= 1 && kind <= 998 && kind != ITEM_PILLAR; }
-
 // The first item in slot order that blocks item i at its current height.
 static int FirstBlocker(int i) {
     const TItem& me = items[i];
     for (int k = 1; k <= itemsHigh; k++) {
         if (k == i || items[k].kind <= 0 || items[k].x != me.x) continue;
-        if (items[k].y > me.y && items[k].y <= me.y + 48) return k;
+        if (items[k].y > me.y && items[k].y <= me.y + CELL_SPACING) return k;
     }
     return 0;
 }
@@ -55,7 +52,7 @@ static void FallItem(int i) {
         if (items[k].y > me.y && items[k].y < nearestBelow) nearestBelow = items[k].y;
     }
     for (int step = 0; step < FALL_STEPS; step++) {
-        if (nearestBelow != INT_MAX && nearestBelow <= me.y + 48) {
+        if (nearestBelow != INT_MAX && nearestBelow <= me.y + CELL_SPACING) {
             me.falling = 0;
             if (me.bounce == -1) me.bounce = LAND_BOUNCE;
             int blocker = FirstBlocker(i);
@@ -71,23 +68,23 @@ void ApplyGravity() {
     stonesLeft = 0;
     for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
         if (IsStone(items[i].kind)) stonesLeft++;
-        if (items[i].kind > 0 && i > itemsHigh) itemsHigh = i;
     }
+    RaiseItemsHigh();
     for (int c = 1; c <= BOARD_LAST_SLOT; c++) cells[c].itemOnCell = 0;
     for (int i = 1; i <= BOARD_LAST_SLOT; i++) items[i].cellIndex = 0;
 
     for (int i = 1; i <= itemsHigh; i++) {
-        if (Moves(items[i].kind) && levelFrame > 50) items[i].falling = 1;
+        if (Falls(items[i].kind) && levelFrame > 50) items[i].falling = 1;
     }
     // Items stand still while the aimed shot is aimed and flying.
     if (powerupState[1] == 0 && levelFrame > 50) {
         for (int i = 1; i <= itemsHigh; i++) {
-            if (Moves(items[i].kind)) FallItem(i);
+            if (Falls(items[i].kind)) FallItem(i);
         }
     }
     for (int i = 1; i <= itemsHigh; i++) {
         TItem& item = items[i];
-        if (item.kind < 1 || item.kind > 998 || item.falling != 0) continue;
+        if (!IsBody(item.kind) || item.falling != 0) continue;
         for (int c = 1; c <= BOARD_LAST_SLOT; c++) {
             if (cells[c].exists && cells[c].x == item.x && cells[c].y == item.y) {
                 item.cellIndex = c;

@@ -2,6 +2,7 @@
 // clean start of a swap-mode level.
 #include "audio/audio.h"
 #include "effects/effects.h"
+#include "tables/board_geometry.h"
 #include "match3/rules.h"
 #include "match3/specials.h"
 #include "menus/dialogs.h"
@@ -12,7 +13,6 @@
 static constexpr int HINT_PERIOD = 150;     // the search runs once in this many frames
 static constexpr int HINT_IDLE = 400;       // frames without a press before a hint shows
 static constexpr int RESCUE_IDLE = 100;
-static constexpr int FLOOD_PASSES = 7;
 
 // No power-up, dialog, level end or pause holds the board.
 static int HintFrameAllowed() {
@@ -20,8 +20,6 @@ static int HintFrameAllowed() {
 }
 
 static int SearchFrame() { return levelFrame % HINT_PERIOD == 1 && HintFrameAllowed(); }
-
-static int LineKind(int kind) { return kind >= 1 && kind <= 15 && kind != 6 && kind != ITEM_PILLAR; }
 
 // The last item in slot order of exactly this kind at (x, y), 0 none.
 static int KindAt(int x, int y, int kind) {
@@ -34,11 +32,11 @@ static int KindAt(int x, int y, int kind) {
 
 static void SearchGroupHint() {
     hintItem = 0;
-    static const int dx[4] = {-48, 48, 0, 0};
-    static const int dy[4] = {0, 0, -48, 48};
+    static const int dx[4] = {-CELL_SPACING, CELL_SPACING, 0, 0};
+    static const int dy[4] = {0, 0, -CELL_SPACING, CELL_SPACING};
     for (int i = 1; i <= itemsHigh; i++) {
         int kind = items[i].kind;
-        if (!LineKind(kind)) continue;
+        if (!IsLineKind(kind)) continue;
         int first = 0;
         for (int d = 0; d < 4; d++) {
             int n = KindAt(items[i].x + dx[d], items[i].y + dy[d], kind);
@@ -64,7 +62,7 @@ static void RescueBoard() {
     int found = 0;
     for (int draw = 1; draw <= 200; draw++) {
         int slot = RandomInt(1, itemsHigh);
-        if (items[slot].kind >= 1 && items[slot].kind <= 5) {
+        if (IsColour(items[slot].kind)) {
             if (draw <= 199) found = slot;
             break;
         }
@@ -81,6 +79,9 @@ static void RescueBoard() {
     rescueUsed = 1;
 }
 
+static int Wobbles(int item) { return items[item].hintPhase > 0; }
+static void StartWobble(int item) { items[item].hintPhase = 1; }
+
 static int HintShowable() {
     return hintItem > 0 && idleFrames > HINT_IDLE && !ShuffleWaveRunning() && HintFrameAllowed();
 }
@@ -95,16 +96,7 @@ void FindHintGroup() {
             if (item > 0 && items[item].kind > 0) items[item].hintPhase = 1;
         }
         // The whole connected group wobbles.
-        for (int pass = 0; pass < FLOOD_PASSES; pass++) {
-            for (int j = 1; j <= itemsHigh; j++) {
-                if (items[j].hintPhase <= 0 || items[j].kind <= 0) continue;
-                for (int l = 1; l <= itemsHigh; l++) {
-                    if (items[l].hintPhase == 0 && items[l].kind == items[j].kind && DirectionBetween(j, l) != 0) {
-                        items[l].hintPhase = 1;
-                    }
-                }
-            }
-        }
+        FloodSameKind(Wobbles, StartWobble);
         PlaySound(9, items[hintItem].x);
     }
     RescueBoard();
@@ -113,10 +105,6 @@ void FindHintGroup() {
 // ---- swap mode
 
 static int swapKinds[BOARD_SLOTS];
-
-static int SwapPartnerKind(int kind) {
-    return kind > 0 && kind != 6 && kind != ITEM_PILLAR && kind != ITEM_BOMB && kind != ITEM_FLOOR;
-}
 
 // The last item in slot order at (x, y) whose copied kind is `kind`, 0 none.
 static int CopyKindAt(int x, int y, int kind) {
@@ -130,25 +118,26 @@ static int CopyKindAt(int x, int y, int kind) {
 // downward or rightward, or sits in the middle of one.
 static int MakesLine(int j) {
     int kind = swapKinds[j];
-    if (!LineKind(kind)) return 0;
+    if (!IsLineKind(kind)) return 0;
+    const int s = CELL_SPACING;
     int x = items[j].x, y = items[j].y;
-    if (CopyKindAt(x, y + 48, kind) && (CopyKindAt(x, y - 48, kind) || CopyKindAt(x, y + 96, kind))) return 1;
-    if (CopyKindAt(x + 48, y, kind) && (CopyKindAt(x - 48, y, kind) || CopyKindAt(x + 96, y, kind))) return 1;
+    if (CopyKindAt(x, y + s, kind) && (CopyKindAt(x, y - s, kind) || CopyKindAt(x, y + 2 * s, kind))) return 1;
+    if (CopyKindAt(x + s, y, kind) && (CopyKindAt(x - s, y, kind) || CopyKindAt(x + 2 * s, y, kind))) return 1;
     return 0;
 }
 
 static void SearchSwapHint() {
     hintItem = 0;
-    static const int dx[5] = {0, -48, 48, 0, 0};
-    static const int dy[5] = {0, 0, 0, -48, 48};
+    static const int dx[5] = {0, -CELL_SPACING, CELL_SPACING, 0, 0};
+    static const int dy[5] = {0, 0, 0, -CELL_SPACING, CELL_SPACING};
     for (int k = 1; k <= itemsHigh; k++) swapKinds[k] = items[k].kind;
     for (int d = 1; d <= 4 && hintItem == 0; d++) {
         for (int j = 1; j <= itemsHigh; j++) {
             int kind = items[j].kind;
-            if (kind < 1 || kind > 998 || kind == 6 || kind == ITEM_PILLAR || kind == ITEM_BOMB) continue;
+            if (!IsSwapHintKind(kind)) continue;
             int b = 0;
             for (int k = 1; k <= itemsHigh && b == 0; k++) {
-                if (k != j && SwapPartnerKind(items[k].kind) && items[k].x == items[j].x + dx[d] &&
+                if (k != j && IsSwapHintKind(items[k].kind) && items[k].x == items[j].x + dx[d] &&
                     items[k].y == items[j].y + dy[d]) {
                     b = k;
                 }
@@ -186,22 +175,23 @@ static int HasSameKind(int i, int dx, int dy) {
 }
 
 void BreakInitialLines() {
+    // This runs before the frame's gravity step has raised itemsHigh, and a
+    // large level keeps items above slot 150: every used slot is looked at.
+    RaiseItemsHigh();
     // Re-drawn kinds may form new lines; the passes stop once none is left
     // (a safety limit keeps an impossible board from holding the game).
     for (int pass = 0; pass < 1000; pass++) {
         int changed = 0;
         for (int i = 1; i <= itemsHigh; i++) {
-            int kind = items[i].kind;
-            if (kind < 1 || kind > 998 || kind == 6 || kind == ITEM_PILLAR) continue;
-            if (HasSameKind(i, 0, 48) && HasSameKind(i, 0, -48)) {
+            if (!IsStartLineKind(items[i].kind)) continue;
+            if (HasSameKind(i, 0, CELL_SPACING) && HasSameKind(i, 0, -CELL_SPACING)) {
                 items[i].kind = NewItemKind(0);
                 changed = 1;
             }
         }
         for (int i = 1; i <= itemsHigh; i++) {
-            int kind = items[i].kind;
-            if (kind < 1 || kind > 998 || kind == 6 || kind == ITEM_PILLAR) continue;
-            if (HasSameKind(i, 48, 0) && HasSameKind(i, -48, 0)) {
+            if (!IsStartLineKind(items[i].kind)) continue;
+            if (HasSameKind(i, CELL_SPACING, 0) && HasSameKind(i, -CELL_SPACING, 0)) {
                 items[i].kind = NewItemKind(0);
                 changed = 1;
             }

@@ -1,3 +1,5 @@
+// The level list and the two readers of level files: the previews of the stage
+// map, read at start-up, and the live board built when a level starts.
 #include "match3/level_files.h"
 
 #include <climits>
@@ -5,6 +7,7 @@
 
 #include "match3/board.h"
 #include "match3/fish_orders.h"
+#include "match3/level_facts.h"
 #include "match3/rules.h"
 #include "menus/menu.h"
 #include "platform/platform.h"
@@ -18,16 +21,37 @@ namespace {
 
 // The stone kind (16..19) a stone cell of this level starts with.
 int StoneKindForLevel(int level) {
-    if (level <= 3) return 16;
-    if (level == 4) return 17;
-    if (level == 5) return 18;
-    if (level == 6) return 19;
-    return RandomInt(16, 19);
+    int kind = FixedStoneKind(level);
+    return kind != 0 ? kind : RandomInt(ITEM_STONE_FIRST, ITEM_STONE_LAST);
 }
 
 // The preview's stone variant 1..4 of this level.
 int StoneVariantForLevel(int level) {
-    return StoneKindForLevel(level) - 15;
+    return StoneKindForLevel(level) - ITEM_STONE_FIRST + 1;
+}
+
+// Both readers count a cell in its column only once the cell has a slot.
+void CountInColumn(int& count, int& x, int& top, int cellX, int cellY) {
+    count++;
+    x = cellX;
+    if (cellY < top) top = cellY;
+}
+
+// A pillar made at load covers the cells below it: the items under it in its
+// column are removed in slot order up to the first floor, pillar or
+// `alsoStopAt` below it. Returns how many went. Shared by the preview and the
+// live board, whose item records both have x, y and kind.
+template <class TItemSlots>
+int ClearBelowPillar(TItemSlots& slots, int x, int y, int alsoStopAt) {
+    int removed = 0;
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        auto& item = slots[slot];
+        if (item.kind <= 0 || item.x != x || item.y <= y) continue;
+        if (item.kind == ITEM_FLOOR || item.kind == ITEM_PILLAR || item.kind == alsoStopAt) break;
+        item.kind = 0;
+        removed++;
+    }
+    return removed;
 }
 
 // A stored value as a code, without overflowing at the largest integer.
@@ -55,52 +79,26 @@ void ClearPreview(int level) {
     }
 }
 
-void ApplyPreviewBorderKinds(int level) {
-    auto& previewCells = levelPreviewCells[level];
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        if (previewCells[slot].code == 0) continue;
-        int flags = 0;
-        for (int other = 1; other <= BOARD_LAST_SLOT; other++) {
-            if (other == slot || previewCells[other].code == 0) continue;
-            flags |= NeighbourFlag(previewCells[other].x - previewCells[slot].x,
-                                   previewCells[other].y - previewCells[slot].y);
-        }
-        previewCells[slot].borderKind = BorderKind(flags);
-    }
-}
-
-// A preview pillar clears the items below it in its column, in slot order,
-// up to the first pillar below it.
-void ClearBelowPreviewPillar(int level, int x, int y) {
-    auto& previewItems = levelPreviewItems[level];
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        TPreviewItem& item = previewItems[slot];
-        if (item.kind <= 0 || item.x != x || item.y <= y) continue;
-        if (item.kind == ITEM_FLOOR || item.kind == ITEM_PILLAR) return;
-        item.kind = 0;
-    }
-}
-
 void ReadPreview(int level, const int* codes) {
     for (int r = 1; r <= LEVEL_ROWS; r++) {
         for (int c = 1; c <= LEVEL_COLS; c++) {
-            int code = codes[(r - 1) * LEVEL_COLS + (c - 1)];
-            if (code <= 0 || c < 2 || r < 2) continue;
-            int x = CELL_SPACING * c, y = CELL_SPACING * r;
-            AddPreviewCell(level, x, y, code, code == CODE_MOSS, code == CODE_STONE, code == CODE_PILLAR);
-            if (code < CODE_FISH) {
+            int code = codes[LevelCodeIndex(r, c)];
+            if (code <= 0 || !CellAllowedAt(r, c)) continue;
+            int x = PreviewCellX(c), y = PreviewCellY(r);
+            int slot = AddPreviewCell(level, x, y, code, code == CODE_MOSS, code == CODE_STONE, code == CODE_PILLAR);
+            if (slot > 0 && code < CODE_FISH) {
                 TPreviewColumn& column = levelPreviewColumns[level][c];
-                column.cellCount++;
-                column.x = x;
-                if (y < column.topY) column.topY = y;
+                CountInColumn(column.cellCount, column.x, column.topY, x, y);
             }
         }
     }
-    ApplyPreviewBorderKinds(level);
+    // fish places count as neighbours in the preview
+    GiveBorderKinds(levelPreviewCells[level], [](const TPreviewCell& cell) { return cell.code != 0; });
     auto& previewCells = levelPreviewCells[level];
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
         const TPreviewCell& cell = previewCells[slot];
-        if (cell.code >= 1 && cell.code <= CODE_LAST_CELL) AddPreviewItem(level, cell.x, cell.y, RandomInt(1, 5));
+        if (cell.code >= 1 && cell.code <= CODE_LAST_CELL)
+            AddPreviewItem(level, cell.x, cell.y, RandomInt(COLOUR_FIRST, COLOUR_LAST));
     }
     auto& previewItems = levelPreviewItems[level];
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
@@ -110,28 +108,13 @@ void ReadPreview(int level, const int* codes) {
             TPreviewItem& item = previewItems[i];
             if (item.kind <= 0 || item.x != cell.x || item.y != cell.y) continue;
             if (cell.code == CODE_STONE) {
-                item.kind = 6;
+                item.kind = ITEM_PREVIEW_STONE;
                 item.stoneVariant = StoneVariantForLevel(level);
             } else if (cell.code == CODE_PILLAR) {
                 item.kind = ITEM_PILLAR;
-                ClearBelowPreviewPillar(level, cell.x, cell.y);
+                ClearBelowPillar(previewItems, cell.x, cell.y, ITEM_PILLAR);
             }
         }
-    }
-}
-
-// A pillar (or stone pillar) made at load covers the cells below it: their
-// items are removed in slot order, each adding to its height, up to the first
-// floor or pillar below it.
-void ClearBelowPillar(int pillar, int alsoStopAt) {
-    TItem& top = items[pillar];
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        TItem& item = items[slot];
-        if (item.kind <= 0 || item.x != top.x || item.y <= top.y) continue;
-        if (item.kind == ITEM_FLOOR || item.kind == ITEM_PILLAR || item.kind == alsoStopAt) return;
-        item.kind = 0;
-        item.cellIndex = 0;
-        top.height++;
     }
 }
 
@@ -251,8 +234,7 @@ void LoadLevel() {
     levelFrame = 0;
     rescueUsed = 0;
     orderHigh = 0;
-    ordersNeeded = 2 * levelNo + 6;
-    if (ordersNeeded > 50) ordersNeeded = 50;
+    ordersNeeded = OrdersNeeded(levelNo);
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
         cells[slot] = TCell{};
         items[slot].kind = 0;
@@ -270,18 +252,19 @@ void LoadLevel() {
     // 5. cells and fish in file order
     for (int r = 1; r <= LEVEL_ROWS; r++) {
         for (int c = 1; c <= LEVEL_COLS; c++) {
-            int code = codes[(r - 1) * LEVEL_COLS + (c - 1)];
-            int x = CELL_SPACING * c - 16, y = CELL_SPACING * r - 20;
+            int code = codes[LevelCodeIndex(r, c)];
+            int x = CellCentreX(c), y = CellCentreY(r);
             if (code >= 1 && code <= CODE_LAST_CELL) {
                 if (code == CODE_MOSS) mossLeft++;
                 if (code == CODE_STONE && !resuming) stonesLeft++;
-                if (c >= 2 && r >= 2) {
-                    AddCell(x, y, 1, code == CODE_MOSS, code == CODE_STONE && !resuming, code == CODE_PILLAR,
-                            code == CODE_STONE_PILLAR);
+                int slot = 0;
+                if (CellAllowedAt(r, c)) {
+                    slot = AddCell(x, y, 1, code == CODE_MOSS, code == CODE_STONE && !resuming, code == CODE_PILLAR,
+                                   code == CODE_STONE_PILLAR);
+                }
+                if (slot > 0) {
                     TColumn& column = columns[c];
-                    column.colCount++;
-                    column.colX = x;
-                    if (y < column.colTop) column.colTop = y;
+                    CountInColumn(column.colCount, column.colX, column.colTop, x, y);
                 }
             } else if (code >= CODE_FISH && !resuming) {
                 // Orders of 1..3 items are the game's; a larger value would
@@ -321,12 +304,10 @@ void LoadLevel() {
                 item.kind = StoneKindForLevel(levelNo);
             } else if (cell.pillarCell) {
                 item.kind = ITEM_PILLAR;
-                item.height = 1;
-                ClearBelowPillar(i, ITEM_PILLAR);
+                item.height = 1 + ClearBelowPillar(items, item.x, item.y, ITEM_PILLAR);
             } else if (cell.stonePillarCell) {
-                item.kind = 18;
-                item.height = 1;
-                ClearBelowPillar(i, 18);
+                item.kind = ITEM_STONE_PILLAR;
+                item.height = 1 + ClearBelowPillar(items, item.x, item.y, ITEM_STONE_PILLAR);
             }
         }
     }
@@ -335,8 +316,8 @@ void LoadLevel() {
     if (playStarted == 1 && resuming) ResumeSavedLevel();
 
     // 10. no selection, no swap, nothing resting yet
-    chainItems.Clear();
-    chainCount = chainColour = chainLast = resolvePending = 0;
+    ClearSelection();
+    resolvePending = 0;
     swapFirst = swapSecond = swapPhase = swapDir = 0;
     swapDx1 = swapDy1 = swapDx2 = swapDy2 = swapGrow1 = swapGrow2 = 0;
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {

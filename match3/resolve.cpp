@@ -4,12 +4,15 @@
 #include "audio/audio.h"
 #include "effects/effects.h"
 #include "match3/fish_orders.h"
+#include "tables/board_geometry.h"
 #include "match3/rules.h"
 #include "match3/specials.h"
 #include "tables/board_tables.h"
 #include "tables/player_tables.h"
 
 static constexpr int COMBO_FRAMES = 30;
+// A long chain of this colour leaves a bomb behind.
+static constexpr int BOMB_COLOUR = 5;
 
 // The sound of the n-th match of a combo.
 static int ComboSound(int count) {
@@ -34,12 +37,15 @@ static void BreakPillarsBeside(int item) {
     for (int k = 1; k <= itemsHigh; k++) {
         if (items[k].kind != ITEM_PILLAR) continue;
         int dx = items[k].x - x, dy = items[k].y - y;
-        if ((dy == 0 && (dx == 48 || dx == -48)) || (dx == 0 && (dy == 48 || dy == -48))) BreakPillar(k);
+        if ((dy == 0 && (dx == CELL_SPACING || dx == -CELL_SPACING)) ||
+            (dx == 0 && (dy == CELL_SPACING || dy == -CELL_SPACING))) {
+            BreakPillar(k);
+        }
     }
 }
 
 static int ColourFiveOrBomb(int item) {
-    return item > 0 && (items[item].kind == 5 || items[item].kind == ITEM_BOMB);
+    return item > 0 && (items[item].kind == BOMB_COLOUR || items[item].kind == ITEM_BOMB);
 }
 
 static void MakeBomb(int item) {
@@ -100,7 +106,7 @@ void ResolveSelection() {
                 ExplodeBomb(item);
             }
             int becameBomb = 0;
-            if (StillThere(p) && items[item].kind == 5 && ColourFiveOrBomb(chainItems[1]) &&
+            if (StillThere(p) && items[item].kind == BOMB_COLOUR && ColourFiveOrBomb(chainItems[1]) &&
                 ColourFiveOrBomb(chainItems[2]) && !bombMade && chainCount >= 5) {
                 MakeBomb(item);
                 bombMade = becameBomb = 1;
@@ -117,10 +123,7 @@ void ResolveSelection() {
             if (!becameBomb && StillThere(p)) RemoveBoardItem(item, 5 * chainCount + 30);
         }
     }
-    chainLast = 0;
-    chainCount = 0;
-    chainColour = 0;
-    chainItems.Clear();
+    ClearSelection();
     if (served) ServeOrder(serveX, serveY, serveKind);
     resolvePending = 0;
 }

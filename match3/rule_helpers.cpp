@@ -9,11 +9,44 @@
 int DirectionBetween(int from, int to) {
     const TItem& a = items[from];
     const TItem& b = items[to];
-    if (a.y == b.y && b.x == a.x + 48) return 1;
-    if (a.y == b.y && b.x == a.x - 48) return 2;
-    if (a.x == b.x && b.y == a.y + 48) return 3;
-    if (a.x == b.x && b.y == a.y - 48) return 4;
+    if (a.y == b.y && b.x == a.x + CELL_SPACING) return 1;
+    if (a.y == b.y && b.x == a.x - CELL_SPACING) return 2;
+    if (a.x == b.x && b.y == a.y + CELL_SPACING) return 3;
+    if (a.x == b.x && b.y == a.y - CELL_SPACING) return 4;
     return 0;
+}
+
+void RaiseItemsHigh() {
+    for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
+        if (items[i].kind > 0 && i > itemsHigh) itemsHigh = i;
+    }
+}
+
+void AddToSelection(int item) {
+    chainCount++;
+    chainItems[chainCount] = item;
+    int cell = items[item].cellIndex;
+    if (cell > 0) cells[cell].chainMark = 1;
+    items[item].inChain = 1;
+}
+
+void ClearSelection() {
+    chainLast = 0;
+    chainCount = 0;
+    chainColour = 0;
+    chainItems.Clear();
+}
+
+void FloodSameKind(int (*reached)(int item), void (*reach)(int item)) {
+    for (int pass = 0; pass < FLOOD_PASSES; pass++) {
+        for (int j = 1; j <= itemsHigh; j++) {
+            if (!reached(j) || items[j].kind <= 0) continue;
+            for (int l = 1; l <= itemsHigh; l++) {
+                if (reached(l) || items[l].kind != items[j].kind) continue;
+                if (DirectionBetween(j, l) != 0) reach(l);
+            }
+        }
+    }
 }
 
 int ItemAt(int x, int y) {

@@ -41,10 +41,23 @@ int ItemUnderPointer(int item);
 
 // Operations shared by the steps of the rules.
 // The direction from item `from` to item `to`: 1 right, 2 left, 3 below,
-// 4 above, 0 when they are not orthogonal neighbours 48 pixels apart.
+// 4 above, 0 when they are not orthogonal neighbours CELL_SPACING apart.
 int DirectionBetween(int from, int to);
 // The last item slot in 1..itemsHigh lying exactly at (x, y) with kind > 0, 0 none.
 int ItemAt(int x, int y);
+// itemsHigh rises to the highest used item slot; it never falls here.
+void RaiseItemsHigh();
+// Appends an item to the selection: its place in chainItems, its cell's
+// chainMark and its inChain flag.
+void AddToSelection(int item);
+// Empties the selection: no items, no last item, no chain colour.
+void ClearSelection();
+// The flood of a connected group: FLOOD_PASSES passes over the items in slot
+// order, each giving `reach` to every item of the same kind next to an item
+// that `reached` says is in. An item reached early in a pass is looked at
+// later in the same pass, so a group may reach further than the passes.
+constexpr int FLOOD_PASSES = 7;
+void FloodSameKind(int (*reached)(int item), void (*reach)(int item));
 // The bomb under the pointer is set off at once: a selection of 3 whose only
 // entry is the bomb, resolved in this frame.
 void SetOffBomb(int item);

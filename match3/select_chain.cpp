@@ -5,8 +5,6 @@
 #include "tables/board_tables.h"
 #include "tables/shell_tables.h"
 
-static int Chainable(int kind) { return (kind >= 1 && kind <= 5) || kind == ITEM_BOMB || kind == ITEM_JOKER; }
-
 static int ChainPlace(int item) {
     for (int p = 1; p <= chainCount; p++) {
         if (chainItems[p] == item) return p;
@@ -38,7 +36,7 @@ static void CutChainBackTo(int item) {
 
 static void JoinChain(int item, int direction) {
     int kind = items[item].kind;
-    int wild = kind == ITEM_BOMB || kind == ITEM_JOKER;
+    int wild = IsWild(kind);
     if (!(chainColour == 0 || kind == chainColour || wild)) return;
     if (items[item].inChain) return;
     if (chainColour == 0 && !wild) chainColour = kind;
@@ -47,18 +45,14 @@ static void JoinChain(int item, int direction) {
         if (lastCell > 0) cells[lastCell].arrowDir = direction;
     }
     chainLast = item;
-    chainCount++;
-    chainItems[chainCount] = item;
-    int cell = items[item].cellIndex;
-    if (cell > 0) cells[cell].chainMark = 1;
-    items[item].inChain = 1;
+    AddToSelection(item);
     PlaySound(4, items[item].x);
 }
 
 void ChainInput() {
     if (BoardInputAllowed()) {
         for (int i = 1; i <= itemsHigh; i++) {
-            if (!Chainable(items[i].kind) || !ItemUnderPointer(i)) continue;
+            if (!IsChainable(items[i].kind) || !ItemUnderPointer(i)) continue;
             int cell = items[i].cellIndex;
             if (cell > 0) cells[cell].glow = 9;
             if (!mouseDownLeft) continue;

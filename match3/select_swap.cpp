@@ -2,18 +2,15 @@
 // places, and lines of three or more of one kind are removed. FindLines looks
 // at the whole board every frame, which also makes the cascade of refills.
 #include "audio/audio.h"
+#include "tables/board_geometry.h"
 #include "match3/rules.h"
 #include "tables/board_tables.h"
 #include "tables/game_tables.h"
 #include "tables/shell_tables.h"
 
 static constexpr int SWAP_STEP = 6;
-static constexpr int SWAP_MEET = 48;    // the pair stands on each other's place
+static constexpr int SWAP_MEET = CELL_SPACING;   // the pair stands on each other's place
 static constexpr int SWAP_END = 96;
-
-static int IsColour(int kind) { return kind >= 1 && kind <= 5; }
-static int IsStone(int kind) { return kind >= ITEM_STONE_FIRST && kind <= ITEM_STONE_LAST; }
-static int Swappable(int kind) { return IsColour(kind) || IsStone(kind) || kind == ITEM_BOMB; }
 
 static void ClearSwap() {
     swapFirst = swapSecond = 0;
@@ -66,7 +63,7 @@ static void PressSwapItem(int i) {
 void SwapInput() {
     if (swapPhase != 0 || !BoardInputAllowed()) return;
     for (int i = 1; i <= itemsHigh; i++) {
-        if (!Swappable(items[i].kind) || !ItemUnderPointer(i)) continue;
+        if (!IsSwappable(items[i].kind) || !ItemUnderPointer(i)) continue;
         int cell = items[i].cellIndex;
         if (cell > 0) cells[cell].glow = 9;
         if (!mouseDownLeft) continue;
@@ -116,8 +113,6 @@ struct TLineItem {
 };
 static TLineItem lineItems[BOARD_SLOTS];
 
-static int LineKind(int kind) { return kind >= 1 && kind <= 15 && kind != 6 && kind != ITEM_PILLAR; }
-
 // The last item in slot order of the given kind, not falling, at (x, y).
 static int LineNeighbour(int x, int y, int kind) {
     int found = 0;
@@ -140,28 +135,26 @@ void FindLines() {
     int anyMarked = 0;
     for (int i = 1; i <= itemsHigh; i++) {
         TLineItem& me = lineItems[i];
-        if (!LineKind(me.kind) || me.falling) continue;
-        int below = LineNeighbour(me.x, me.y + 48, me.kind);
-        int above = LineNeighbour(me.x, me.y - 48, me.kind);
+        if (!IsLineKind(me.kind) || me.falling) continue;
+        int below = LineNeighbour(me.x, me.y + CELL_SPACING, me.kind);
+        int above = LineNeighbour(me.x, me.y - CELL_SPACING, me.kind);
         if (below > 0 && above > 0) {
             me.marked = lineItems[below].marked = lineItems[above].marked = 1;
             anyMarked = 1;
         }
-        int right = LineNeighbour(me.x + 48, me.y, me.kind);
-        int left = LineNeighbour(me.x - 48, me.y, me.kind);
+        int right = LineNeighbour(me.x + CELL_SPACING, me.y, me.kind);
+        int left = LineNeighbour(me.x - CELL_SPACING, me.y, me.kind);
         if (right > 0 && left > 0) {
             me.marked = lineItems[right].marked = lineItems[left].marked = 1;
             anyMarked = 1;
         }
     }
     if (anyMarked) {
+        // The lines replace whatever was selected: a bomb pressed in this
+        // frame waits, rather than join the lines and change their score.
+        ClearSelection();
         for (int i = 1; i <= itemsHigh; i++) {
-            if (!lineItems[i].marked) continue;
-            chainCount++;
-            chainItems[chainCount] = i;
-            int cell = items[i].cellIndex;
-            if (cell > 0) cells[cell].chainMark = 1;
-            items[i].inChain = 1;
+            if (lineItems[i].marked) AddToSelection(i);
         }
         resolvePending = 1;
         if (swapPhase == SWAP_MEET && swapFirst > 0 && swapSecond > 0) {

@@ -5,12 +5,12 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "tables/board_geometry.h"
 #include "tables/table.h"
 
 constexpr int ITEM_SETS = 5;        // sets 0..4; only set 1 has pictures
 constexpr int ITEM_ART_KINDS = 30;  // picture indices 0..29
-constexpr int STRIP_LONGEST = 11;   // the longest column strip drawn
-constexpr int BORDER_IMAGES = 25;   // border pieces 1..24
+constexpr int BORDER_IMAGES = BORDER_KINDS + 1;
 constexpr int ARROW_IMAGES = 5;     // 1 right, 2 left, 3 down, 4 up
 constexpr int BUBBLE_IMAGES = 4;    // bubbles for 1..3 items
 

@@ -3,18 +3,11 @@
 // is 0 and an item slot when `kind` is 0.
 #pragma once
 
+#include "tables/item_kinds.h"
 #include "platform/platform.h"
 #include "tables/sizes.h"
 #include "tables/table.h"
 
-enum {
-    ITEM_PILLAR = 7,
-    ITEM_BOMB = 10,
-    ITEM_JOKER = 12,
-    ITEM_STONE_FIRST = 16,
-    ITEM_STONE_LAST = 19,
-    ITEM_FLOOR = 999,
-};
 enum { MODE_CHAIN = 1, MODE_GROUP = 2, MODE_SWAP = 3 };
 
 struct TCell {

@@ -1,7 +1,8 @@
-// The border pieces join into one frame: boards are composed from the pieces
-// the way the game composes them (pasted pieces replace pixels, the live
-// pieces lie under the board picture, the column strips are pasted last), and
-// the rim around the cells must be closed and free of seams.
+// The border pieces join into one frame: boards are built in the game's own
+// tables, their border kinds given by the game's rules and their picture
+// composed by the game from the generated pieces; the live pieces are laid
+// under it where the game draws them. The rim around the cells must be closed
+// and free of seams.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,88 +10,100 @@
 #include <vector>
 
 #include "art_support.h"
+#include "match3/board.h"
+#include "match3/board_art.h"
+#include "match3/board_draw.h"
+#include "platform/platform.h"
+#include "tables/board_tables.h"
+#include "tests/board_driver.h"
+#include "tests/test_support.h"
 
 namespace {
 
-enum { U = 1, D = 2, L = 4, R = 8, UL = 16, UR = 32, DL = 64, DR = 128 };
-struct TRule { int kind, set, clear; };
-const TRule RULES[24] = {
-    {1, L | R, U | UL | UR}, {2, L | R, D | DL | DR}, {3, U | D, L | UL | DL}, {4, U | D, R | UR | DR},
-    {5, R, U | L | UR | DL}, {6, L, U | R | UL | DR}, {7, L, D | R | DL | UR}, {8, R, D | L | DR | UL},
-    {9, U | DR, R}, {10, U | DL, L}, {11, R | UL, U}, {12, L | UR, U}, {13, D | UR, R}, {14, D | UL, L},
-    {15, R | DL, D}, {16, L | DR, D}, {17, R | UL, D | L | DR}, {18, L | UR, D | R | DL},
-    {19, L | DR, U | R | UL}, {20, R | DL, U | L | UR}, {21, D | UL, U | R | DR}, {22, D | UR, U | L | DL},
-    {23, U | DR, D | L | UL}, {24, U | DL, D | R | UR},
-};
-const int DX[25] = {0, 0, 0, -18, 46, -18, 0, 0, -18, 46, -18, 0, 0, 46, -18, 0, 0, -18, 0, 0, -18, 0, 0, 0, 0};
-const int DY[25] = {0, -18, 46, 0, 0, -18, -18, 0, 0, 0, 0, 0, 0, -1, -1, 0, 0, -2, -2, -18, -18, 0, 0, 0, 0};
-bool Live(int k) { return k == 11 || k == 12 || k == 15 || k == 16 || (k >= 21 && k <= 24); }
+// Shapes are laid from this file column and row, well inside the board picture.
+const int FIRST_COLUMN = 4, FIRST_ROW = 4;
 
-const int MARGIN = 40;
+// A generated picture as a game picture, pixel for pixel.
+TImage GamePicture(const std::string& name) {
+    TArtPicture p;
+    if (!ReadArtPng(ArtRunDir() + "data/match3/" + name, p)) return nullptr;
+    TImage image = MakeImage(p.width, p.height, 1);
+    for (int v = 0; v < p.height; v++)
+        for (int u = 0; u < p.width; u++) SetImagePixel(image, 0, u, v, p.At(u, v));
+    return image;
+}
+
+TImage GeneratedBorder(int kind) { return GamePicture("border" + std::to_string(kind) + ".png"); }
+TImage GeneratedStrip(int cells) { return GamePicture("cellrow" + std::to_string(cells) + ".png"); }
 
 struct TBoard {
     std::vector<std::string> shape;
-    int width = 0, height = 0;
-    std::vector<uint32_t> under, board;   // live layer and composed board picture
+    std::vector<uint32_t> under, board;   // live layer and composed board picture, in picture pixels
 
     bool At(int r, int c) const {
-        return r >= 0 && r < static_cast<int>(shape.size()) && c >= 0 && c < static_cast<int>(shape[r].size()) && shape[r][c] == 'X';
+        return r >= 0 && r < static_cast<int>(shape.size()) && c >= 0 && c < static_cast<int>(shape[r].size()) &&
+               shape[r][c] == 'X';
     }
-    int Kind(int r, int c) const {
-        const int DR_[8] = {-1, 1, 0, 0, -1, -1, 1, 1}, DC_[8] = {0, 0, -1, 1, -1, 1, -1, 1};
-        int flags = 0;
-        for (int b = 0; b < 8; b++)
-            if (At(r + DR_[b], c + DC_[b])) flags |= 1 << b;
-        int kind = 0;
-        for (const TRule& rule : RULES)
-            if ((flags & rule.set) == rule.set && (flags & rule.clear) == 0) kind = rule.kind;
-        return kind;
-    }
-    void Paste(std::vector<uint32_t>& layer, const TArtPicture& p, int x, int y, bool over) {
-        for (int v = 0; v < p.height; v++)
-            for (int u = 0; u < p.width; u++) {
+    // The top-left corner of the square of shape place (r, c) in the board picture.
+    static int SquareX(int c) { return BoardImageX(CellCentreX(FIRST_COLUMN + c) - CELL_HALF); }
+    static int SquareY(int r) { return BoardImageY(CellCentreY(FIRST_ROW + r) - CELL_HALF); }
+
+    void PasteOver(const TImage piece, int x, int y) {
+        for (int v = 0; v < piece->height; v++)
+            for (int u = 0; u < piece->width; u++) {
                 int X = x + u, Y = y + v;
-                if (X < 0 || Y < 0 || X >= width || Y >= height) continue;
-                uint32_t s = p.At(u, v);
-                if (!over || (s >> 24) > (layer[Y * width + X] >> 24)) layer[Y * width + X] = s;
+                if (X < 0 || Y < 0 || X >= BOARD_IMAGE_WIDTH || Y >= BOARD_IMAGE_HEIGHT) continue;
+                uint32_t s = ImagePixel(piece, 0, u, v);
+                uint32_t& d = under[Y * BOARD_IMAGE_WIDTH + X];
+                if ((s >> 24) > (d >> 24)) d = s;
             }
     }
     void Compose() {
-        width = static_cast<int>(shape[0].size()) * 48 + 2 * MARGIN;
-        height = static_cast<int>(shape.size()) * 48 + 2 * MARGIN;
-        under.assign(width * height, 0);
-        board.assign(width * height, 0);
+        UseHeadlessPlatform();
+        ClearBoardTables();
         for (int r = 0; r < static_cast<int>(shape.size()); r++)
             for (int c = 0; c < static_cast<int>(shape[r].size()); c++) {
                 if (!At(r, c)) continue;
-                int k = Kind(r, c);
-                if (k == 0) continue;
-                TArtPicture piece;
-                ASSERT_TRUE(ReadArtPng(ArtRunDir() + "data/match3/border" + std::to_string(k) + ".png", piece)) << k;
-                int x = MARGIN + c * 48, y = MARGIN + r * 48;
-                if (Live(k)) Paste(under, piece, x - 18, y - 18, true);
-                else Paste(board, piece, x + DX[k], y + DY[k], false);
+                int x = CellCentreX(FIRST_COLUMN + c), y = CellCentreY(FIRST_ROW + r);
+                ASSERT_GT(AddCell(x, y, 1, 0, 0, 0, 0), 0);
+                TColumn& column = columns[FIRST_COLUMN + c];
+                column.colCount++;
+                column.colX = x;
+                if (y < column.colTop) column.colTop = y;
             }
-        for (int c = 0; c < static_cast<int>(shape[0].size()); c++) {
-            int top = -1, count = 0;
-            for (int r = 0; r < static_cast<int>(shape.size()); r++)
-                if (At(r, c)) { if (top < 0) top = r; count++; }
-            if (count == 0) continue;
-            TArtPicture strip;
-            ASSERT_TRUE(ReadArtPng(ArtRunDir() + "data/match3/cellrow" + std::to_string(count) + ".png", strip));
-            Paste(board, strip, MARGIN + c * 48, MARGIN + top * 48, false);
+        ApplyBorderKinds();
+        StandInBoardFrameArt(GeneratedBorder, GeneratedStrip);
+        for (int k = 1; k <= BORDER_KINDS; k++) EXPECT_NE(borderImages[k], nullptr) << k;
+        ComposeBoardImage();
+        ASSERT_NE(boardImage, nullptr);
+        board.assign(BOARD_IMAGE_WIDTH * BOARD_IMAGE_HEIGHT, 0);
+        for (int y = 0; y < BOARD_IMAGE_HEIGHT; y++)
+            for (int x = 0; x < BOARD_IMAGE_WIDTH; x++) board[y * BOARD_IMAGE_WIDTH + x] = ImagePixel(boardImage, 0, x, y);
+        under.assign(BOARD_IMAGE_WIDTH * BOARD_IMAGE_HEIGHT, 0);
+        for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+            const TCell& cell = cells[slot];
+            if (!cell.exists || !BorderDrawnLive(cell.borderKind)) continue;
+            int dx, dy;
+            BorderPieceOffset(cell.borderKind, dx, dy);
+            if (borderImages[cell.borderKind])
+                PasteOver(borderImages[cell.borderKind], BoardImageX(cell.x - CELL_HALF + dx),
+                          BoardImageY(cell.y - CELL_HALF + dy));
         }
+        RestoreBoardFrameArt();
+        ClearBoardTables();
     }
     int Alpha(int x, int y) const {
-        return std::max(static_cast<int>(board[y * width + x] >> 24), static_cast<int>(under[y * width + x] >> 24));
+        int i = y * BOARD_IMAGE_WIDTH + x;
+        return std::max(static_cast<int>(board[i] >> 24), static_cast<int>(under[i] >> 24));
     }
     double DistanceToCells(double px, double py) const {
         double best = 1e9;
         for (int r = 0; r < static_cast<int>(shape.size()); r++)
             for (int c = 0; c < static_cast<int>(shape[r].size()); c++) {
                 if (!At(r, c)) continue;
-                double x0 = MARGIN + c * 48, y0 = MARGIN + r * 48;
-                double qx = std::min(std::max(px, x0), x0 + 48), qy = std::min(std::max(py, y0), y0 + 48);
+                double x0 = SquareX(c), y0 = SquareY(r);
+                double qx = std::min(std::max(px, x0), x0 + CELL_SPACING);
+                double qy = std::min(std::max(py, y0), y0 + CELL_SPACING);
                 best = std::min(best, std::hypot(px - qx, py - qy));
             }
         return best;
@@ -98,8 +111,9 @@ struct TBoard {
     // pixels near the cells but outside them that the frame leaves open
     int OpenRimPixels() const {
         int open = 0;
-        for (int y = 0; y < height; y++)
-            for (int x = 0; x < width; x++) {
+        int rows = static_cast<int>(shape.size()), cols = static_cast<int>(shape[0].size());
+        for (int y = SquareY(0) - CELL_HALF; y < SquareY(rows) + CELL_HALF; y++)
+            for (int x = SquareX(0) - CELL_HALF; x < SquareX(cols) + CELL_HALF; x++) {
                 double d = DistanceToCells(x + 0.5, y + 0.5);
                 if (d >= 0.5 && d <= 16.0 && Alpha(x, y) < 128) open++;
             }
@@ -122,7 +136,8 @@ TEST(ArtBoard, RectangularSteppedAndNotchedBoardsAreClosed) {
         b.Compose();
         EXPECT_EQ(b.OpenRimPixels(), 0) << "board " << n;
         // nothing is drawn far from the cells
-        for (int x = 0; x < b.width; x++) ASSERT_EQ(b.Alpha(x, 0), 0) << "board " << n;
+        int above = TBoard::SquareY(0) - CELL_SPACING;
+        for (int x = 0; x < BOARD_IMAGE_WIDTH; x++) ASSERT_EQ(b.Alpha(x, above), 0) << "board " << n;
     }
 }
 
@@ -131,11 +146,12 @@ TEST(ArtBoard, StraightEdgesRepeatWithoutSeams) {
     b.shape = {"XXXXXXX", "XXXXXXX", "XXXXXXX"};
     b.Compose();
     // the rim above the middle cells and left of the middle row is the same
-    // picture every 48 pixels
-    for (int y = MARGIN - 18; y < MARGIN; y++)
-        for (int x = MARGIN + 48; x < MARGIN + 4 * 48; x++)
-            ASSERT_EQ(b.board[y * b.width + x], b.board[y * b.width + x + 48]) << x << "," << y;
-    for (int y = MARGIN + 48; y < MARGIN + 96; y++)
-        for (int x = MARGIN - 18; x < MARGIN; x++)
-            ASSERT_EQ(b.board[y * b.width + x], b.board[(y - 48) * b.width + x]) << x << "," << y;
+    // picture every cell
+    const int W = BOARD_IMAGE_WIDTH, left = TBoard::SquareX(0), top = TBoard::SquareY(0);
+    for (int y = top - BORDER_REACH; y < top; y++)
+        for (int x = left + CELL_SPACING; x < left + 4 * CELL_SPACING; x++)
+            ASSERT_EQ(b.board[y * W + x], b.board[y * W + x + CELL_SPACING]) << x << "," << y;
+    for (int y = top + CELL_SPACING; y < top + 2 * CELL_SPACING; y++)
+        for (int x = left - BORDER_REACH; x < left; x++)
+            ASSERT_EQ(b.board[y * W + x], b.board[(y - CELL_SPACING) * W + x]) << x << "," << y;
 }

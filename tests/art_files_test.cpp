@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "art_support.h"
+#include "tables/board_geometry.h"
 
 namespace {
 
@@ -104,15 +105,16 @@ TEST(ArtFiles, LoadingFillIs148FramesOf2By42) {
 }
 
 TEST(ArtFiles, ColumnStripsStackWholeCells) {
-    for (int n = 1; n <= 11; n++) {
+    const int s = CELL_SPACING;
+    for (int n = 1; n <= STRIP_LONGEST; n++) {
         TArtPicture p = Load("data/match3/cellrow" + std::to_string(n) + ".png");
-        EXPECT_EQ(p.width, 48) << n;
-        EXPECT_EQ(p.height, 48 * n) << n;
+        EXPECT_EQ(p.width, s) << n;
+        EXPECT_EQ(p.height, s * n) << n;
         // every cell is covered to its edges, so strips join into one board
         for (int c = 0; c < n; c++) {
-            EXPECT_GT(p.AlphaAt(0, c * 48), 128) << n;
-            EXPECT_GT(p.AlphaAt(47, c * 48 + 47), 128) << n;
-            EXPECT_GT(p.AlphaAt(24, c * 48 + 24), 128) << n;
+            EXPECT_GT(p.AlphaAt(0, c * s), 128) << n;
+            EXPECT_GT(p.AlphaAt(s - 1, c * s + s - 1), 128) << n;
+            EXPECT_GT(p.AlphaAt(CELL_HALF, c * s + CELL_HALF), 128) << n;
         }
     }
 }
@@ -127,7 +129,7 @@ TEST(ArtFiles, HitShapesAreSolidWhereTheGameTestsThem) {
     }
     // the item mask covers most of its cell but leaves the borders between cells
     TArtPicture mask = Load("data/match3/cellmask.png");
-    EXPECT_LE(mask.width, 48);
+    EXPECT_LE(mask.width, CELL_SPACING);
     EXPECT_GE(mask.width, 36);
     for (int y = 4; y < mask.height - 4; y++)
         for (int x = 4; x < mask.width - 4; x++) ASSERT_EQ(mask.AlphaAt(x, y), 255) << x << "," << y;

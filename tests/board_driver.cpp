@@ -34,13 +34,11 @@ TImage LoadCentred(const std::string& path) {
     return image;
 }
 
-int IsLineKind(int kind) { return kind >= 1 && kind <= 15 && kind != 6 && kind != ITEM_PILLAR; }
-
 int RestingAt(int x, int y) {
     int found = 0;
     for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
         const TItem& it = items[i];
-        if (it.kind > 0 && it.kind < ITEM_FLOOR && !it.falling && it.x == x && it.y == y) found = i;
+        if (IsBody(it.kind) && !it.falling && it.x == x && it.y == y) found = i;
     }
     return found;
 }
@@ -52,8 +50,8 @@ int RestingKind(int x, int y) {
 
 }  // namespace
 
-int CellX(int column) { return 48 * column - 16; }
-int CellY(int row) { return 48 * row - 20; }
+int CellX(int column) { return CellCentreX(column); }
+int CellY(int row) { return CellCentreY(row); }
 
 void BoardStart(int mode, uint32_t seed, int position, int draw) {
     UseHeadlessPlatform();
@@ -113,9 +111,9 @@ void BuildTestBoard(const std::vector<std::string>& rows) {
     for (const TPlace& p : places) {
         int below = 0;
         for (const TPlace& q : places) {
-            if (q.x == p.x && q.y == p.y + 48) below = 1;
+            if (q.x == p.x && q.y == p.y + CELL_SPACING) below = 1;
         }
-        if (!below) AddItem(p.x, p.y + 48, ITEM_FLOOR);
+        if (!below) AddItem(p.x, p.y + CELL_SPACING, ITEM_FLOOR);
     }
     for (const TPlace& p : places) {
         int kind;
@@ -191,7 +189,7 @@ int BoardStill() {
     if (swapPhase != 0) return 0;
     for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
         const TItem& it = items[i];
-        if (it.kind > 0 && it.kind < ITEM_FLOOR && it.kind != ITEM_PILLAR && (it.falling || it.cellIndex == 0)) return 0;
+        if (Falls(it.kind) && (it.falling || it.cellIndex == 0)) return 0;
     }
     return 1;
 }
@@ -224,8 +222,9 @@ int BoardHasLine() {
     for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
         const TItem& it = items[i];
         if (!IsLineKind(it.kind) || it.falling) continue;
-        if (RestingKind(it.x, it.y - 48) == it.kind && RestingKind(it.x, it.y + 48) == it.kind) return 1;
-        if (RestingKind(it.x - 48, it.y) == it.kind && RestingKind(it.x + 48, it.y) == it.kind) return 1;
+        const int s = CELL_SPACING;
+        if (RestingKind(it.x, it.y - s) == it.kind && RestingKind(it.x, it.y + s) == it.kind) return 1;
+        if (RestingKind(it.x - s, it.y) == it.kind && RestingKind(it.x + s, it.y) == it.kind) return 1;
     }
     return 0;
 }
@@ -263,6 +262,33 @@ int BoardSavePicture(const std::string& path) {
     DrawItems();
     DrawSwapPair();
     return SaveScreenPng(path);
+}
+
+namespace {
+TImage keptBorders[BORDER_KINDS + 1];
+TImage keptStrips[STRIP_LONGEST + 1];
+}  // namespace
+
+void StandInBoardFrameArt(TImage (*border)(int kind), TImage (*strip)(int cells)) {
+    for (int k = 1; k <= BORDER_KINDS; k++) {
+        keptBorders[k] = borderImages[k];
+        borderImages[k] = border(k);
+    }
+    for (int n = 1; n <= STRIP_LONGEST; n++) {
+        keptStrips[n] = cellRowImages[n];
+        cellRowImages[n] = strip(n);
+    }
+}
+
+void RestoreBoardFrameArt() {
+    for (int k = 1; k <= BORDER_KINDS; k++) {
+        FreeImage(borderImages[k]);
+        borderImages[k] = keptBorders[k];
+    }
+    for (int n = 1; n <= STRIP_LONGEST; n++) {
+        FreeImage(cellRowImages[n]);
+        cellRowImages[n] = keptStrips[n];
+    }
 }
 
 // ---------------------------------------------------------------- recordings
@@ -390,11 +416,11 @@ std::vector<int> PickPreferringMoss(const std::vector<std::vector<int>>& found) 
 // A path of resting items of one colour, each next to the one before.
 std::vector<int> FindPath(int longest) {
     std::vector<std::vector<int>> found;
-    static const int dx[4] = {48, -48, 0, 0};
-    static const int dy[4] = {0, 0, 48, -48};
+    static const int dx[4] = {CELL_SPACING, -CELL_SPACING, 0, 0};
+    static const int dy[4] = {0, 0, CELL_SPACING, -CELL_SPACING};
     for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
         int kind = items[i].kind;
-        if (kind < 1 || kind > 5 || items[i].falling || items[i].cellIndex == 0) continue;
+        if (!IsColour(kind) || items[i].falling || items[i].cellIndex == 0) continue;
         std::vector<int> path{i};
         while (static_cast<int>(path.size()) < longest) {
             int last = path.back(), next = 0;
@@ -416,12 +442,12 @@ std::vector<int> FindPath(int longest) {
 int LineThrough(int x, int y, int kind, int skipX, int skipY, int skipKind) {
     auto kindAt = [&](int px, int py) { return px == skipX && py == skipY ? skipKind : RestingKind(px, py); };
     int run = 1;
-    for (int k = 1; k <= 2 && kindAt(x - 48 * k, y) == kind; k++) run++;
-    for (int k = 1; k <= 2 && kindAt(x + 48 * k, y) == kind; k++) run++;
+    for (int k = 1; k <= 2 && kindAt(x - CELL_SPACING * k, y) == kind; k++) run++;
+    for (int k = 1; k <= 2 && kindAt(x + CELL_SPACING * k, y) == kind; k++) run++;
     if (run >= 3) return 1;
     run = 1;
-    for (int k = 1; k <= 2 && kindAt(x, y - 48 * k) == kind; k++) run++;
-    for (int k = 1; k <= 2 && kindAt(x, y + 48 * k) == kind; k++) run++;
+    for (int k = 1; k <= 2 && kindAt(x, y - CELL_SPACING * k) == kind; k++) run++;
+    for (int k = 1; k <= 2 && kindAt(x, y + CELL_SPACING * k) == kind; k++) run++;
     return run >= 3;
 }
 
@@ -430,10 +456,11 @@ std::vector<int> FindSwap() {
     std::vector<std::vector<int>> found;
     for (int j = 1; j <= BOARD_LAST_SLOT; j++) {
         int a = items[j].kind;
-        if (a < 1 || a > 5 || items[j].falling || items[j].cellIndex == 0) continue;
-        int partners[2] = {RestingAt(items[j].x + 48, items[j].y), RestingAt(items[j].x, items[j].y + 48)};
+        if (!IsColour(a) || items[j].falling || items[j].cellIndex == 0) continue;
+        int partners[2] = {RestingAt(items[j].x + CELL_SPACING, items[j].y),
+                           RestingAt(items[j].x, items[j].y + CELL_SPACING)};
         for (int b : partners) {
-            if (b == 0 || items[b].kind < 1 || items[b].kind > 5 || items[b].kind == a) continue;
+            if (b == 0 || !IsColour(items[b].kind) || items[b].kind == a) continue;
             int bk = items[b].kind;
             if (LineThrough(items[j].x, items[j].y, bk, items[b].x, items[b].y, a) ||
                 LineThrough(items[b].x, items[b].y, a, items[j].x, items[j].y, bk)) {

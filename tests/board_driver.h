@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+struct TImageData;
+
 // The place of row r, column c of a level on the screen.
 int CellX(int column);
 int CellY(int row);
@@ -65,6 +67,11 @@ int BoardHasLine();
 uint32_t BoardHash();
 // Draws the board once and writes the logical screen as a PNG; 1 on success.
 int BoardSavePicture(const std::string& path);
+// Puts the pictures `border(kind)` and `strip(cells)` in place of the loaded
+// border pieces and column strips; RestoreBoardFrameArt frees them and puts
+// the loaded ones back.
+void StandInBoardFrameArt(TImageData* (*border)(int kind), TImageData* (*strip)(int cells));
+void RestoreBoardFrameArt();
 
 // ---- recordings
 

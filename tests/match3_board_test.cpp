@@ -12,13 +12,10 @@
 #include "tables/game_tables.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
+#include "tests/board_driver.h"
 #include "tests/test_support.h"
 
 namespace {
-
-// The screen centre of the cell of grid place (column c, row r).
-int CellX(int c) { return 48 * c - 16; }
-int CellY(int r) { return 48 * r - 20; }
 
 class Board : public ::testing::Test {
 protected:
@@ -115,10 +112,29 @@ TEST_F(Board, LaterBorderRulesOverwriteEarlierOnes) {
     EXPECT_EQ(BorderKind(NEAR_R | NEAR_UL | NEAR_L), 11);
     EXPECT_EQ(BorderKind(0), 0);
     EXPECT_EQ(BorderKind(NEAR_U | NEAR_D | NEAR_L | NEAR_R | NEAR_UL | NEAR_UR | NEAR_DL | NEAR_DR), 0);
-    EXPECT_EQ(NeighbourFlag(48, 48), NEAR_DR);
-    EXPECT_EQ(NeighbourFlag(-48, 0), NEAR_L);
-    EXPECT_EQ(NeighbourFlag(47, 0), 0);
-    EXPECT_EQ(NeighbourFlag(96, 0), 0);
+    EXPECT_EQ(NeighbourFlag(CELL_SPACING, CELL_SPACING), NEAR_DR);
+    EXPECT_EQ(NeighbourFlag(-CELL_SPACING, 0), NEAR_L);
+    EXPECT_EQ(NeighbourFlag(CELL_SPACING - 1, 0), 0);
+    EXPECT_EQ(NeighbourFlag(2 * CELL_SPACING, 0), 0);
+}
+
+TEST_F(Board, PiecesLieAtTheirOffsetsAndTheCornerPiecesAreLive) {
+    int dx, dy;
+    BorderPieceOffset(4, dx, dy);
+    EXPECT_EQ(dx, 46);
+    EXPECT_EQ(dy, 0);
+    BorderPieceOffset(17, dx, dy);
+    EXPECT_EQ(dx, -18);
+    EXPECT_EQ(dy, -2);
+    // the live pieces are drawn with their top-left corner at (x - 42, y - 42)
+    BorderPieceOffset(21, dx, dy);
+    EXPECT_EQ(CellX(5) - CELL_HALF + dx, CellX(5) - 42);
+    EXPECT_EQ(CellY(5) - CELL_HALF + dy, CellY(5) - 42);
+    int live = 0;
+    for (int k = 0; k <= BORDER_KINDS; k++) live += BorderDrawnLive(k);
+    EXPECT_EQ(live, 8);
+    EXPECT_TRUE(BorderDrawnLive(11) && BorderDrawnLive(16) && BorderDrawnLive(24));
+    EXPECT_FALSE(BorderDrawnLive(0) || BorderDrawnLive(13) || BorderDrawnLive(20));
 }
 
 TEST_F(Board, ItemArtFollowsThePositionEnding) {
@@ -152,31 +168,18 @@ TImage TaggedPicture(int tag, int width, int height) {
 
 // The board art loaded by others stays untouched: the test's pictures stand in
 // for it and the loaded ones come back afterwards.
+TImage TaggedBorder(int kind) { return TaggedPicture(kind, 6, 5); }
+TImage TaggedStrip(int cells) { return TaggedPicture(100 + cells, CELL_SPACING, CELL_SPACING * cells); }
+
 class BoardPicture : public Board {
 protected:
-    TImage keptBorders[25] = {};
-    TImage keptStrips[STRIP_LONGEST + 1] = {};
     void SetUp() override {
         Board::SetUp();
         UseHeadlessPlatform();
-        for (int k = 1; k <= 24; k++) {
-            keptBorders[k] = borderImages[k];
-            borderImages[k] = TaggedPicture(k, 6, 5);
-        }
-        for (int n = 1; n <= STRIP_LONGEST; n++) {
-            keptStrips[n] = cellRowImages[n];
-            cellRowImages[n] = TaggedPicture(100 + n, 48, 48 * n);
-        }
+        StandInBoardFrameArt(TaggedBorder, TaggedStrip);
     }
     void TearDown() override {
-        for (int k = 1; k <= 24; k++) {
-            FreeImage(borderImages[k]);
-            borderImages[k] = keptBorders[k];
-        }
-        for (int n = 1; n <= STRIP_LONGEST; n++) {
-            FreeImage(cellRowImages[n]);
-            cellRowImages[n] = keptStrips[n];
-        }
+        RestoreBoardFrameArt();
         Board::TearDown();
     }
 };
@@ -194,17 +197,19 @@ TEST_F(BoardPicture, BorderPiecesArePastedAtTheirOffsets) {
     ASSERT_NE(boardImage, nullptr);
     EXPECT_EQ(boardImage->width, 960);
     EXPECT_EQ(boardImage->height, 620);
-    const int dx[25] = {0, 0, 0, -18, 46, -18, 0, 0, -18, 46, -18, 0, 0, 46, -18, 0, 0, -18, 0, 0, -18};
-    const int dy[25] = {0, -18, 46, 0, 0, -18, -18, 0, 0, 0, 0, 0, 0, -1, -1, 0, 0, -2, -2, -18, -18};
     int checked = 0;
     for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
         const TCell& cell = cells[s];
         int k = cell.borderKind;
         if (!cell.exists || k == 0 || BorderDrawnLive(k)) continue;
+        int dx, dy;
+        BorderPieceOffset(k, dx, dy);
         for (int v = 0; v < 5; v++)
             for (int u = 0; u < 6; u++) {
                 uint32_t want = 0xFF000000u | (uint32_t(k) << 16) | (uint32_t(u) << 8) | uint32_t(v);
-                ASSERT_EQ(ImagePixel(boardImage, 0, cell.x - 56 + dx[k] + u, cell.y - 98 + dy[k] + v), want)
+                // boardImage is drawn at (32, 74): a piece lands on the screen at its offset
+                // from the square's corner (x - 24, y - 24)
+                ASSERT_EQ(ImagePixel(boardImage, 0, cell.x - 56 + dx + u, cell.y - 98 + dy + v), want)
                     << "kind " << k << " pixel " << u << "," << v;
             }
         checked++;
@@ -229,8 +234,8 @@ TEST_F(BoardPicture, ColumnStripsStackFromTheTopCell) {
     ComposeBoardImage();
     ASSERT_NE(boardImage, nullptr);
     auto expectStrip = [](const TColumn& column, int strip, int topY) {
-        for (int v = 0; v < 48 * strip; v += 7)
-            for (int u = 0; u < 48; u += 5) {
+        for (int v = 0; v < CELL_SPACING * strip; v += 7)
+            for (int u = 0; u < CELL_SPACING; u += 5) {
                 uint32_t p = ImagePixel(boardImage, 0, column.colX - 56 + u, topY - 98 + v);
                 ASSERT_EQ(int((p >> 16) & 0xFF), 100 + strip) << "at " << u << "," << v;
                 ASSERT_EQ(int((p >> 8) & 0xFF), u);
@@ -240,9 +245,9 @@ TEST_F(BoardPicture, ColumnStripsStackFromTheTopCell) {
     expectStrip(columns[3], 4, columns[3].colTop);
     expectStrip(columns[8], 11, columns[8].colTop);
     expectStrip(columns[12], 11, columns[12].colTop);
-    expectStrip(columns[12], 1, columns[12].colTop + 11 * 48);
+    expectStrip(columns[12], 1, columns[12].colTop + STRIP_LONGEST * CELL_SPACING);
     // nothing below the short column and nothing between columns
-    EXPECT_EQ(ImagePixel(boardImage, 0, columns[3].colX - 56 + 10, columns[3].colTop - 98 + 4 * 48 + 3), 0u);
+    EXPECT_EQ(ImagePixel(boardImage, 0, columns[3].colX - 56 + 10, columns[3].colTop - 98 + 4 * CELL_SPACING + 3), 0u);
     EXPECT_EQ(ImagePixel(boardImage, 0, CellX(5) - 56 + 10, CellY(5) - 98), 0u);
 }
 

@@ -8,6 +8,7 @@
 
 #include "match3/board.h"
 #include "match3/fish_orders.h"
+#include "match3/level_facts.h"
 #include "match3/level_files.h"
 #include "menus/menu.h"
 #include "platform/platform.h"
@@ -40,8 +41,6 @@ std::string LayoutBytes(const TLayout& layout) {
     for (int code : layout.codes) stored.push_back(code - 1LL);
     return StoredBytes(stored);
 }
-
-int CellXForTest(int c) { return 48 * c - 16; }
 
 class LevelFiles : public ::testing::Test {
 protected:
@@ -155,8 +154,8 @@ TEST_F(LevelFiles, RowOneAndColumnOneMakeNoCellButFishStillSwim) {
     EXPECT_EQ(mossLeft, 1);
     const TFishOrder& first = players[1].fishOrders[1];
     EXPECT_EQ(first.orderSize, 2);
-    EXPECT_EQ(first.orderX, 48 * 12 - 16);
-    EXPECT_EQ(first.orderY, 48 * 1 - 20);
+    EXPECT_EQ(first.orderX, CellCentreX(12));
+    EXPECT_EQ(first.orderY, CellCentreY(1));
     EXPECT_LE(first.orderAge, -20);
     EXPECT_GE(first.orderAge, -50);
     for (int j = 1; j <= 2; j++) {
@@ -165,7 +164,7 @@ TEST_F(LevelFiles, RowOneAndColumnOneMakeNoCellButFishStillSwim) {
     }
     EXPECT_EQ(first.wanted[3].wantedKind, 0);
     EXPECT_EQ(players[1].fishOrders[2].orderSize, 1);
-    EXPECT_EQ(players[1].fishOrders[2].orderX, 48 - 16);
+    EXPECT_EQ(players[1].fishOrders[2].orderX, CellCentreX(1));
     EXPECT_EQ(orderHigh, 2);
 }
 
@@ -175,8 +174,8 @@ TEST_F(LevelFiles, CellsGetPositionsColumnsFloorsAndStartingItems) {
     layout.at(6, 4) = 2;                                 // a neighbour at its foot
     Play(2, layout);    // no bombs below level 3: every starting item is a colour
     ASSERT_EQ(CountCells(), 4);
-    EXPECT_EQ(cells[1].x, 48 * 3 - 16);
-    EXPECT_EQ(cells[1].y, 48 * 4 - 20);
+    EXPECT_EQ(cells[1].x, CellCentreX(3));
+    EXPECT_EQ(cells[1].y, CellCentreY(4));
     EXPECT_EQ(columns[3].colCount, 3);
     EXPECT_EQ(columns[3].colX, 128);
     EXPECT_EQ(columns[3].colTop, 172);
@@ -184,15 +183,15 @@ TEST_F(LevelFiles, CellsGetPositionsColumnsFloorsAndStartingItems) {
     EXPECT_EQ(columns[4].colTop, 268);
     // one floor under each cell with no cell below it, one item on every cell
     EXPECT_EQ(CountItems(ITEM_FLOOR, ITEM_FLOOR), 2);
-    EXPECT_NE(ItemSlotAt(128, 268 + 48), 0);
-    EXPECT_NE(ItemSlotAt(176, 268 + 48), 0);
+    EXPECT_NE(ItemSlotAt(128, 268 + CELL_SPACING), 0);
+    EXPECT_NE(ItemSlotAt(176, 268 + CELL_SPACING), 0);
     for (int s = 1; s <= 4; s++) {
         int item = ItemSlotAt(cells[s].x, cells[s].y);
         ASSERT_NE(item, 0);
-        EXPECT_TRUE(items[item].kind >= 1 && items[item].kind <= 5) << items[item].kind;
+        EXPECT_TRUE(IsColour(items[item].kind)) << items[item].kind;
         EXPECT_EQ(items[item].cellIndex, 0);
     }
-    EXPECT_EQ(ordersNeeded, 2 * 2 + 6);
+    EXPECT_EQ(ordersNeeded, OrdersNeeded(2));
     EXPECT_EQ(levelFrame, 0);
 }
 
@@ -202,7 +201,7 @@ TEST_F(LevelFiles, OneCellColumnAtTheBottomRowHasItsFloorBelowTheScreen) {
     Play(2, layout);
     ASSERT_EQ(CountCells(), 1);
     EXPECT_EQ(cells[1].y, 700);
-    int floor = ItemSlotAt(48 * 9 - 16, 748);
+    int floor = ItemSlotAt(CellCentreX(9), 748);
     ASSERT_NE(floor, 0);
     EXPECT_EQ(items[floor].kind, ITEM_FLOOR);
 }
@@ -212,6 +211,34 @@ TEST_F(LevelFiles, OrdersNeededStopsAtFifty) {
     EXPECT_EQ(ordersNeeded, 50);
     Play(1, TLayout{});
     EXPECT_EQ(ordersNeeded, 8);
+    EXPECT_EQ(OrdersNeeded(21), 48);
+    EXPECT_EQ(OrdersNeeded(22), 50);
+}
+
+// A layout of more cells than the table holds: the cells past slot 200 are
+// not added, and neither reader counts them in their columns.
+TEST_F(LevelFiles, CellsWithoutASlotAreNotCountedInTheirColumns) {
+    TLayout full;
+    for (int r = 2; r <= LEVEL_ROWS; r++)
+        for (int c = 2; c <= LEVEL_COLS; c++) full.at(r, c) = 1;
+    Play(2, full);
+    ASSERT_EQ(CountCells(), BOARD_LAST_SLOT);
+    for (int c = 2; c <= LEVEL_COLS; c++) {
+        int inColumn = 0;
+        for (int s = 1; s <= BOARD_LAST_SLOT; s++) inColumn += cells[s].exists && cells[s].x == CellCentreX(c);
+        EXPECT_EQ(columns[c].colCount, inColumn) << "column " << c;
+    }
+    WriteAllEmpty();
+    Write(1, full);
+    ASSERT_EQ(LoadLevelPreviews(), 1);
+    for (int c = 2; c <= LEVEL_COLS; c++) {
+        int inColumn = 0;
+        for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
+            const TPreviewCell& cell = levelPreviewCells[1][s];
+            inColumn += cell.code != 0 && cell.x == PreviewCellX(c);
+        }
+        EXPECT_EQ(levelPreviewColumns[1][c].cellCount, inColumn) << "column " << c;
+    }
 }
 
 TEST_F(LevelFiles, StoneCellsAndTheirPreviewsFollowTheLevelNumber) {
@@ -222,7 +249,7 @@ TEST_F(LevelFiles, StoneCellsAndTheirPreviewsFollowTheLevelNumber) {
     for (int level = 1; level <= 6; level++) Write(level, lone);
     ASSERT_EQ(LoadLevelPreviews(), 1);
     for (int level = 1; level <= 6; level++) {
-        EXPECT_EQ(levelPreviewItems[level][1].kind, 6);
+        EXPECT_EQ(levelPreviewItems[level][1].kind, ITEM_PREVIEW_STONE);
         EXPECT_EQ(levelPreviewItems[level][1].stoneVariant, expected[level] - 15) << "level " << level;
     }
     for (int level = 1; level <= 6; level++) {
@@ -231,7 +258,7 @@ TEST_F(LevelFiles, StoneCellsAndTheirPreviewsFollowTheLevelNumber) {
         layout.at(6, 5) = 1;
         Play(level, layout);
         EXPECT_EQ(stonesLeft, 1);
-        int stone = ItemSlotAt(48 * 5 - 16, 48 * 5 - 20);
+        int stone = ItemSlotAt(CellCentreX(5), CellCentreY(5));
         ASSERT_NE(stone, 0);
         EXPECT_EQ(items[stone].kind, expected[level]) << "level " << level;
     }
@@ -239,10 +266,10 @@ TEST_F(LevelFiles, StoneCellsAndTheirPreviewsFollowTheLevelNumber) {
         TLayout layout;
         layout.at(5, 5) = 3;
         Play(30, layout);
-        int stone = ItemSlotAt(48 * 5 - 16, 48 * 5 - 20);
+        int stone = ItemSlotAt(CellCentreX(5), CellCentreY(5));
         ASSERT_NE(stone, 0);
-        EXPECT_GE(items[stone].kind, 16);
-        EXPECT_LE(items[stone].kind, 19);
+        EXPECT_GE(items[stone].kind, ITEM_STONE_FIRST);
+        EXPECT_LE(items[stone].kind, ITEM_STONE_LAST);
     }
 }
 
@@ -253,12 +280,12 @@ TEST_F(LevelFiles, PillarCoversTheCellsBelowItDownToTheFloor) {
     layout.at(5, 6) = 1;
     layout.at(6, 6) = 4;
     Play(20, layout);
-    int x = 48 * 6 - 16;
-    int pillar = ItemSlotAt(x, 48 * 3 - 20);
+    int x = CellCentreX(6);
+    int pillar = ItemSlotAt(x, CellCentreY(3));
     ASSERT_NE(pillar, 0);
     EXPECT_EQ(items[pillar].kind, ITEM_PILLAR);
     EXPECT_EQ(items[pillar].height, 4);
-    EXPECT_EQ(CountItems(1, 998), 1);
+    EXPECT_EQ(CountItems(1, ITEM_BODY_LAST), 1);
     EXPECT_EQ(CountItems(ITEM_FLOOR, ITEM_FLOOR), 1);
     EXPECT_EQ(mossLeft, 1);
     EXPECT_EQ(cells[1].pillarCell, 1);
@@ -272,14 +299,14 @@ TEST_F(LevelFiles, StonePillarCoversTheCellsBelowIt) {
     layout.at(5, 7) = 1;
     layout.at(5, 8) = 1;
     Play(25, layout);
-    int x = 48 * 7 - 16;
-    int top = ItemSlotAt(x, 48 * 3 - 20);
+    int x = CellCentreX(7);
+    int top = ItemSlotAt(x, CellCentreY(3));
     ASSERT_NE(top, 0);
-    EXPECT_EQ(items[top].kind, 18);
+    EXPECT_EQ(items[top].kind, ITEM_STONE_PILLAR);
     EXPECT_EQ(items[top].height, 3);
-    EXPECT_EQ(ItemSlotAt(x, 48 * 4 - 20), 0);
-    EXPECT_EQ(ItemSlotAt(x, 48 * 5 - 20), 0);
-    EXPECT_NE(ItemSlotAt(x + 48, 48 * 5 - 20), 0);   // the next column keeps its item
+    EXPECT_EQ(ItemSlotAt(x, CellCentreY(4)), 0);
+    EXPECT_EQ(ItemSlotAt(x, CellCentreY(5)), 0);
+    EXPECT_NE(ItemSlotAt(x + CELL_SPACING, CellCentreY(5)), 0);   // the next column keeps its item
     EXPECT_EQ(cells[1].stonePillarCell, 1);
 }
 
@@ -304,12 +331,12 @@ TEST_F(LevelFiles, UnfinishedLevelIsResumedFromTheSavedSlots) {
     players[1].savedLevelScore = 4321;
     TSavedSlot& first = players[1].savedSlots[1];
     first.savedIsMoss = 1;
-    first.savedItemX = CellXForTest(3);
+    first.savedItemX = CellCentreX(3);
     first.savedItemY = 100;
     first.savedItemKind = 4;
     TSavedSlot& second = players[1].savedSlots[2];
     second.savedPillarCell = 1;
-    second.savedItemX = CellXForTest(4);
+    second.savedItemX = CellCentreX(4);
     second.savedItemY = 364;
     second.savedItemKind = ITEM_PILLAR;
     playStarted = 1;
@@ -343,8 +370,8 @@ TEST_F(LevelFiles, PreviewsFillEveryLevelAndTwoPillarsMakeOne) {
     for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
         int kind = previewItems[s].kind;
         pillars += kind == ITEM_PILLAR;
-        colours += kind >= 1 && kind <= 5;
-        if (kind == 6) {
+        colours += IsColour(kind);
+        if (kind == ITEM_PREVIEW_STONE) {
             stones++;
             EXPECT_EQ(previewItems[s].stoneVariant, 1);
         }
@@ -355,15 +382,15 @@ TEST_F(LevelFiles, PreviewsFillEveryLevelAndTwoPillarsMakeOne) {
     EXPECT_EQ(colours, 1);     // only the moss cell beside the pillar keeps a colour
     // slots follow the file order: the fish of row 2 first, then the pillar
     EXPECT_EQ(previewCells[1].code, 103);
-    EXPECT_EQ(previewCells[1].x, 48 * 10);
-    EXPECT_EQ(previewCells[1].y, 48 * 2);
-    EXPECT_EQ(previewCells[2].x, 48 * 6);
-    EXPECT_EQ(previewCells[2].y, 48 * 3);
+    EXPECT_EQ(previewCells[1].x, PreviewCellX(10));
+    EXPECT_EQ(previewCells[1].y, PreviewCellY(2));
+    EXPECT_EQ(previewCells[2].x, PreviewCellX(6));
+    EXPECT_EQ(previewCells[2].y, PreviewCellY(3));
     EXPECT_EQ(previewCells[2].pillarFlag, 1);
     EXPECT_EQ(previewCells[5].mossFlag, 1);
     EXPECT_EQ(previewCells[6].stoneFlag, 1);
     EXPECT_EQ(levelPreviewColumns[1][6].cellCount, 3);
-    EXPECT_EQ(levelPreviewColumns[1][6].topY, 48 * 3);
+    EXPECT_EQ(levelPreviewColumns[1][6].topY, PreviewCellY(3));
     EXPECT_EQ(levelPreviewColumns[1][10].cellCount, 0);
     EXPECT_EQ(levelPreviewColumns[1][10].topY, 1000);
     EXPECT_EQ(levelPreviewColumns[1][7].cellCount, 2);
@@ -409,8 +436,8 @@ TEST_F(LevelFiles, ArbitraryValuesStayInsideTheTables) {
         LoadLevel();
         for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
             if (!cells[s].exists) continue;
-            EXPECT_GE(cells[s].x, 48 * 2 - 16);
-            EXPECT_GE(cells[s].y, 48 * 2 - 20);
+            EXPECT_GE(cells[s].x, CellCentreX(2));
+            EXPECT_GE(cells[s].y, CellCentreY(2));
         }
         for (int s = 1; s <= 22; s++) {
             EXPECT_GE(players[1].fishOrders[s].orderSize, 0);

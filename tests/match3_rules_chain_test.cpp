@@ -148,9 +148,9 @@ TEST(ComboTest, MatchesLessThan30FramesApartClimbTheComboScale) {
     BoardPlayReady();
     // Any three resting items make a selection of 3.
     auto match = []() {
-        chainCount = 0;
+        ClearSelection();
         for (int i = 1; i <= BOARD_LAST_SLOT && chainCount < 3; i++) {
-            if (items[i].kind >= 1 && items[i].kind <= 4 && items[i].cellIndex > 0) chainItems[++chainCount] = i;
+            if (IsColour(items[i].kind) && items[i].cellIndex > 0) AddToSelection(i);
         }
         ASSERT_EQ(chainCount, 3);
         resolvePending = 1;

@@ -79,7 +79,7 @@ TEST(BoardPictureTest, TheDriverDrawsTheBoardToAPicture) {
     ASSERT_TRUE(ReadScreenPixels(cellsOnly, w, h));
     int changed = 0, colours = 0;
     for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
-        if (items[i].kind < 1 || items[i].kind > 5) continue;
+        if (!IsColour(items[i].kind)) continue;
         colours++;
         size_t at = static_cast<size_t>(items[i].y) * w + items[i].x;
         changed += withItems[at] != cellsOnly[at];

@@ -148,3 +148,33 @@ TEST(BreakInitialLinesTest, ChainAndGroupModeKeepTheirLines) {
         EXPECT_EQ(BoardHasLine(), 1) << "mode " << mode;
     }
 }
+
+TEST(BreakInitialLinesTest, NoShippedLevelStartsWithALine) {
+    // Large levels keep items above slot 150, where the frame's scans do not
+    // reach before gravity has run.
+    for (int position = 1; position <= MAP_POSITIONS; position++) {
+        if (position % 10 == 0) continue;
+        for (uint32_t seed = 1; seed <= 10; seed++) {
+            BoardStart(MODE_SWAP, seed, position);
+            ASSERT_GT(BoardLoadLevel(position), 0) << "position " << position;
+            BoardFrames(5);
+            EXPECT_EQ(BoardHasLine(), 0) << "position " << position << " seed " << seed;
+        }
+    }
+}
+
+TEST(SwapTest, ABombPressedInTheFrameOfALineWaitsForTheNextFrame) {
+    std::vector<std::string> rows = TilingRows(6, 4);
+    rows[1][1] = 'B';
+    StartSwapBoard(rows, 47);
+    int bomb = ItemOnPlace(2, 2);
+    ASSERT_EQ(items[bomb].kind, ITEM_BOMB);
+    // a line of a colour the tiling does not hold appears as the bomb is pressed
+    for (int row = 3; row <= 5; row++) items[ItemOnPlace(5, row)].kind = 5;
+    BoardPointer(CellX(2), CellY(2), 1);
+    BoardFrame();
+    // the line alone is the match: three items of a match of 3
+    EXPECT_EQ(score, 3 * 45);
+    EXPECT_EQ(items[bomb].kind, ITEM_BOMB);
+    EXPECT_EQ(CurrentProfile().playerMatches, 1);
+}

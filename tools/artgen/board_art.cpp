@@ -10,7 +10,7 @@
 
 namespace {
 
-const int CELL = 48;
+const int CELL = CELL_SPACING;
 const int GLOW_SIZE = 60;
 const int MASK_SIZE = 44;
 const int ARROW_SIZE = 24;

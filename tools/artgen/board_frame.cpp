@@ -18,50 +18,8 @@
 
 namespace {
 
-const int CELL = 48;
-const double RIM_WIDTH = 18.0;
-const int STRIP_MAX = 11;
-
-struct TBorderRule {
-    int kind;
-    int mustSet;
-    int mustClear;
-};
-
-const TBorderRule BORDER_RULES[24] = {
-    {1, NB_L | NB_R, NB_U | NB_UL | NB_UR},
-    {2, NB_L | NB_R, NB_D | NB_DL | NB_DR},
-    {3, NB_U | NB_D, NB_L | NB_UL | NB_DL},
-    {4, NB_U | NB_D, NB_R | NB_UR | NB_DR},
-    {5, NB_R, NB_U | NB_L | NB_UR | NB_DL},
-    {6, NB_L, NB_U | NB_R | NB_UL | NB_DR},
-    {7, NB_L, NB_D | NB_R | NB_DL | NB_UR},
-    {8, NB_R, NB_D | NB_L | NB_DR | NB_UL},
-    {9, NB_U | NB_DR, NB_R},
-    {10, NB_U | NB_DL, NB_L},
-    {11, NB_R | NB_UL, NB_U},
-    {12, NB_L | NB_UR, NB_U},
-    {13, NB_D | NB_UR, NB_R},
-    {14, NB_D | NB_UL, NB_L},
-    {15, NB_R | NB_DL, NB_D},
-    {16, NB_L | NB_DR, NB_D},
-    {17, NB_R | NB_UL, NB_D | NB_L | NB_DR},
-    {18, NB_L | NB_UR, NB_D | NB_R | NB_DL},
-    {19, NB_L | NB_DR, NB_U | NB_R | NB_UL},
-    {20, NB_R | NB_DL, NB_U | NB_L | NB_UR},
-    {21, NB_D | NB_UL, NB_U | NB_R | NB_DR},
-    {22, NB_D | NB_UR, NB_U | NB_L | NB_DL},
-    {23, NB_U | NB_DR, NB_D | NB_L | NB_UL},
-    {24, NB_U | NB_DL, NB_D | NB_R | NB_UR},
-};
-
-// dx, dy of the pasted pieces (index = kind); live pieces use (-18, -18).
-const int PIECE_DX[25] = {0, 0, 0, -18, 46, -18, 0, 0, -18, 46, -18, -18, -18, 46, -18, -18, -18, -18, 0, 0, -18, -18, -18, -18, -18};
-const int PIECE_DY[25] = {0, -18, 46, 0, 0, -18, -18, 0, 0, 0, 0, -18, -18, -1, -1, -18, -18, -2, -2, -18, -18, -18, -18, -18, -18};
-
-// Neighbour (column, row) offsets of the flags, in flag bit order.
-const int FLAG_DC[8] = {0, 0, -1, 1, -1, 1, -1, 1};
-const int FLAG_DR[8] = {-1, 1, 0, 0, -1, -1, 1, 1};
+const int CELL = CELL_SPACING;
+const double RIM_WIDTH = BORDER_REACH;
 
 // A 3 x 3 neighbourhood, the cell itself in the middle.
 struct TNeighbourhood {
@@ -71,8 +29,8 @@ struct TNeighbourhood {
 TNeighbourhood NeighbourhoodOf(int flags) {
     TNeighbourhood n{};
     n.occupied[1][1] = 1;
-    for (int b = 0; b < 8; b++)
-        if (flags & (1 << b)) n.occupied[1 + FLAG_DR[b]][1 + FLAG_DC[b]] = 1;
+    for (int b = 0; b < NEAR_FLAG_COUNT; b++)
+        if (flags & (1 << b)) n.occupied[1 + NEAR_STEP_R[b]][1 + NEAR_STEP_C[b]] = 1;
     return n;
 }
 
@@ -83,10 +41,10 @@ int Unusualness(int flags) {
     for (int b = 0; b < 4; b++)
         if (!(flags & (1 << b))) score += 2;
     auto has = [&](int f) { return (flags & f) != 0; };
-    score += has(NB_UL) != (has(NB_U) && has(NB_L));
-    score += has(NB_UR) != (has(NB_U) && has(NB_R));
-    score += has(NB_DL) != (has(NB_D) && has(NB_L));
-    score += has(NB_DR) != (has(NB_D) && has(NB_R));
+    score += has(NEAR_UL) != (has(NEAR_U) && has(NEAR_L));
+    score += has(NEAR_UR) != (has(NEAR_U) && has(NEAR_R));
+    score += has(NEAR_DL) != (has(NEAR_D) && has(NEAR_L));
+    score += has(NEAR_DR) != (has(NEAR_D) && has(NEAR_R));
     return score;
 }
 
@@ -94,7 +52,7 @@ int Unusualness(int flags) {
 int TypicalFlags(int kind) {
     int best = -1, bestScore = 1000;
     for (int flags = 0; flags < 256; flags++) {
-        if (BorderKindOf(flags) != kind) continue;
+        if (BorderKind(flags) != kind) continue;
         int s = Unusualness(flags);
         if (s < bestScore) {
             bestScore = s;
@@ -179,7 +137,7 @@ void MakeBorderPiece(int kind) {
     TNeighbourhood n = NeighbourhoodOf(flags);
     int ox, oy;
     BorderPieceOffset(kind, ox, oy);
-    bool live = BorderPieceIsLive(kind) != 0;
+    bool live = BorderDrawnLive(kind) != 0;
     // the extent of the rim that belongs to this cell
     int maxX = ox, maxY = oy, minX = 1000, minY = 1000;
     const int LO = -static_cast<int>(RIM_WIDTH) - 1, HI = CELL + static_cast<int>(RIM_WIDTH) + 1;
@@ -243,7 +201,7 @@ void DrawEmptyCell(cairo_t* cr, double y) {
 }
 
 void MakeColumnStrips() {
-    for (int n = 1; n <= STRIP_MAX; n++) {
+    for (int n = 1; n <= STRIP_LONGEST; n++) {
         cairo_surface_t* strip = NewSurface(CELL, CELL * n);
         cairo_t* cr = cairo_create(strip);
         for (int i = 0; i < n; i++) DrawEmptyCell(cr, i * CELL);
@@ -255,28 +213,9 @@ void MakeColumnStrips() {
 
 }  // namespace
 
-int BorderKindOf(int flags) {
-    int kind = 0;
-    for (const TBorderRule& rule : BORDER_RULES)
-        if ((flags & rule.mustSet) == rule.mustSet && (flags & rule.mustClear) == 0) kind = rule.kind;
-    return kind;
-}
-
-int BorderPieceIsLive(int kind) {
-    return kind == 11 || kind == 12 || kind == 15 || kind == 16 || (kind >= 21 && kind <= 24);
-}
-
-void BorderPieceOffset(int kind, int& dx, int& dy) {
-    dx = 0;
-    dy = 0;
-    if (kind < 1 || kind > 24) return;
-    dx = PIECE_DX[kind];
-    dy = PIECE_DY[kind];
-}
-
 void MakeBoardFrameArt() {
     MakeColumnStrips();
-    for (int kind = 1; kind <= 24; kind++) MakeBorderPiece(kind);
+    for (int kind = 1; kind <= BORDER_KINDS; kind++) MakeBorderPiece(kind);
 }
 
 void WriteBoardSample() {
@@ -320,15 +259,15 @@ void WriteBoardSample() {
         for (int c = 0; c < COLS; c++) {
             if (!at(r, c)) continue;
             int flags = 0;
-            for (int b = 0; b < 8; b++)
-                if (at(r + FLAG_DR[b], c + FLAG_DC[b])) flags |= 1 << b;
-            int kind = BorderKindOf(flags);
+            for (int b = 0; b < NEAR_FLAG_COUNT; b++)
+                if (at(r + NEAR_STEP_R[b], c + NEAR_STEP_C[b])) flags |= 1 << b;
+            int kind = BorderKind(flags);
             if (kind == 0) continue;
             int x = 40 + c * CELL, y = 40 + r * CELL;
             int dx, dy;
             BorderPieceOffset(kind, dx, dy);
             cairo_surface_t* piece = load("border" + std::to_string(kind) + ".png");
-            if (BorderPieceIsLive(kind)) {
+            if (BorderDrawnLive(kind)) {
                 cairo_set_source_surface(cr, piece, x + dx, y + dy);
                 cairo_paint(cr);
             } else {

@@ -31,9 +31,9 @@ void DrawThumbnail(cairo_t* cr, const TLevelSource& level) {
     for (int f = 0; f < n; f++) FillBox(cr, furniture[f], 0.45, 0.5, 0.6, 0.45);
     for (int r = 1; r <= LEVEL_ROWS; r++)
         for (int c = 1; c <= LEVEL_COLUMNS_IN_FILE; c++) {
-            int code = level.codes[(r - 1) * LEVEL_COLUMNS_IN_FILE + (c - 1)];
-            double x = CellCentreX(c) * SCALE, y = CellCentreY(r) * SCALE, h = 24 * SCALE;
-            if (code >= 1 && code <= 98) {
+            int code = level.codes[LevelCodeIndex(r, c)];
+            double x = CellCentreX(c) * SCALE, y = CellCentreY(r) * SCALE, h = CELL_HALF * SCALE;
+            if (code >= CODE_CELL && code <= CODE_LAST_CELL) {
                 cairo_set_source_rgb(cr, 0.22, 0.55, 0.66);
                 if (code == CODE_MOSS) cairo_set_source_rgb(cr, 0.35, 0.75, 0.25);
                 cairo_rectangle(cr, x - h + 0.5, y - h + 0.5, 2 * h - 1, 2 * h - 1);
@@ -48,8 +48,8 @@ void DrawThumbnail(cairo_t* cr, const TLevelSource& level) {
                     else cairo_set_source_rgb(cr, 0.7, 0.7, 0.72);
                     int bottom = r;
                     while (bottom < LEVEL_ROWS) {
-                        int below = level.codes[bottom * LEVEL_COLUMNS_IN_FILE + (c - 1)];
-                        if (below < 1 || below > 98) break;
+                        int below = level.codes[LevelCodeIndex(bottom + 1, c)];
+                        if (below < CODE_CELL || below > CODE_LAST_CELL) break;
                         bottom++;
                     }
                     double yb = CellCentreY(bottom) * SCALE + h;

@@ -38,12 +38,14 @@ int ScreenFurniture(TBox boxes[16], const char* names[16]) {
     return n;
 }
 
-TBox BoardPictureBox() { return MakeBox(32, 74, 32 + 960, 74 + 620); }
+TBox BoardPictureBox() {
+    return MakeBox(BOARD_IMAGE_X, BOARD_IMAGE_Y, BOARD_IMAGE_X + BOARD_IMAGE_WIDTH, BOARD_IMAGE_Y + BOARD_IMAGE_HEIGHT);
+}
 
 TBox CellFrameBox(int r, int c) {
     int x = CellCentreX(c), y = CellCentreY(r);
-    return MakeBox(x - 24 - BORDER_MARGIN, y - 24 - BORDER_MARGIN, x + 24 + BORDER_MARGIN,
-                   y + 24 + BORDER_MARGIN);
+    const int reach = CELL_HALF + BORDER_REACH;
+    return MakeBox(x - reach, y - reach, x + reach, y + reach);
 }
 
 TBox FishBox(int r, int c, int n) {

@@ -4,6 +4,8 @@
 // the power-up shells or the mode buttons, nor each other.
 #pragma once
 
+#include "tables/board_geometry.h"  // the game's own cell places, board picture and strips
+#include "match3/level_facts.h"
 #include "tables/level_codes.h"
 #include "tables/sizes.h"  // the game's own limits
 
@@ -14,11 +16,7 @@ constexpr int LEVELS_PER_STAGE = 9;
 
 constexpr int SCREEN_W = SCREEN_WIDTH;
 constexpr int SCREEN_H = SCREEN_HEIGHT;
-constexpr int CELL_SIZE = 48;
-// Border pieces reach this far beyond a cell's 48 x 48 square.
-constexpr int BORDER_MARGIN = 18;
 constexpr int BOARD_SLOT_LIMIT = BOARD_LAST_SLOT;
-constexpr int COLUMN_STRIP_LIMIT = 11;
 constexpr int FISH_SLOT_LIMIT = 22;
 // The small bubble around each wanted item icon.
 constexpr int ICON_RADIUS = 26;
@@ -56,16 +54,12 @@ struct TBox {
     int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
 };
 
-// Centre of the cell at file row r, column c (both from 1).
-inline int CellCentreX(int c) { return 48 * c - 16; }
-inline int CellCentreY(int r) { return 48 * r - 20; }
-
 // The screen furniture of the game screen that a board or fish must keep clear of.
 // Returns the number of boxes written (at most 16).
 int ScreenFurniture(TBox boxes[16], const char* names[16]);
 
-// The composed board picture is drawn at (32, 74) and is 960 x 620; every piece
-// of the board frame must land inside it.
+// The composed board picture, where the game draws it; every piece of the
+// board frame must land inside it.
 TBox BoardPictureBox();
 
 // The box of the board frame around the cell at row r, column c.

@@ -8,10 +8,10 @@ namespace {
 
 int CodeAt(const int codes[LEVEL_CODES], int r, int c) {
     if (r < 1 || r > LEVEL_ROWS || c < 1 || c > LEVEL_COLUMNS_IN_FILE) return CODE_EMPTY;
-    return codes[(r - 1) * LEVEL_COLUMNS_IN_FILE + (c - 1)];
+    return codes[LevelCodeIndex(r, c)];
 }
 
-int IsCellCode(int code) { return code >= 1 && code <= 98; }
+int IsCellCode(int code) { return code >= CODE_CELL && code <= CODE_LAST_CELL; }
 int IsFishCode(int code) { return code >= CODE_FISH + 1 && code <= CODE_FISH + 3; }
 int IsPillarCode(int code) { return code == CODE_PILLAR || code == CODE_STONE_PILLAR; }
 int HasCell(const int codes[LEVEL_CODES], int r, int c) { return IsCellCode(CodeAt(codes, r, c)); }
@@ -57,16 +57,6 @@ std::string BoxText(const TBox& b) {
 
 }  // namespace
 
-int OrdersNeeded(int level) { return std::min(50, 2 * level + 6); }
-
-int StoneKindOfLevel(int level) {
-    if (level <= 3) return 16;
-    if (level == 4) return 17;
-    if (level == 5) return 18;
-    if (level == 6) return 19;
-    return 0;
-}
-
 TLevelStats MeasureLevel(const int codes[LEVEL_CODES]) {
     TLevelStats s;
     s.topRow = 99;
@@ -79,7 +69,7 @@ TLevelStats MeasureLevel(const int codes[LEVEL_CODES]) {
                 s.itemsWanted += code - CODE_FISH;
                 s.fishBySize[code - CODE_FISH]++;
             }
-            if (!IsCellCode(code) || r < 2 || c < 2) continue;
+            if (!IsCellCode(code) || !CellAllowedAt(r, c)) continue;
             s.cells++;
             if (!HasCell(codes, r + 1, c)) s.floorItems++;
             if (code == CODE_MOSS) s.moss++;
@@ -141,10 +131,12 @@ int CheckLevel(int level, const int codes[LEVEL_CODES], std::vector<TRuleBreak>&
 
     // Slot limits of the board tables.
     if (s.cells > BOARD_SLOT_LIMIT)
-        Break(breaks, level, "cell-limit", std::to_string(s.cells) + " cells, at most 200");
+        Break(breaks, level, "cell-limit",
+              std::to_string(s.cells) + " cells, at most " + std::to_string(BOARD_SLOT_LIMIT));
     if (s.cells + s.floorItems > BOARD_SLOT_LIMIT)
         Break(breaks, level, "item-limit",
-              std::to_string(s.cells) + " items and " + std::to_string(s.floorItems) + " floor items, at most 200");
+              std::to_string(s.cells) + " items and " + std::to_string(s.floorItems) + " floor items, at most " +
+                  std::to_string(BOARD_SLOT_LIMIT));
 
     // Column strips: one gapless run per column, at most 11 cells.
     for (int c = 2; c <= LEVEL_COLUMNS_IN_FILE; c++) {
@@ -156,9 +148,10 @@ int CheckLevel(int level, const int codes[LEVEL_CODES], std::vector<TRuleBreak>&
         }
         if (runs > 1)
             Break(breaks, level, "column-gap", "column " + std::to_string(c) + " has " + std::to_string(runs) + " parts");
-        if (count > COLUMN_STRIP_LIMIT)
+        if (count > STRIP_LONGEST)
             Break(breaks, level, "column-height",
-                  "column " + std::to_string(c) + " has " + std::to_string(count) + " cells, at most 11");
+                  "column " + std::to_string(c) + " has " + std::to_string(count) + " cells, at most " +
+                      std::to_string(STRIP_LONGEST));
     }
 
     // The board frame inside the board picture and clear of the furniture.

@@ -20,11 +20,6 @@ struct TLevelStats {
     int islands = 0, columns = 0, leftColumn = 0, rightColumn = 0, topRow = 0, bottomRow = 0;
 };
 
-// ordersNeeded of a level: min(50, 2 * level + 6).
-int OrdersNeeded(int level);
-// The stone kind a code-3 cell becomes: 16..19, or 0 when it is drawn at random.
-int StoneKindOfLevel(int level);
-
 // Counts what a level holds.
 TLevelStats MeasureLevel(const int codes[LEVEL_CODES]);
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tables/item_kinds.h"
 #include "tools/levelc/contact_sheet.h"
 #include "tools/levelc/level_rules.h"
 #include "tools/levelc/level_source.h"
@@ -27,9 +28,9 @@ void PrintStageTable(int stage, const std::vector<TLevelSource>& byLevel) {
         wanted += s.itemsWanted;
         cells += s.cells;
         moss += s.moss;
-        int kind = StoneKindOfLevel(level);
+        int kind = FixedStoneKind(level);
         int p[5] = {};
-        if (kind) p[kind - 15] = s.stones;
+        if (kind) p[kind - ITEM_STONE_FIRST + 1] = s.stones;
         else p[0] = s.stones;
         std::printf("  %5d %5d %4d  %9d %2d %2d %2d %3d  %7d %7d  %4d %d/%d/%d  %6d %6d  %s\n", level, s.cells,
                     s.moss, p[1], p[2], p[3], p[4], p[0], s.pillars, s.stonePillars, s.fish, s.fishBySize[1],

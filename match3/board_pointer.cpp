@@ -1,5 +1,6 @@
 // Whether the board takes the pointer, and which items lie under it.
 #include "match3/board_art.h"
+#include "tables/board_geometry.h"
 #include "match3/rules.h"
 #include "match3/specials.h"
 #include "menus/dialogs.h"
@@ -17,11 +18,12 @@ int BoardInputAllowed() {
 // The pointer's hit shape ("data/UI/coll.png") against the cell mask
 // ("data/match3/cellmask.png") centred on the item, pixel by pixel, unscaled
 // and unrotated whatever the drawing state is. Without either picture the
-// item's own 48 x 48 square is the target.
+// item's own cell square is the target.
 int ItemUnderPointer(int item) {
     const TItem& it = items[item];
     if (!pointerHitImage || !cellMaskImage) {
-        return mouseX >= it.x - 24 && mouseX < it.x + 24 && mouseY >= it.y - 24 && mouseY < it.y + 24;
+        return mouseX >= it.x - CELL_HALF && mouseX < it.x + CELL_HALF && mouseY >= it.y - CELL_HALF &&
+               mouseY < it.y + CELL_HALF;
     }
     float scaleX, scaleY;
     CurrentScale(scaleX, scaleY);
