@@ -1,6 +1,5 @@
 // The stage map is not built yet: its screen shows the background and sends
-// the player on to the newest position with a click or Enter, or back to the
-// menu with Escape.
+// the player on to the newest position with a click or Enter.
 #include "map/map.h"
 
 #include "audio/audio.h"
@@ -29,9 +28,7 @@ void RunMap() {
     DrawPicture(screenBackground, 0, 0);
     SetBlend(BLEND_ALPHA);
     if (fadeState != FADE_IN || fadeLevel < 255) return;
-    if (keyEscape == 1) {
-        BeginScreenChange(SCREEN_MENU, 0);
-    } else if ((mouseHitLeft == 1 || keyEnter == 1) && currentPlayer >= 1) {
+    if ((mouseHitLeft == 1 || keyEnter == 1) && currentPlayer >= 1) {
         TPlayerProfile& player = CurrentProfile();
         if (player.playerUnlocked < 1) player.playerUnlocked = 1;
         player.playerProgress = player.playerUnlocked;
@@ -42,3 +39,4 @@ void RunMap() {
 
 // The map has no pictures of its own yet.
 void FreeMapArt() {}
+void DrawStagePopup() {}

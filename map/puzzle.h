@@ -4,3 +4,5 @@
 
 void SetUpPuzzle(int stage);    // shuffles the stage's picture into tiles
 void RunPuzzlePhase();          // each frame while the puzzle runs
+void DrawPuzzleHelp();         // dialog 445
+void DrawPuzzleDone();         // dialog 446

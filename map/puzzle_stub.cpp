@@ -4,3 +4,5 @@
 
 void SetUpPuzzle(int) {}
 void RunPuzzlePhase() {}
+void DrawPuzzleHelp() {}
+void DrawPuzzleDone() {}

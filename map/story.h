@@ -7,3 +7,5 @@ void EnterEnding();     // set-up of the closing story screen
 void RunEnding();       // frame of the closing story screen
 // The slow light pulse behind the title (drawn with the rays picture).
 void DrawTitleRays();
+// The rays in the corners of the menu.
+void DrawMenuRays(int x, int y);

@@ -21,3 +21,4 @@ void EnterEnding() {
 void RunEnding() {}
 
 void DrawTitleRays() {}
+void DrawMenuRays(int, int) {}

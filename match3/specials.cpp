@@ -45,6 +45,7 @@ void ClearMossAtCell(int cell) {
     cells[cell].isMoss = 0;
 }
 void ExplodeBomb(int) {}
+void ProjectileLanded(int, int, float, float) {}
 void CollectStone(int) {}
 void RunShuffleWave() {}
 void UpdatePowerups() {}

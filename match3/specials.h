@@ -14,6 +14,10 @@ void ClearMossAtCell(int cell);
 void ExplodeBomb(int item);
 // A stone has landed on the floor of the board; called by ApplyGravity.
 void CollectStone(int item);
+// A power-up projectile has reached its target: the aimed shot (13005) on an
+// item, a moss shot (13009) on a cell, the dynamite (13205) on an item. The
+// particles only fly; everything they do on landing happens here.
+void ProjectileLanded(int kind, int target, float x, float y);
 // Each frame before ResolveSelection: the wave re-draws the colours it passes.
 void RunShuffleWave();
 // A level starts: charges from the player's collected stones, shells below

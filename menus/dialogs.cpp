@@ -4,6 +4,8 @@
 #include "menus/dialogs.h"
 
 #include "audio/audio.h"
+#include "map/map.h"
+#include "map/puzzle.h"
 #include "menus/menu.h"
 #include "menus/profiles.h"
 #include "shell/shell.h"
@@ -19,7 +21,9 @@ enum {
     DIALOG_OPTIONS = 100,
     DIALOG_GAME_MENU = 298,
     DIALOG_PUZZLE_HELP = 445,
+    DIALOG_PUZZLE_DONE = 446,
     DIALOG_HELP = 447,
+    DIALOG_STAGE_POPUP = 551,
 };
 
 int FullyOpen() {
@@ -86,6 +90,9 @@ void DrawDialogOfKind() {
     case DIALOG_QUIT: DrawQuitDialog(); break;
     case DIALOG_GAME_MENU: DrawGameMenu(); break;
     case DIALOG_HELP: DrawHelpPages(); break;
+    case DIALOG_PUZZLE_HELP: DrawPuzzleHelp(); break;
+    case DIALOG_PUZZLE_DONE: DrawPuzzleDone(); break;
+    case DIALOG_STAGE_POPUP: DrawStagePopup(); break;
     default: DrawNotice(); break;
     }
 }

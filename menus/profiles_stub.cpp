@@ -3,5 +3,8 @@
 #include "menus/profiles.h"
 
 void ReadProfiles() {}
+void LoadAllProfiles(int) {}
 void SaveProfile(int) {}
 void ResetProfile(int) {}
+void RestartProfile(int) {}
+void SortPlayers() {}

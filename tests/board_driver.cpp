@@ -399,7 +399,7 @@ int OnMoss(int item) {
     return cell > 0 && cells[cell].isMoss ? 1 : 0;
 }
 
-// One of the moves found, chosen among those that touch moss when any do:
+// One of the moves found, often among those that touch moss when any do:
 // moss is a goal of the level, so a player goes for it.
 std::vector<int> PickPreferringMoss(const std::vector<std::vector<int>>& found) {
     std::vector<std::vector<int>> mossy;
@@ -408,7 +408,8 @@ std::vector<int> PickPreferringMoss(const std::vector<std::vector<int>>& found) 
         for (int item : move) touches |= OnMoss(item);
         if (touches) mossy.push_back(move);
     }
-    const std::vector<std::vector<int>>& pool = mossy.empty() ? found : mossy;
+    // Every other move goes anywhere, so a stubborn corner never holds it up.
+    const std::vector<std::vector<int>>& pool = mossy.empty() || BotRandom(2) == 0 ? found : mossy;
     if (pool.empty()) return {};
     return pool[BotRandom(static_cast<int>(pool.size()))];
 }
