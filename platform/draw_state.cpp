@@ -38,14 +38,45 @@ void SetClearColor(int red, int green, int blue) {
     drawState.clearBlue = std::clamp(blue, 0, 255);
 }
 
+// Most screens begin with a picture over the whole screen, which makes the
+// clear one more pass over every pixel for nothing: the clear waits for the
+// next drawing and is dropped when that drawing replaces all of it.
+static struct {
+    int waiting = 0;
+    SDL_Rect rect{};
+    Uint8 red = 0, green = 0, blue = 0;
+} pendingClear;
+
+void DropPendingClear() {
+    pendingClear.waiting = 0;
+}
+
+void FlushPendingClear() {
+    if (!pendingClear.waiting) return;
+    pendingClear.waiting = 0;
+    if (!DisplayIsOpen()) return;
+    SDL_SetRenderDrawBlendMode(gameRenderer, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(gameRenderer, pendingClear.red, pendingClear.green, pendingClear.blue, 255);
+    SDL_RenderFillRect(gameRenderer, &pendingClear.rect);
+}
+
+int PendingClearInside(float left, float top, float right, float bottom) {
+    if (!pendingClear.waiting) return 0;
+    const SDL_Rect& r = pendingClear.rect;
+    int inView = r.x >= drawState.viewX && r.y >= drawState.viewY && r.x + r.w <= drawState.viewX + drawState.viewWidth &&
+                 r.y + r.h <= drawState.viewY + drawState.viewHeight;
+    return inView && left <= r.x && top <= r.y && right >= r.x + r.w && bottom >= r.y + r.h;
+}
+
 void Cls() {
     if (!DisplayIsOpen()) return;
     if (drawState.viewWidth <= 0 || drawState.viewHeight <= 0) return;
-    SDL_Rect rect{drawState.viewX, drawState.viewY, drawState.viewWidth, drawState.viewHeight};
-    SDL_SetRenderDrawBlendMode(gameRenderer, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(gameRenderer, static_cast<Uint8>(drawState.clearRed),
-                           static_cast<Uint8>(drawState.clearGreen), static_cast<Uint8>(drawState.clearBlue), 255);
-    SDL_RenderFillRect(gameRenderer, &rect);
+    FlushPendingClear();
+    pendingClear.waiting = 1;
+    pendingClear.rect = SDL_Rect{drawState.viewX, drawState.viewY, drawState.viewWidth, drawState.viewHeight};
+    pendingClear.red = static_cast<Uint8>(drawState.clearRed);
+    pendingClear.green = static_cast<Uint8>(drawState.clearGreen);
+    pendingClear.blue = static_cast<Uint8>(drawState.clearBlue);
 }
 
 void SetColor(int red, int green, int blue) {

@@ -1,5 +1,5 @@
-// Drawing pictures: device textures made from the kept pixels, and the paint
-// transform (scale, mirroring and rotation around the handle).
+// Drawing pictures: device textures made from the decoded pixels, and the
+// paint transform (scale, mirroring and rotation around the handle).
 #include <algorithm>
 #include <cmath>
 
@@ -13,6 +13,13 @@ static SDL_Texture* MakeTexture(TImage image, const uint32_t* pixels) {
     SDL_UpdateTexture(texture, nullptr, pixels, image->sheetWidth * 4);
     SDL_SetTextureScaleMode(texture, image->filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
     return texture;
+}
+
+// Once uploaded, the pixels of a picture loaded from a file that nobody reads
+// are only memory: they are read from the file again if ever needed.
+static void DropUnreadPixels(TImage image) {
+    if (image->keepPixels || image->sourcePath.empty() || !image->texture) return;
+    std::vector<uint32_t>().swap(image->pixels);
 }
 
 void ReleaseImageTextures(TImage image) {
@@ -36,8 +43,19 @@ int PrepareImageTextures(TImage image) {
         image->textureGeneration = rendererGeneration;
     }
     if (image->textureDirty) {
+        if (!HavePixels(image)) return 0;
         if (image->maskTexture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->maskTexture));
         image->maskTexture = nullptr;
+        image->opaque = 1;
+        image->binaryAlpha = 1;
+        for (uint32_t p : image->pixels) {
+            uint32_t a = p >> 24;
+            if (a != 255) image->opaque = 0;
+            if (a != 0 && a != 255) {
+                image->binaryAlpha = 0;
+                break;
+            }
+        }
         if (image->texture) {
             SDL_UpdateTexture(static_cast<SDL_Texture*>(image->texture), nullptr, image->pixels.data(),
                               image->sheetWidth * 4);
@@ -45,17 +63,21 @@ int PrepareImageTextures(TImage image) {
             image->texture = MakeTexture(image, image->pixels.data());
         }
         image->textureDirty = 0;
+        DropUnreadPixels(image);
     }
     return image->texture != nullptr;
 }
 
 // The thresholded copy drawn in BLEND_MASK: alpha 255 where the picture's alpha
 // is at least one half, 0 elsewhere, so blending either copies or skips.
+// A picture whose alpha is all 0 or 255 is its own thresholded copy.
 static SDL_Texture* MaskTexture(TImage image) {
-    if (!image->maskTexture) {
+    if (image->binaryAlpha) return static_cast<SDL_Texture*>(image->texture);
+    if (!image->maskTexture && HavePixels(image)) {
         std::vector<uint32_t> cut(image->pixels);
         for (uint32_t& p : cut) p = (p >> 24) >= 128 ? (p | 0xFF000000u) : (p & 0x00FFFFFFu);
         image->maskTexture = MakeTexture(image, cut.data());
+        DropUnreadPixels(image);
     }
     return static_cast<SDL_Texture*>(image->maskTexture);
 }
@@ -94,6 +116,13 @@ void PaintImage(TImage image, float x, float y, int frame) {
     float handleX = sx > 0 ? image->handle_x * ax : (image->width - image->handle_x) * ax;
     float handleY = sy > 0 ? image->handle_y * ay : (image->height - image->handle_y) * ay;
     SDL_FRect dest{x - handleX, y - handleY, image->width * ax, image->height * ay};
+    int replaces = drawState.blend == BLEND_SOLID ||
+                   (image->opaque && (drawState.blend == BLEND_MASK || (drawState.blend == BLEND_ALPHA && alpha >= 1.0f)));
+    if (replaces && drawState.rotation == 0.0f && PendingClearInside(dest.x, dest.y, dest.x + dest.w, dest.y + dest.h)) {
+        DropPendingClear();   // every pixel of the clear is replaced by this picture
+    } else {
+        FlushPendingClear();
+    }
     int flip = SDL_FLIP_NONE;
     if (sx < 0) flip |= SDL_FLIP_HORIZONTAL;
     if (sy < 0) flip |= SDL_FLIP_VERTICAL;

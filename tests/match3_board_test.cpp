@@ -192,8 +192,8 @@ TEST_F(BoardPicture, BorderPiecesArePastedAtTheirOffsets) {
     ASSERT_EQ(cells[CellAt(10, 10)].borderKind, 11);
     ComposeBoardImage();
     ASSERT_NE(boardImage, nullptr);
-    EXPECT_EQ(boardImage->width, 960);
-    EXPECT_EQ(boardImage->height, 620);
+    EXPECT_EQ(ImageWidth(boardImage), 960);
+    EXPECT_EQ(ImageHeight(boardImage), 620);
     const int dx[25] = {0, 0, 0, -18, 46, -18, 0, 0, -18, 46, -18, 0, 0, 46, -18, 0, 0, -18, 0, 0, -18};
     const int dy[25] = {0, -18, 46, 0, 0, -18, -18, 0, 0, 0, 0, 0, 0, -1, -1, 0, 0, -2, -2, -18, -18};
     int checked = 0;

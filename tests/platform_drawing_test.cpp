@@ -172,7 +172,7 @@ static void CheckTransform(float x, float y, float hx, float hy, float sx, float
     SCOPED_TRACE(testing::Message() << "handle " << hx << "," << hy << " scale " << sx << "," << sy << " rot "
                                     << degrees);
     TImage image = QuadrantImage();
-    image->filtered = 0;   // nearest sampling: block edges stay sharp
+    SetImageFiltered(image, 0);   // nearest sampling: block edges stay sharp
     SetImageAnchor(image, hx, hy);
     SetClearColor(0, 0, 0);
     Cls();
@@ -269,7 +269,7 @@ TEST_F(Drawing, GrabCopiesTheScreen) {
     SetBlend(BLEND_SOLID);
     PaintImage(red, 204, 304, 0);
     TImage grab = MakeImage(16, 16, 2);
-    ASSERT_EQ(grab->frameCount, 2);
+    ASSERT_EQ(ImageFrames(grab), 2);
     GrabToImage(grab, 200, 300, 1);
     EXPECT_EQ(ImagePixel(grab, 1, 0, 0) & 0xFFFFFFu, 0u);
     EXPECT_EQ(ImagePixel(grab, 1, 4, 4), 0xFFFF0000u);
@@ -293,8 +293,8 @@ TEST_F(Drawing, ScreenSavesAsPng) {
     ASSERT_TRUE(SaveScreenPng(path));
     TImage shot = LoadImageFile(path, 0);
     ASSERT_NE(shot, nullptr);
-    EXPECT_EQ(shot->width, 1024);
-    EXPECT_EQ(shot->height, 768);
+    EXPECT_EQ(ImageWidth(shot), 1024);
+    EXPECT_EQ(ImageHeight(shot), 768);
     EXPECT_EQ(ImagePixel(shot, 0, 500, 500), 0xFF0C2238u);
     FreeImage(shot);
 }
