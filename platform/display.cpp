@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include <SDL_syswm.h>
+
 #include "platform/platform.h"
 #include "platform/platform_internal.h"
 #include "platform/pointer_map.h"
@@ -31,6 +33,9 @@ static int outputTotalWidth = 0, outputTotalHeight = 0;   // the whole output, b
 int PlatformInit() {
     if (sdlStarted) return 1;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The software renderer shows its frames through X's shared memory rather
+    // than through an OpenGL texture, which would cost a second pass.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         PrintError(std::string("SDL_Init: ") + SDL_GetError());
         return 0;
@@ -95,6 +100,34 @@ std::string RendererName() {
     return info.name;
 }
 
+// SDL's OpenGL renderer is the quick one on a graphics card. Where the X server
+// offers no direct rendering (a virtual server, a remote display) OpenGL is
+// Mesa's software rasteriser, which spends several times what SDL's own
+// software renderer needs for the same picture, and more memory and start-up.
+static int OpenGlWouldBeSoftware() {
+    const char* forced = SDL_getenv("LIBGL_ALWAYS_SOFTWARE");
+    if (forced && *forced && std::strcmp(forced, "0") != 0) return 1;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || std::strcmp(driver, "x11") != 0 || !gameWindow) return 0;
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(gameWindow, &info) || info.subsystem != SDL_SYSWM_X11) return 0;
+    // Asked through the X library SDL has loaded already.
+    void* x11 = SDL_LoadObject("libX11.so.6");
+    if (!x11) return 0;
+    using TQueryExtension = int (*)(Display*, const char*, int*, int*, int*);
+    auto query = reinterpret_cast<TQueryExtension>(SDL_LoadFunction(x11, "XQueryExtension"));
+    int major = 0, event = 0, error = 0;
+    int direct = !query || query(info.info.x11.display, "DRI3", &major, &event, &error) ||
+                 query(info.info.x11.display, "DRI2", &major, &event, &error);
+    SDL_UnloadObject(x11);
+    return !direct;
+#else
+    return 0;
+#endif
+}
+
 // Nothing is shown by SDL's headless drivers: the picture is only read back.
 static int HeadlessVideo() {
     const char* driver = SDL_GetCurrentVideoDriver();
@@ -137,10 +170,14 @@ int OpenDisplay(int width, int height, int depth, int rate) {
         return 0;
     }
     drawToWindow = screenPathWanted == SCREEN_PATH_WINDOW || (screenPathWanted == SCREEN_PATH_AUTO && !HeadlessVideo());
-    // SDL's first accelerated renderer (OpenGL where there is one, on Mesa's
-    // llvmpipe too, which beats SDL's own software renderer at this work).
+    // SDL's first accelerated renderer (OpenGL where there is one), unless
+    // OpenGL would only be a software rasteriser; a renderer named in
+    // SDL_RENDER_DRIVER is taken as it is.
     Uint32 rendererFlags = SDL_RENDERER_ACCELERATED | (drawToWindow ? 0 : SDL_RENDERER_TARGETTEXTURE);
-    gameRenderer = SDL_CreateRenderer(gameWindow, -1, rendererFlags);
+    const char* named = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    if ((!named || !*named) && OpenGlWouldBeSoftware())
+        gameRenderer = SDL_CreateRenderer(gameWindow, -1, SDL_RENDERER_SOFTWARE);
+    if (!gameRenderer) gameRenderer = SDL_CreateRenderer(gameWindow, -1, rendererFlags);
     if (!gameRenderer) gameRenderer = SDL_CreateRenderer(gameWindow, -1, SDL_RENDERER_SOFTWARE);
     if (!gameRenderer) {
         PrintError(std::string("SDL_CreateRenderer: ") + SDL_GetError());

@@ -22,8 +22,15 @@ static void DropUnreadPixels(TImage image) {
     std::vector<uint32_t>().swap(image->pixels);
 }
 
+static void ReleaseFitTexture(TImage image) {
+    if (image->fitTexture && image->textureGeneration == rendererGeneration && gameRenderer)
+        SDL_DestroyTexture(static_cast<SDL_Texture*>(image->fitTexture));
+    image->fitTexture = nullptr;
+}
+
 void ReleaseImageTextures(TImage image) {
     if (!image) return;
+    ReleaseFitTexture(image);
     if (image->textureGeneration == rendererGeneration && gameRenderer) {
         if (image->texture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->texture));
         if (image->maskTexture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->maskTexture));
@@ -39,11 +46,13 @@ int PrepareImageTextures(TImage image) {
         // The textures died with their renderer.
         image->texture = nullptr;
         image->maskTexture = nullptr;
+        image->fitTexture = nullptr;
         image->textureDirty = 1;
         image->textureGeneration = rendererGeneration;
     }
     if (image->textureDirty) {
         if (!HavePixels(image)) return 0;
+        ReleaseFitTexture(image);
         if (image->maskTexture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->maskTexture));
         image->maskTexture = nullptr;
         image->opaque = 1;
@@ -82,6 +91,41 @@ static SDL_Texture* MaskTexture(TImage image) {
     return static_cast<SDL_Texture*>(image->maskTexture);
 }
 
+// Pictures this big, drawn unscaled straight into a window of another size
+// than the logical screen, are scaled once into a copy of the window's pixels
+// and then copied pixel for pixel: filtering a full-screen picture anew every
+// frame is the dearest thing a software rasteriser does.
+static const int FIT_MIN_PIXELS = 256 * 256;
+
+static SDL_Texture* FittedTexture(TImage image, SDL_Texture* source) {
+    if (!drawToWindow || image->frameCount != 1 || source != image->texture) return nullptr;
+    if (image->width * image->height < FIT_MIN_PIXELS) return nullptr;
+    if (outputWidth == logicalWidth && outputHeight == logicalHeight) return nullptr;
+    if (image->fitTexture && image->fitOutputWidth == outputWidth && image->fitOutputHeight == outputHeight)
+        return static_cast<SDL_Texture*>(image->fitTexture);
+    ReleaseFitTexture(image);
+    int w = std::max(1, static_cast<int>(std::lround(image->width * static_cast<double>(outputWidth) / logicalWidth)));
+    int h = std::max(1, static_cast<int>(std::lround(image->height * static_cast<double>(outputHeight) / logicalHeight)));
+    SDL_Texture* fit = SDL_CreateTexture(gameRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
+    if (!fit) return nullptr;
+    // Scaled as a direct drawing would scale it, alpha and all.
+    FlushPendingClear();
+    SDL_SetRenderTarget(gameRenderer, fit);
+    SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
+    SDL_SetTextureColorMod(source, 255, 255, 255);
+    SDL_SetTextureAlphaMod(source, 255);
+    SDL_RenderCopy(gameRenderer, source, nullptr, nullptr);
+    SDL_SetRenderTarget(gameRenderer, nullptr);
+    ApplyOutputMapping();
+    SDL_SetTextureScaleMode(fit, SDL_ScaleModeNearest);
+    image->fitTexture = fit;
+    image->fitWidth = w;
+    image->fitHeight = h;
+    image->fitOutputWidth = outputWidth;
+    image->fitOutputHeight = outputHeight;
+    return fit;
+}
+
 void PaintImage(TImage image, float x, float y, int frame) {
     if (!image || frame < 0 || frame >= image->frameCount || !DisplayIsOpen()) return;
     float sx = drawState.scaleX, sy = drawState.scaleY;
@@ -105,10 +149,6 @@ void PaintImage(TImage image, float x, float y, int frame) {
     default: break;
     }
     if (!texture) return;
-    SDL_SetTextureBlendMode(texture, mode);
-    SDL_SetTextureColorMod(texture, static_cast<Uint8>(drawState.red), static_cast<Uint8>(drawState.green),
-                           static_cast<Uint8>(drawState.blue));
-    SDL_SetTextureAlphaMod(texture, alphaMod);
 
     SDL_Rect source{image->frameX[frame], image->frameY[frame], image->width, image->height};
     float ax = std::fabs(sx), ay = std::fabs(sy);
@@ -116,6 +156,21 @@ void PaintImage(TImage image, float x, float y, int frame) {
     float handleX = sx > 0 ? image->handle_x * ax : (image->width - image->handle_x) * ax;
     float handleY = sy > 0 ? image->handle_y * ay : (image->height - image->handle_y) * ay;
     SDL_FRect dest{x - handleX, y - handleY, image->width * ax, image->height * ay};
+    if (sx == 1.0f && sy == 1.0f && drawState.rotation == 0.0f) {
+        if (SDL_Texture* fit = FittedTexture(image, texture)) {
+            // Placed on whole window pixels, so that the copy is one to one.
+            float scaleX = static_cast<float>(outputWidth) / logicalWidth;
+            float scaleY = static_cast<float>(outputHeight) / logicalHeight;
+            texture = fit;
+            source = SDL_Rect{0, 0, image->fitWidth, image->fitHeight};
+            dest = SDL_FRect{std::round(dest.x * scaleX) / scaleX, std::round(dest.y * scaleY) / scaleY,
+                             image->fitWidth / scaleX, image->fitHeight / scaleY};
+        }
+    }
+    SDL_SetTextureBlendMode(texture, mode);
+    SDL_SetTextureColorMod(texture, static_cast<Uint8>(drawState.red), static_cast<Uint8>(drawState.green),
+                           static_cast<Uint8>(drawState.blue));
+    SDL_SetTextureAlphaMod(texture, alphaMod);
     int replaces = drawState.blend == BLEND_SOLID ||
                    (image->opaque && (drawState.blend == BLEND_MASK || (drawState.blend == BLEND_ALPHA && alpha >= 1.0f)));
     if (replaces && drawState.rotation == 0.0f && PendingClearInside(dest.x, dest.y, dest.x + dest.w, dest.y + dest.h)) {

@@ -35,6 +35,9 @@ struct TImageData {
     int binaryAlpha = 0;            // every alpha is 0 or 255: the mask copy is the picture itself
     void* texture = nullptr;        // backend's device picture
     void* maskTexture = nullptr;    // thresholded copy for BLEND_MASK
+    void* fitTexture = nullptr;     // a big picture scaled once to the window's pixels
+    int fitWidth = 0, fitHeight = 0;
+    int fitOutputWidth = 0, fitOutputHeight = 0;   // the letterbox it was made for
     int textureDirty = 1;           // pixels changed since the upload
     int textureGeneration = 0;      // renderer the textures were made for
 };
