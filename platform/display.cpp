@@ -24,6 +24,7 @@ int pointerBaseWidth = 800, pointerBaseHeight = 600;
 int sdlStarted = 0;
 int drawToWindow = 0;
 int outputX = 0, outputY = 0, outputWidth = 0, outputHeight = 0;
+float drawShiftX = 0.0f, drawShiftY = 0.0f;
 
 static std::string windowTitle = "Glimmerdeep";
 static int currentVsync = -1;
@@ -54,6 +55,7 @@ void PlatformShutdown() {
 }
 
 static int CreateScreenTarget() {
+    drawShiftX = drawShiftY = 0.0f;
     if (screenTarget) SDL_DestroyTexture(screenTarget);
     screenTarget = SDL_CreateTexture(gameRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
                                      logicalWidth, logicalHeight);
@@ -75,13 +77,14 @@ void ApplyOutputMapping() {
     SDL_GetRendererOutputSize(gameRenderer, &outputTotalWidth, &outputTotalHeight);
     LetterboxRect(outputTotalWidth, outputTotalHeight, logicalWidth, logicalHeight, outputX, outputY, outputWidth,
                   outputHeight);
-    // The viewport is given in output pixels (at scale 1); the scale then turns
-    // every logical coordinate of a drawing into output pixels inside it.
+    // The scale turns every logical coordinate into output pixels; the shift
+    // moves them into the letterbox.
+    float scaleX = static_cast<float>(outputWidth) / logicalWidth, scaleY = static_cast<float>(outputHeight) / logicalHeight;
     SDL_RenderSetScale(gameRenderer, 1.0f, 1.0f);
-    SDL_Rect viewport{outputX, outputY, outputWidth, outputHeight};
-    SDL_RenderSetViewport(gameRenderer, &viewport);
-    SDL_RenderSetScale(gameRenderer, static_cast<float>(outputWidth) / logicalWidth,
-                       static_cast<float>(outputHeight) / logicalHeight);
+    SDL_RenderSetViewport(gameRenderer, nullptr);
+    SDL_RenderSetScale(gameRenderer, scaleX, scaleY);
+    drawShiftX = outputX / scaleX;
+    drawShiftY = outputY / scaleY;
     ApplyViewport();
 }
 

@@ -1,6 +1,7 @@
 // The global drawing state: colour, alpha, blend mode, scale, rotation,
 // viewport and clear colour, and the clearing of the viewport.
 #include <algorithm>
+#include <cmath>
 
 #include "platform/platform.h"
 #include "platform/platform_internal.h"
@@ -15,7 +16,11 @@ void ResetDrawState() {
 
 void ApplyViewport() {
     if (!gameRenderer) return;
-    SDL_Rect clip{drawState.viewX, drawState.viewY, drawState.viewWidth, drawState.viewHeight};
+    int left = static_cast<int>(std::lround(drawState.viewX + drawShiftX));
+    int top = static_cast<int>(std::lround(drawState.viewY + drawShiftY));
+    int right = static_cast<int>(std::lround(drawState.viewX + drawState.viewWidth + drawShiftX));
+    int bottom = static_cast<int>(std::lround(drawState.viewY + drawState.viewHeight + drawShiftY));
+    SDL_Rect clip{left, top, right - left, bottom - top};
     SDL_RenderSetClipRect(gameRenderer, &clip);
 }
 
@@ -57,7 +62,9 @@ void FlushPendingClear() {
     if (!DisplayIsOpen()) return;
     SDL_SetRenderDrawBlendMode(gameRenderer, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(gameRenderer, pendingClear.red, pendingClear.green, pendingClear.blue, 255);
-    SDL_RenderFillRect(gameRenderer, &pendingClear.rect);
+    const SDL_Rect& r = pendingClear.rect;
+    SDL_FRect shifted{r.x + drawShiftX, r.y + drawShiftY, static_cast<float>(r.w), static_cast<float>(r.h)};
+    SDL_RenderFillRectF(gameRenderer, &shifted);
 }
 
 int PendingClearInside(float left, float top, float right, float bottom) {

@@ -163,8 +163,9 @@ void PaintImage(TImage image, float x, float y, int frame) {
             float scaleY = static_cast<float>(outputHeight) / logicalHeight;
             texture = fit;
             source = SDL_Rect{0, 0, image->fitWidth, image->fitHeight};
-            dest = SDL_FRect{std::round(dest.x * scaleX) / scaleX, std::round(dest.y * scaleY) / scaleY,
-                             image->fitWidth / scaleX, image->fitHeight / scaleY};
+            dest = SDL_FRect{(std::round(dest.x * scaleX + outputX) - outputX) / scaleX,
+                             (std::round(dest.y * scaleY + outputY) - outputY) / scaleY, image->fitWidth / scaleX,
+                             image->fitHeight / scaleY};
         }
     }
     SDL_SetTextureBlendMode(texture, mode);
@@ -178,6 +179,8 @@ void PaintImage(TImage image, float x, float y, int frame) {
     } else {
         FlushPendingClear();
     }
+    dest.x += drawShiftX;
+    dest.y += drawShiftY;
     int flip = SDL_FLIP_NONE;
     if (sx < 0) flip |= SDL_FLIP_HORIZONTAL;
     if (sy < 0) flip |= SDL_FLIP_VERTICAL;

@@ -59,6 +59,10 @@ extern SDL_Renderer* gameRenderer;
 extern SDL_Texture* screenTarget;      // the logical screen, when drawing goes through one
 extern int drawToWindow;               // 1: drawing goes straight to the window, scaled
 extern int outputX, outputY;           // where the logical screen lies in the output pixels
+// The letterbox offset in logical units, added to every drawing straight to
+// the window: SDL's software renderer misplaces rotated copies in a viewport
+// that does not start at the corner, so the viewport stays the whole output.
+extern float drawShiftX, drawShiftY;
 extern int outputWidth, outputHeight;
 extern int rendererGeneration;         // changes every time the renderer is replaced
 extern int logicalWidth, logicalHeight;
