@@ -140,7 +140,8 @@ static int HeadlessVideo() {
 void CloseDisplay() {
     DropPendingClear();
     // Destroying the renderer destroys every texture made with it; images
-    // notice the new generation and upload their kept pixels again.
+    // notice the new generation and upload their pixels again, read from
+    // their files when they were dropped after the first upload.
     if (gameRenderer) SDL_DestroyRenderer(gameRenderer);
     if (gameWindow) SDL_DestroyWindow(gameWindow);
     gameRenderer = nullptr;

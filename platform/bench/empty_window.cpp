@@ -1,6 +1,8 @@
-// The floor of the benchmark figures: an empty SDL window of the game's size
-// with SDL's default renderer, cleared and shown at 40 frames per second. What
-// the game costs above these figures is the game's own.
+// The floor of the benchmark figures: an empty SDL window of the game's size,
+// cleared and shown at 40 frames per second, with SDL's default renderer or
+// (second argument "software") SDL's software renderer shown through X's
+// shared memory, as the game draws where OpenGL is a software rasteriser.
+// What the game costs above these figures is the game's own.
 #include <SDL.h>
 
 #include <time.h>
@@ -9,12 +11,19 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <thread>
 
 #include "tests/bench/bench_measure.h"
 
 int main(int argc, char** argv) {
     int frames = argc > 1 ? std::atoi(argv[1]) : 400;
+    int software = argc > 2 && std::strcmp(argv[2], "software") == 0;
+    if (software) {
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::printf("empty window: SDL_Init: %s\n", SDL_GetError());
         return 1;
@@ -52,8 +61,9 @@ int main(int argc, char** argv) {
             else std::this_thread::yield();
         }
     }
-    PrintFrameFigures("empty window", figures, 1);
-    std::printf("empty window: resident memory at 10 s %.1f MB\n", memoryAt10);
+    std::string name = std::string("empty window (") + info.name + ")";
+    PrintFrameFigures(name, figures, 1);
+    std::printf("%s: resident memory at 10 s %.1f MB\n", name.c_str(), memoryAt10);
     SDL_DestroyRenderer(renderer);
     SDL_DestroyWindow(window);
     SDL_Quit();

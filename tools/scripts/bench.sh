@@ -23,6 +23,7 @@ fi
 if [ -n "$DISPLAY" ]; then
     echo "== in a window on $DISPLAY"
     "$BUILD/tests/glimmerdeep_floor" 400
+    "$BUILD/tests/glimmerdeep_floor" 400 software
     "$BUILD/tests/glimmerdeep_bench" window "$RUN"
 fi
 echo "== headless"
