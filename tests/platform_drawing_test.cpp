@@ -360,10 +360,6 @@ TEST_F(Drawing, TheWindowPathShowsWhatTheScreenTextureShows) {
     TImage sprite = QuadrantImage();
     for (int y = 0; y < 20; y++) SetImagePixel(sprite, 0, 19, y, 0x40FFFFFFu);   // a soft edge
     SetImageFiltered(sprite, 0);
-    DrawKnownScene(back, sprite);
-    ReadScreen();
-    std::vector<uint32_t> expected = screen;
-
     struct TRestore {
         ~TRestore() {
             SetScreenPath(SCREEN_PATH_AUTO);
@@ -371,6 +367,13 @@ TEST_F(Drawing, TheWindowPathShowsWhatTheScreenTextureShows) {
             SetLogicalResolution(1024, 768);
         }
     } restore;
+    SetScreenPath(SCREEN_PATH_TARGET);
+    ASSERT_TRUE(OpenDisplay(800, 600, 0, 60));
+    SetLogicalResolution(1024, 768);
+    DrawKnownScene(back, sprite);
+    ReadScreen();
+    std::vector<uint32_t> expected = screen;
+
     SetScreenPath(SCREEN_PATH_WINDOW);
     const int SIZES[][2] = {{1024, 768}, {800, 600}, {1000, 600}};
     for (const auto& size : SIZES) {
