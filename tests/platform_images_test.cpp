@@ -68,6 +68,31 @@ TEST_F(Pictures, PngWithAlphaKeepsItsPixels) {
     FreeImage(image);
 }
 
+// A loaded picture lets go of its pixels once drawn; reading them, and a new
+// display, still find them (the file is read again).
+TEST_F(Pictures, ADrawnPictureStillHasItsPixels) {
+    auto pixels = Pixels(6, 4, [](int x, int y) { return 0xFF000000u | (x * 40u << 16) | (y * 60u << 8) | (x + y > 0 ? 7u : 0u); });
+    ASSERT_TRUE(SavePng(folder + "drawn.png", 6, 4, pixels, 0));
+    SetMaskKey(255, 0, 255);   // changed after loading: the file is read again with the key it was loaded with
+    TImage image = LoadImageFile(folder + "drawn.png", -1);
+    SetMaskKey(0, 0, 0);
+    ASSERT_NE(image, nullptr);
+    std::vector<uint32_t> shown;
+    int w = 0, h = 0;
+    for (int pass = 0; pass < 2; pass++) {
+        SetBlend(BLEND_SOLID);
+        PaintImage(image, 50, 60, 0);
+        SetBlend(BLEND_MASK);
+        ASSERT_TRUE(ReadScreenPixels(shown, w, h));
+        EXPECT_EQ(shown[static_cast<size_t>(62) * w + 55], pixels[2 * 6 + 5]) << "pass " << pass;
+        OpenDisplay(800, 600, 0, 60);   // every texture is gone
+        SetLogicalResolution(1024, 768);
+    }
+    EXPECT_EQ(ImagePixel(image, 0, 0, 0), pixels[0]);   // black stays: the key then was magenta
+    EXPECT_EQ(ImagePixel(image, 0, 5, 3), pixels[3 * 6 + 5]);
+    FreeImage(image);
+}
+
 TEST_F(Pictures, MaskedPictureWithoutAlphaLosesTheMaskColour) {
     auto pixels = Pixels(4, 4, [](int x, int y) {
         if (x == y) return 0xFF000000u;     // black diagonal
