@@ -22,7 +22,7 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
-	cd $(BUILD)/run && ../tests/glimmerdeep_bench
+	sh tools/scripts/bench.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

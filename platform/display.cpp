@@ -1,11 +1,19 @@
-// The game window, its renderer and the logical screen texture. Everything is
-// drawn on a texture of the logical size; Flip shows it scaled and letterboxed.
+// The game window, its renderer and the way frames reach the window. A real
+// window is drawn into directly, every picture scaled as it is drawn, so a
+// frame costs one pass over the window's pixels and stays sharp at any size.
+// Headless runs draw on a texture of the logical size that Flip shows scaled
+// and letterboxed, so that what they read back is exact to the logical pixel.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
+
+#include <SDL_syswm.h>
 
 #include "platform/platform.h"
 #include "platform/platform_internal.h"
+#include "platform/pointer_map.h"
 
 SDL_Window* gameWindow = nullptr;
 SDL_Renderer* gameRenderer = nullptr;
@@ -14,6 +22,9 @@ int rendererGeneration = 1;
 int logicalWidth = 1024, logicalHeight = 768;
 int pointerBaseWidth = 800, pointerBaseHeight = 600;
 int sdlStarted = 0;
+int drawToWindow = 0;
+int outputX = 0, outputY = 0, outputWidth = 0, outputHeight = 0;
+float drawShiftX = 0.0f, drawShiftY = 0.0f;
 
 static std::string windowTitle = "Glimmerdeep";
 static int currentVsync = -1;
@@ -36,9 +47,15 @@ static int ShowsNothing(const std::string& driver) {
     return driver == "offscreen" || driver == "dummy" || driver == "evdev";
 }
 
+static int screenPathWanted = SCREEN_PATH_AUTO;
+static int outputTotalWidth = 0, outputTotalHeight = 0;   // the whole output, bars included
+
 int PlatformInit() {
     if (sdlStarted) return 1;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The software renderer shows its frames through X's shared memory rather
+    // than through an OpenGL texture, which would cost a second pass.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) return Failed("SDL_Init");
     const char* driver = SDL_GetCurrentVideoDriver();
     std::string chosen = driver ? driver : "";
@@ -62,6 +79,7 @@ void PlatformShutdown() {
 }
 
 static int CreateScreenTarget() {
+    drawShiftX = drawShiftY = 0.0f;
     if (screenTarget) SDL_DestroyTexture(screenTarget);
     screenTarget = SDL_CreateTexture(gameRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
                                      logicalWidth, logicalHeight);
@@ -77,9 +95,77 @@ static int CreateScreenTarget() {
     return 1;
 }
 
+void ApplyOutputMapping() {
+    if (!gameRenderer || !drawToWindow) return;
+    SDL_SetRenderTarget(gameRenderer, nullptr);
+    SDL_GetRendererOutputSize(gameRenderer, &outputTotalWidth, &outputTotalHeight);
+    LetterboxRect(outputTotalWidth, outputTotalHeight, logicalWidth, logicalHeight, outputX, outputY, outputWidth,
+                  outputHeight);
+    // The scale turns every logical coordinate into output pixels; the shift
+    // moves them into the letterbox.
+    float scaleX = static_cast<float>(outputWidth) / logicalWidth, scaleY = static_cast<float>(outputHeight) / logicalHeight;
+    SDL_RenderSetScale(gameRenderer, 1.0f, 1.0f);
+    SDL_RenderSetViewport(gameRenderer, nullptr);
+    SDL_RenderSetScale(gameRenderer, scaleX, scaleY);
+    drawShiftX = outputX / scaleX;
+    drawShiftY = outputY / scaleY;
+    ApplyViewport();
+}
+
+void SetScreenPath(int path) {
+    if (path >= SCREEN_PATH_AUTO && path <= SCREEN_PATH_WINDOW) screenPathWanted = path;
+}
+
+int ScreenPath() {
+    if (!DisplayIsOpen()) return 0;
+    return drawToWindow ? SCREEN_PATH_WINDOW : SCREEN_PATH_TARGET;
+}
+
+std::string RendererName() {
+    SDL_RendererInfo info;
+    if (!gameRenderer || SDL_GetRendererInfo(gameRenderer, &info) != 0) return "";
+    return info.name;
+}
+
+// SDL's OpenGL renderer is the quick one on a graphics card. Where the X server
+// offers no direct rendering (a virtual server, a remote display) OpenGL is
+// Mesa's software rasteriser, which spends several times what SDL's own
+// software renderer needs for the same picture, and more memory and start-up.
+static int OpenGlWouldBeSoftware() {
+    const char* forced = SDL_getenv("LIBGL_ALWAYS_SOFTWARE");
+    if (forced && *forced && std::strcmp(forced, "0") != 0) return 1;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || std::strcmp(driver, "x11") != 0 || !gameWindow) return 0;
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(gameWindow, &info) || info.subsystem != SDL_SYSWM_X11) return 0;
+    // Asked through the X library SDL has loaded already.
+    void* x11 = SDL_LoadObject("libX11.so.6");
+    if (!x11) return 0;
+    using TQueryExtension = int (*)(Display*, const char*, int*, int*, int*);
+    auto query = reinterpret_cast<TQueryExtension>(SDL_LoadFunction(x11, "XQueryExtension"));
+    int major = 0, event = 0, error = 0;
+    int direct = !query || query(info.info.x11.display, "DRI3", &major, &event, &error) ||
+                 query(info.info.x11.display, "DRI2", &major, &event, &error);
+    SDL_UnloadObject(x11);
+    return !direct;
+#else
+    return 0;
+#endif
+}
+
+// Nothing is shown by SDL's headless drivers: the picture is only read back.
+static int HeadlessVideo() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
+}
+
 void CloseDisplay() {
+    DropPendingClear();
     // Destroying the renderer destroys every texture made with it; images
-    // notice the new generation and upload their kept pixels again.
+    // notice the new generation and upload their pixels again, read from
+    // their files when they were dropped after the first upload.
     if (gameRenderer) SDL_DestroyRenderer(gameRenderer);
     if (gameWindow) SDL_DestroyWindow(gameWindow);
     gameRenderer = nullptr;
@@ -93,7 +179,10 @@ int OpenDisplay(int width, int height, int depth, int rate) {
     (void)rate;
     if (!sdlStarted && !PlatformInit()) return 0;
     CloseDisplay();
-    Uint32 flags = SDL_WINDOW_SHOWN;
+    // The player may resize the window; on high-density screens the window's
+    // pixels are used as they are, the picture letterboxed in them.
+    Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (depth == 0) flags |= SDL_WINDOW_RESIZABLE;
     if (depth != 0) {
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
         pointerBaseWidth = logicalWidth;
@@ -105,7 +194,15 @@ int OpenDisplay(int width, int height, int depth, int rate) {
     gameWindow = SDL_CreateWindow(windowTitle.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                   width > 0 ? width : 800, height > 0 ? height : 600, flags);
     if (!gameWindow) return Failed("SDL_CreateWindow");
-    gameRenderer = SDL_CreateRenderer(gameWindow, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+    drawToWindow = screenPathWanted == SCREEN_PATH_WINDOW || (screenPathWanted == SCREEN_PATH_AUTO && !HeadlessVideo());
+    // SDL's first accelerated renderer (OpenGL where there is one), unless
+    // OpenGL would only be a software rasteriser; a renderer named in
+    // SDL_RENDER_DRIVER is taken as it is.
+    Uint32 rendererFlags = SDL_RENDERER_ACCELERATED | (drawToWindow ? 0 : SDL_RENDERER_TARGETTEXTURE);
+    const char* named = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    if ((!named || !*named) && OpenGlWouldBeSoftware())
+        gameRenderer = SDL_CreateRenderer(gameWindow, -1, SDL_RENDERER_SOFTWARE);
+    if (!gameRenderer) gameRenderer = SDL_CreateRenderer(gameWindow, -1, rendererFlags);
     if (!gameRenderer) gameRenderer = SDL_CreateRenderer(gameWindow, -1, SDL_RENDERER_SOFTWARE);
     if (!gameRenderer) {
         Failed("SDL_CreateRenderer");
@@ -114,18 +211,18 @@ int OpenDisplay(int width, int height, int depth, int rate) {
         return 0;
     }
     ResetDrawState();
-    if (!CreateScreenTarget()) {
-        Failed("screen texture");
-        CloseDisplay();
-        return 0;
+    if (!drawToWindow && !CreateScreenTarget()) {
+        // A renderer without target textures still draws straight to the window.
+        drawToWindow = 1;
     }
+    ApplyOutputMapping();
     SDL_StartTextInput();
     platformError.clear();
     return 1;
 }
 
 int DisplayIsOpen() {
-    return gameRenderer != nullptr && screenTarget != nullptr;
+    return gameRenderer != nullptr && (drawToWindow || screenTarget != nullptr);
 }
 
 void SetWindowTitle(const std::string& title) {
@@ -146,29 +243,44 @@ void SetLogicalResolution(int width, int height) {
     drawState.viewY = 0;
     drawState.viewWidth = width;
     drawState.viewHeight = height;
-    if (gameRenderer) CreateScreenTarget();
+    DropPendingClear();
+    if (gameRenderer && !drawToWindow) CreateScreenTarget();
+    ApplyOutputMapping();
 }
 
 void MinimiseWindow() {
     if (gameWindow) SDL_MinimizeWindow(gameWindow);
 }
 
-// The logical picture scaled to fit the output, centred, black bars around.
-static SDL_Rect LetterboxRect(int outW, int outH) {
-    double scale = std::min(static_cast<double>(outW) / logicalWidth, static_cast<double>(outH) / logicalHeight);
-    SDL_Rect rect;
-    rect.w = static_cast<int>(logicalWidth * scale + 0.5);
-    rect.h = static_cast<int>(logicalHeight * scale + 0.5);
-    rect.x = (outW - rect.w) / 2;
-    rect.y = (outH - rect.h) / 2;
-    return rect;
+// Black over the bars around the letterboxed picture, in output pixels.
+static void ClearBars() {
+    if (outputX == 0 && outputY == 0 && outputWidth == outputTotalWidth && outputHeight == outputTotalHeight) return;
+    SDL_RenderSetScale(gameRenderer, 1.0f, 1.0f);
+    SDL_RenderSetViewport(gameRenderer, nullptr);
+    SDL_RenderSetClipRect(gameRenderer, nullptr);
+    SDL_SetRenderDrawBlendMode(gameRenderer, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(gameRenderer, 0, 0, 0, 255);
+    int right = outputX + outputWidth, bottom = outputY + outputHeight;
+    SDL_Rect bars[4] = {{0, 0, outputTotalWidth, outputY},
+                        {0, bottom, outputTotalWidth, outputTotalHeight - bottom},
+                        {0, outputY, outputX, outputHeight},
+                        {right, outputY, outputTotalWidth - right, outputHeight}};
+    for (const SDL_Rect& bar : bars)
+        if (bar.w > 0 && bar.h > 0) SDL_RenderFillRect(gameRenderer, &bar);
 }
 
 void Flip(int sync) {
     if (!DisplayIsOpen()) return;
+    FlushPendingClear();
     if (sync != currentVsync) {
         SDL_RenderSetVSync(gameRenderer, sync ? 1 : 0);
         currentVsync = sync;
+    }
+    if (drawToWindow) {
+        ClearBars();
+        SDL_RenderPresent(gameRenderer);
+        ApplyOutputMapping();   // the window may have changed size since
+        return;
     }
     SDL_SetRenderTarget(gameRenderer, nullptr);
     SDL_RenderSetClipRect(gameRenderer, nullptr);
@@ -177,25 +289,59 @@ void Flip(int sync) {
     SDL_SetRenderDrawBlendMode(gameRenderer, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(gameRenderer, 0, 0, 0, 255);
     SDL_RenderClear(gameRenderer);
-    SDL_Rect dest = LetterboxRect(outW, outH);
+    SDL_Rect dest;
+    LetterboxRect(outW, outH, logicalWidth, logicalHeight, dest.x, dest.y, dest.w, dest.h);
     SDL_RenderCopy(gameRenderer, screenTarget, nullptr, &dest);
     SDL_RenderPresent(gameRenderer);
     SDL_SetRenderTarget(gameRenderer, screenTarget);
     ApplyViewport();
 }
 
-int ReadScreenPixels(std::vector<uint32_t>& out, int& width, int& height) {
-    width = 0;
-    height = 0;
+int ReadLogicalRect(int x, int y, int width, int height, std::vector<uint32_t>& out) {
     out.clear();
-    if (!DisplayIsOpen()) return 0;
-    SDL_SetRenderTarget(gameRenderer, screenTarget);
-    out.resize(static_cast<size_t>(logicalWidth) * logicalHeight);
-    if (SDL_RenderReadPixels(gameRenderer, nullptr, SDL_PIXELFORMAT_ARGB8888, out.data(), logicalWidth * 4) != 0) {
+    if (!DisplayIsOpen() || width <= 0 || height <= 0) return 0;
+    FlushPendingClear();
+    out.resize(static_cast<size_t>(width) * height);
+    if (!drawToWindow) {
+        SDL_SetRenderTarget(gameRenderer, screenTarget);
+        SDL_Rect rect{x, y, width, height};
+        int ok = SDL_RenderReadPixels(gameRenderer, &rect, SDL_PIXELFORMAT_ARGB8888, out.data(), width * 4) == 0;
+        ApplyViewport();
+        if (!ok) {
+            out.clear();
+            return 0;
+        }
+        for (uint32_t& p : out) p |= 0xFF000000u;
+        return 1;
+    }
+    // Each logical pixel takes the output pixel under its centre.
+    double sx = static_cast<double>(outputWidth) / logicalWidth, sy = static_cast<double>(outputHeight) / logicalHeight;
+    auto column = [&](int u) { return std::clamp(outputX + static_cast<int>(std::floor((u + 0.5) * sx)), 0, outputTotalWidth - 1); };
+    auto row = [&](int v) { return std::clamp(outputY + static_cast<int>(std::floor((v + 0.5) * sy)), 0, outputTotalHeight - 1); };
+    SDL_Rect rect{column(x), row(y), 0, 0};
+    rect.w = column(x + width - 1) - rect.x + 1;
+    rect.h = row(y + height - 1) - rect.y + 1;
+    std::vector<uint32_t> shown(static_cast<size_t>(rect.w) * rect.h);
+    SDL_RenderSetScale(gameRenderer, 1.0f, 1.0f);
+    SDL_RenderSetViewport(gameRenderer, nullptr);
+    int ok = SDL_RenderReadPixels(gameRenderer, &rect, SDL_PIXELFORMAT_ARGB8888, shown.data(), rect.w * 4) == 0;
+    ApplyOutputMapping();
+    if (!ok) {
         out.clear();
         return 0;
     }
-    for (uint32_t& p : out) p |= 0xFF000000u;
+    for (int v = 0; v < height; v++) {
+        int from = (row(y + v) - rect.y) * rect.w;
+        for (int u = 0; u < width; u++)
+            out[static_cast<size_t>(v) * width + u] = shown[static_cast<size_t>(from + column(x + u) - rect.x)] | 0xFF000000u;
+    }
+    return 1;
+}
+
+int ReadScreenPixels(std::vector<uint32_t>& out, int& width, int& height) {
+    width = 0;
+    height = 0;
+    if (!ReadLogicalRect(0, 0, logicalWidth, logicalHeight, out)) return 0;
     width = logicalWidth;
     height = logicalHeight;
     return 1;

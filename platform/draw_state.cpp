@@ -1,6 +1,7 @@
 // The global drawing state: colour, alpha, blend mode, scale, rotation,
 // viewport and clear colour, and the clearing of the viewport.
 #include <algorithm>
+#include <cmath>
 
 #include "platform/platform.h"
 #include "platform/platform_internal.h"
@@ -15,7 +16,11 @@ void ResetDrawState() {
 
 void ApplyViewport() {
     if (!gameRenderer) return;
-    SDL_Rect clip{drawState.viewX, drawState.viewY, drawState.viewWidth, drawState.viewHeight};
+    int left = static_cast<int>(std::lround(drawState.viewX + drawShiftX));
+    int top = static_cast<int>(std::lround(drawState.viewY + drawShiftY));
+    int right = static_cast<int>(std::lround(drawState.viewX + drawState.viewWidth + drawShiftX));
+    int bottom = static_cast<int>(std::lround(drawState.viewY + drawState.viewHeight + drawShiftY));
+    SDL_Rect clip{left, top, right - left, bottom - top};
     SDL_RenderSetClipRect(gameRenderer, &clip);
 }
 
@@ -38,14 +43,47 @@ void SetClearColor(int red, int green, int blue) {
     drawState.clearBlue = std::clamp(blue, 0, 255);
 }
 
+// Most screens begin with a picture over the whole screen, which makes the
+// clear one more pass over every pixel for nothing: the clear waits for the
+// next drawing and is dropped when that drawing replaces all of it.
+static struct {
+    int waiting = 0;
+    SDL_Rect rect{};
+    Uint8 red = 0, green = 0, blue = 0;
+} pendingClear;
+
+void DropPendingClear() {
+    pendingClear.waiting = 0;
+}
+
+void FlushPendingClear() {
+    if (!pendingClear.waiting) return;
+    pendingClear.waiting = 0;
+    if (!DisplayIsOpen()) return;
+    SDL_SetRenderDrawBlendMode(gameRenderer, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(gameRenderer, pendingClear.red, pendingClear.green, pendingClear.blue, 255);
+    const SDL_Rect& r = pendingClear.rect;
+    SDL_FRect shifted{r.x + drawShiftX, r.y + drawShiftY, static_cast<float>(r.w), static_cast<float>(r.h)};
+    SDL_RenderFillRectF(gameRenderer, &shifted);
+}
+
+int PendingClearInside(float left, float top, float right, float bottom) {
+    if (!pendingClear.waiting) return 0;
+    const SDL_Rect& r = pendingClear.rect;
+    int inView = r.x >= drawState.viewX && r.y >= drawState.viewY && r.x + r.w <= drawState.viewX + drawState.viewWidth &&
+                 r.y + r.h <= drawState.viewY + drawState.viewHeight;
+    return inView && left <= r.x && top <= r.y && right >= r.x + r.w && bottom >= r.y + r.h;
+}
+
 void Cls() {
     if (!DisplayIsOpen()) return;
     if (drawState.viewWidth <= 0 || drawState.viewHeight <= 0) return;
-    SDL_Rect rect{drawState.viewX, drawState.viewY, drawState.viewWidth, drawState.viewHeight};
-    SDL_SetRenderDrawBlendMode(gameRenderer, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(gameRenderer, static_cast<Uint8>(drawState.clearRed),
-                           static_cast<Uint8>(drawState.clearGreen), static_cast<Uint8>(drawState.clearBlue), 255);
-    SDL_RenderFillRect(gameRenderer, &rect);
+    FlushPendingClear();
+    pendingClear.waiting = 1;
+    pendingClear.rect = SDL_Rect{drawState.viewX, drawState.viewY, drawState.viewWidth, drawState.viewHeight};
+    pendingClear.red = static_cast<Uint8>(drawState.clearRed);
+    pendingClear.green = static_cast<Uint8>(drawState.clearGreen);
+    pendingClear.blue = static_cast<Uint8>(drawState.clearBlue);
 }
 
 void SetColor(int red, int green, int blue) {

@@ -1,6 +1,6 @@
-// Pictures: loading, strips, made pictures, handles and pixel access. The
-// decoded pixels stay beside the device texture; changes mark it dirty and
-// the next drawing uploads them.
+// Pictures: loading, strips, made pictures, handles and pixel access. Changes
+// to the pixels mark the texture dirty and the next drawing uploads them; a
+// picture whose pixels nobody reads drops them after the upload.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -25,7 +25,7 @@ int AutoCentre() {
 }
 
 // Reads a PNG or JPEG file, told apart by its first bytes.
-static int DecodePicture(const std::string& path, TImageData& image) {
+int DecodePicture(const std::string& path, TImageData& image) {
     std::string real = ResolvePath(path);
     FILE* file = std::fopen(real.c_str(), "rb");
     if (!file) return 0;
@@ -44,14 +44,15 @@ static int DecodePicture(const std::string& path, TImageData& image) {
     image.sheetWidth = width;
     image.sheetHeight = height;
     image.hasAlpha = hasAlpha;
+    image.sourcePath = real;
     return 1;
 }
 
-// Masked pictures without their own alpha lose every pixel of the mask colour.
-static void ApplyMask(TImageData& image) {
+void ApplyMask(TImageData& image, uint32_t key) {
+    image.sourceMaskKey = key;
     if (!image.masked || image.hasAlpha) return;
     for (uint32_t& p : image.pixels) {
-        if ((p & 0xFFFFFFu) == maskKey) p &= 0x00FFFFFFu;
+        if ((p & 0xFFFFFFu) == key) p &= 0x00FFFFFFu;
         else p |= 0xFF000000u;
     }
 }
@@ -71,7 +72,7 @@ TImage LoadImageFile(const std::string& path, int flags) {
     }
     image->masked = flags == -1 || (flags & 2) != 0;
     image->filtered = flags == -1 || (flags & 1) != 0;
-    ApplyMask(*image);
+    ApplyMask(*image, maskKey);
     image->width = image->sheetWidth;
     image->height = image->sheetHeight;
     image->frameCount = 1;
@@ -97,7 +98,7 @@ TImage LoadImageStrip(const std::string& path, int cellWidth, int cellHeight, in
     }
     image->masked = 1;
     image->filtered = 1;
-    ApplyMask(*image);
+    ApplyMask(*image, maskKey);
     image->width = cellWidth;
     image->height = cellHeight;
     image->frameCount = std::min(cellCount, available);
@@ -129,6 +130,55 @@ void SetImageAnchor(TImage image, float x, float y) {
     image->handle_y = y;
 }
 
+int ImageFrames(TImage image) {
+    return image ? image->frameCount : 0;
+}
+
+float ImageHandleX(TImage image) {
+    return image ? image->handle_x : 0.0f;
+}
+
+float ImageHandleY(TImage image) {
+    return image ? image->handle_y : 0.0f;
+}
+
+int ImageHasAlpha(TImage image) {
+    return image ? image->hasAlpha : 0;
+}
+
+int ImageLoadFlags(TImage image) {
+    return image ? (image->filtered ? 1 : 0) | (image->masked ? 2 : 0) : 0;
+}
+
+void SetImageFiltered(TImage image, int flag) {
+    if (!image) return;
+    image->filtered = flag ? 1 : 0;
+    if (image->textureGeneration != rendererGeneration) return;   // the next upload sets it
+    SDL_ScaleMode mode = image->filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+    if (image->texture) SDL_SetTextureScaleMode(static_cast<SDL_Texture*>(image->texture), mode);
+    if (image->maskTexture) SDL_SetTextureScaleMode(static_cast<SDL_Texture*>(image->maskTexture), mode);
+}
+
+int HavePixels(TImage image) {
+    if (!image) return 0;
+    if (!image->pixels.empty()) return 1;
+    if (image->sourcePath.empty()) return 0;
+    TImageData fresh;
+    if (!DecodePicture(image->sourcePath, fresh)) return 0;
+    if (fresh.sheetWidth != image->sheetWidth || fresh.sheetHeight != image->sheetHeight) return 0;
+    fresh.masked = image->masked;
+    ApplyMask(fresh, image->sourceMaskKey);
+    image->pixels.swap(fresh.pixels);
+    return 1;
+}
+
+// The pixels of a picture the game reads stay in memory from now on.
+static int KeepPixels(TImage image) {
+    if (!HavePixels(image)) return 0;
+    image->keepPixels = 1;
+    return 1;
+}
+
 // Frames are laid out in rows of a sheet no wider than about 4096 pixels.
 TImage MakeImage(int width, int height, int frames) {
     if (width <= 0 || height <= 0) return nullptr;
@@ -145,6 +195,7 @@ TImage MakeImage(int width, int height, int frames) {
     image->hasAlpha = 1;
     image->masked = 1;
     image->filtered = 1;
+    image->keepPixels = 1;   // made to be composed: there is no file to read them again from
     for (int f = 0; f < frames; f++) {
         image->frameX.push_back((f % columns) * width);
         image->frameY.push_back((f / columns) * height);
@@ -155,6 +206,8 @@ TImage MakeImage(int width, int height, int frames) {
 
 static uint32_t* PixelAt(TImage image, int frame, int x, int y) {
     if (!image || frame < 0 || frame >= image->frameCount) return nullptr;
+    if (image->pixels.empty() && !KeepPixels(image)) return nullptr;
+    image->keepPixels = 1;
     if (x < 0 || y < 0 || x >= image->width || y >= image->height) return nullptr;
     size_t index = static_cast<size_t>(image->frameY[frame] + y) * image->sheetWidth + image->frameX[frame] + x;
     if (index >= image->pixels.size()) return nullptr;
@@ -190,15 +243,12 @@ void GrabToImage(TImage image, int x, int y, int frame) {
     int x0 = std::max(x, 0), y0 = std::max(y, 0);
     int x1 = std::min(x + image->width, logicalWidth), y1 = std::min(y + image->height, logicalHeight);
     if (x1 <= x0 || y1 <= y0) return;
-    std::vector<uint32_t> grabbed(static_cast<size_t>(x1 - x0) * (y1 - y0));
-    SDL_Rect rect{x0, y0, x1 - x0, y1 - y0};
-    SDL_SetRenderTarget(gameRenderer, screenTarget);
-    ApplyViewport();
-    if (SDL_RenderReadPixels(gameRenderer, &rect, SDL_PIXELFORMAT_ARGB8888, grabbed.data(), rect.w * 4) != 0) return;
-    for (int v = 0; v < rect.h; v++) {
-        for (int u = 0; u < rect.w; u++) {
+    std::vector<uint32_t> grabbed;
+    if (!ReadLogicalRect(x0, y0, x1 - x0, y1 - y0, grabbed)) return;
+    for (int v = 0; v < y1 - y0; v++) {
+        for (int u = 0; u < x1 - x0; u++) {
             uint32_t* to = PixelAt(image, frame, x0 - x + u, y0 - y + v);
-            if (to) *to = grabbed[static_cast<size_t>(v) * rect.w + u] | 0xFF000000u;
+            if (to) *to = grabbed[static_cast<size_t>(v) * (x1 - x0) + u];
         }
     }
     image->textureDirty = 1;

@@ -174,6 +174,8 @@ void PumpEvents() {
             case SDL_WINDOWEVENT_FOCUS_GAINED:
             case SDL_WINDOWEVENT_RESTORED: ApplyAppEvent(APP_RESUME); break;
             case SDL_WINDOWEVENT_CLOSE: ApplyClose(); break;
+            // SDL puts its renderer's viewport back over the whole window.
+            case SDL_WINDOWEVENT_SIZE_CHANGED: ApplyOutputMapping(); break;
             default: break;
             }
             break;

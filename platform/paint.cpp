@@ -1,5 +1,5 @@
-// Drawing pictures: device textures made from the kept pixels, and the paint
-// transform (scale, mirroring and rotation around the handle).
+// Drawing pictures: device textures made from the decoded pixels, and the
+// paint transform (scale, mirroring and rotation around the handle).
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -16,8 +16,22 @@ static SDL_Texture* MakeTexture(TImage image, const uint32_t* pixels) {
     return texture;
 }
 
+// Once uploaded, the pixels of a picture loaded from a file that nobody reads
+// are only memory: they are read from the file again if ever needed.
+static void DropUnreadPixels(TImage image) {
+    if (image->keepPixels || image->sourcePath.empty() || !image->texture) return;
+    std::vector<uint32_t>().swap(image->pixels);
+}
+
+static void ReleaseFitTexture(TImage image) {
+    if (image->fitTexture && image->textureGeneration == rendererGeneration && gameRenderer)
+        SDL_DestroyTexture(static_cast<SDL_Texture*>(image->fitTexture));
+    image->fitTexture = nullptr;
+}
+
 void ReleaseImageTextures(TImage image) {
     if (!image) return;
+    ReleaseFitTexture(image);
     if (image->textureGeneration == rendererGeneration && gameRenderer) {
         if (image->texture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->texture));
         if (image->maskTexture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->maskTexture));
@@ -33,12 +47,25 @@ int PrepareImageTextures(TImage image) {
         // The textures died with their renderer.
         image->texture = nullptr;
         image->maskTexture = nullptr;
+        image->fitTexture = nullptr;
         image->textureDirty = 1;
         image->textureGeneration = rendererGeneration;
     }
     if (image->textureDirty) {
+        if (!HavePixels(image)) return 0;
+        ReleaseFitTexture(image);
         if (image->maskTexture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->maskTexture));
         image->maskTexture = nullptr;
+        image->opaque = 1;
+        image->binaryAlpha = 1;
+        for (uint32_t p : image->pixels) {
+            uint32_t a = p >> 24;
+            if (a != 255) image->opaque = 0;
+            if (a != 0 && a != 255) {
+                image->binaryAlpha = 0;
+                break;
+            }
+        }
         if (image->texture) {
             SDL_UpdateTexture(static_cast<SDL_Texture*>(image->texture), nullptr, image->pixels.data(),
                               image->sheetWidth * 4);
@@ -46,6 +73,7 @@ int PrepareImageTextures(TImage image) {
             image->texture = MakeTexture(image, image->pixels.data());
         }
         image->textureDirty = 0;
+        DropUnreadPixels(image);
     }
     return image->texture != nullptr;
 }
@@ -68,9 +96,12 @@ static int MaskCut(float alpha) {
 // is remade only when a new cut would change it: every cut between two alpha
 // values the picture holds gives the same copy, so a picture whose alpha is
 // only 0 or 255 is cut once whatever the drawing alpha.
+// A picture whose alpha is all 0 or 255 is its own thresholded copy.
 static SDL_Texture* MaskTexture(TImage image, int cut) {
+    if (image->binaryAlpha) return static_cast<SDL_Texture*>(image->texture);
     if (image->maskTexture && cut > image->maskCutLow && cut <= image->maskCutHigh)
         return static_cast<SDL_Texture*>(image->maskTexture);
+    if (!HavePixels(image)) return nullptr;
     std::vector<uint32_t> copy(image->pixels);
     int low = -1, high = 256;   // nearest alpha values held below and at or above the cut
     for (uint32_t& p : copy) {
@@ -91,6 +122,41 @@ static SDL_Texture* MaskTexture(TImage image, int cut) {
     image->maskCutLow = low;
     image->maskCutHigh = high;
     return static_cast<SDL_Texture*>(image->maskTexture);
+}
+
+// Pictures this big, drawn unscaled straight into a window of another size
+// than the logical screen, are scaled once into a copy of the window's pixels
+// and then copied pixel for pixel: filtering a full-screen picture anew every
+// frame is the dearest thing a software rasteriser does.
+static const int FIT_MIN_PIXELS = 256 * 256;
+
+static SDL_Texture* FittedTexture(TImage image, SDL_Texture* source) {
+    if (!drawToWindow || image->frameCount != 1 || source != image->texture) return nullptr;
+    if (image->width * image->height < FIT_MIN_PIXELS) return nullptr;
+    if (outputWidth == logicalWidth && outputHeight == logicalHeight) return nullptr;
+    if (image->fitTexture && image->fitOutputWidth == outputWidth && image->fitOutputHeight == outputHeight)
+        return static_cast<SDL_Texture*>(image->fitTexture);
+    ReleaseFitTexture(image);
+    int w = std::max(1, static_cast<int>(std::lround(image->width * static_cast<double>(outputWidth) / logicalWidth)));
+    int h = std::max(1, static_cast<int>(std::lround(image->height * static_cast<double>(outputHeight) / logicalHeight)));
+    SDL_Texture* fit = SDL_CreateTexture(gameRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
+    if (!fit) return nullptr;
+    // Scaled as a direct drawing would scale it, alpha and all.
+    FlushPendingClear();
+    SDL_SetRenderTarget(gameRenderer, fit);
+    SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
+    SDL_SetTextureColorMod(source, 255, 255, 255);
+    SDL_SetTextureAlphaMod(source, 255);
+    SDL_RenderCopy(gameRenderer, source, nullptr, nullptr);
+    SDL_SetRenderTarget(gameRenderer, nullptr);
+    ApplyOutputMapping();
+    SDL_SetTextureScaleMode(fit, SDL_ScaleModeNearest);
+    image->fitTexture = fit;
+    image->fitWidth = w;
+    image->fitHeight = h;
+    image->fitOutputWidth = outputWidth;
+    image->fitOutputHeight = outputHeight;
+    return fit;
 }
 
 void PaintImage(TImage image, float x, float y, int frame) {
@@ -118,10 +184,6 @@ void PaintImage(TImage image, float x, float y, int frame) {
     default: break;
     }
     if (!texture) return;
-    SDL_SetTextureBlendMode(texture, mode);
-    SDL_SetTextureColorMod(texture, static_cast<Uint8>(drawState.red), static_cast<Uint8>(drawState.green),
-                           static_cast<Uint8>(drawState.blue));
-    SDL_SetTextureAlphaMod(texture, alphaMod);
 
     SDL_Rect source{image->frameX[frame], image->frameY[frame], image->width, image->height};
     float ax = std::fabs(sx), ay = std::fabs(sy);
@@ -129,6 +191,31 @@ void PaintImage(TImage image, float x, float y, int frame) {
     float handleX = sx > 0 ? image->handle_x * ax : (image->width - image->handle_x) * ax;
     float handleY = sy > 0 ? image->handle_y * ay : (image->height - image->handle_y) * ay;
     SDL_FRect dest{x - handleX, y - handleY, image->width * ax, image->height * ay};
+    if (sx == 1.0f && sy == 1.0f && drawState.rotation == 0.0f) {
+        if (SDL_Texture* fit = FittedTexture(image, texture)) {
+            // Placed on whole window pixels, so that the copy is one to one.
+            float scaleX = static_cast<float>(outputWidth) / logicalWidth;
+            float scaleY = static_cast<float>(outputHeight) / logicalHeight;
+            texture = fit;
+            source = SDL_Rect{0, 0, image->fitWidth, image->fitHeight};
+            dest = SDL_FRect{(std::round(dest.x * scaleX + outputX) - outputX) / scaleX,
+                             (std::round(dest.y * scaleY + outputY) - outputY) / scaleY, image->fitWidth / scaleX,
+                             image->fitHeight / scaleY};
+        }
+    }
+    SDL_SetTextureBlendMode(texture, mode);
+    SDL_SetTextureColorMod(texture, static_cast<Uint8>(drawState.red), static_cast<Uint8>(drawState.green),
+                           static_cast<Uint8>(drawState.blue));
+    SDL_SetTextureAlphaMod(texture, alphaMod);
+    int replaces = drawState.blend == BLEND_SOLID ||
+                   (image->opaque && (drawState.blend == BLEND_MASK || (drawState.blend == BLEND_ALPHA && alpha >= 1.0f)));
+    if (replaces && drawState.rotation == 0.0f && PendingClearInside(dest.x, dest.y, dest.x + dest.w, dest.y + dest.h)) {
+        DropPendingClear();   // every pixel of the clear is replaced by this picture
+    } else {
+        FlushPendingClear();
+    }
+    dest.x += drawShiftX;
+    dest.y += drawShiftY;
     int flip = SDL_FLIP_NONE;
     if (sx < 0) flip |= SDL_FLIP_HORIZONTAL;
     if (sy < 0) flip |= SDL_FLIP_VERTICAL;

@@ -10,29 +10,8 @@
 
 // ---------------------------------------------------------------- pictures
 
-// One picture cut into equal frames. Decoded pixels stay in memory beside the
-// device texture so that hit tests and composed pictures can read them.
-struct TImageData {
-    int width = 0;            // of one frame, in pixels
-    int height = 0;
-    float handle_x = 0.0f;    // frame point placed at the drawing position
-    float handle_y = 0.0f;
-    int frameCount = 0;
-    int masked = 0;           // load flags
-    int filtered = 0;
-    int hasAlpha = 0;         // 0: counts as fully covered for ImagesOverlap
-    int sheetWidth = 0;       // the whole decoded picture
-    int sheetHeight = 0;
-    std::vector<uint32_t> pixels;   // sheetWidth * sheetHeight, 0xAARRGGBB
-    std::vector<int> frameX;        // top-left of each frame inside the sheet
-    std::vector<int> frameY;
-    void* texture = nullptr;        // backend's device picture
-    void* maskTexture = nullptr;    // thresholded copy for BLEND_MASK
-    int maskCutLow = 0;             // the copy serves the cuts above low
-    int maskCutHigh = -1;           // up to high (picture alpha, 0..255)
-    int textureDirty = 1;           // pixels changed since the upload
-    int textureGeneration = 0;      // renderer the textures were made for
-};
+// One picture cut into equal frames; its fields belong to the backend.
+struct TImageData;
 using TImage = TImageData*;   // nullptr is the empty picture
 
 enum {
@@ -56,6 +35,15 @@ void SetMaskKey(int red, int green, int blue);
 void SetAutoCentre(int flag);           // handles of later loads at frame centre
 int AutoCentre();
 void CentreImageHandle(TImage image);
+// The picture's size of one frame, frame count and handle; 0 for the empty picture.
+int ImageWidth(TImage image);
+int ImageHeight(TImage image);
+int ImageFrames(TImage image);
+float ImageHandleX(TImage image);
+float ImageHandleY(TImage image);
+int ImageHasAlpha(TImage image);        // 0: counts as fully covered for ImagesOverlap
+int ImageLoadFlags(TImage image);       // bit 1 filtered, bit 2 masked
+void SetImageFiltered(TImage image, int flag);
 void SetImageAnchor(TImage image, float x, float y);
 TImage MakeImage(int width, int height, int frames);   // transparent frames
 void GrabToImage(TImage image, int x, int y, int frame);
@@ -66,9 +54,6 @@ void SetImagePixel(TImage image, int frame, int x, int y, uint32_t argb);
 void PasteImage(TImage dst, int dstFrame, TImage src, int srcFrame, int x, int y);
 void PaintImage(TImage image, float x, float y, int frame);
 int ImagesOverlap(TImage a, float xA, float yA, int frameA, TImage b, float xB, float yB, int frameB);
-// The size of one frame; 0 for the empty picture.
-int ImageWidth(TImage image);
-int ImageHeight(TImage image);
 
 // ---------------------------------------------------------------- display and drawing
 
@@ -80,6 +65,14 @@ int DisplayIsOpen();
 void SetWindowTitle(const std::string& title);
 void SetWindowIcon(const std::string& icoPath);   // first icon of an ICO file
 void SetLogicalResolution(int width, int height);
+// How frames reach the window, from the next OpenDisplay on. AUTO: straight
+// into a real window, each picture scaled as it is drawn; through a picture of
+// the logical size, scaled at Flip, under SDL's headless drivers, so that what
+// is read back is exact to the logical pixel.
+enum { SCREEN_PATH_AUTO = 0, SCREEN_PATH_TARGET = 1, SCREEN_PATH_WINDOW = 2 };
+void SetScreenPath(int path);
+int ScreenPath();                       // TARGET or WINDOW for the open display, 0 when closed
+std::string RendererName();             // SDL's name of the renderer in use
 void MinimiseWindow();
 void Cls();
 void Flip(int sync);
@@ -96,6 +89,8 @@ void CurrentScale(float& scaleX, float& scaleY);
 void SetDrawRotation(float degrees);
 float CurrentRotation();
 // Reads the finished logical 1024 x 768 picture back, 0xAARRGGBB, row by row.
+// Drawn straight into a window of another size, each logical pixel reads the
+// window pixel under its centre, and only until Flip shows the frame.
 int ReadScreenPixels(std::vector<uint32_t>& out, int& width, int& height);
 void ShowMessageBox(const std::string& title, const std::string& text);
 

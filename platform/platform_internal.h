@@ -10,6 +10,40 @@
 
 #include "platform/platform.h"
 
+// One picture cut into equal frames. The decoded pixels are needed until the
+// upload; after it they are kept only for pictures whose pixels the game reads
+// (hit tests, composed pictures, read pixels) and read again from the file
+// when a new renderer or a mask copy needs them.
+struct TImageData {
+    int width = 0;            // of one frame, in pixels
+    int height = 0;
+    float handle_x = 0.0f;    // frame point placed at the drawing position
+    float handle_y = 0.0f;
+    int frameCount = 0;
+    int masked = 0;           // load flags
+    int filtered = 0;
+    int hasAlpha = 0;         // 0: counts as fully covered for ImagesOverlap
+    int sheetWidth = 0;       // the whole decoded picture
+    int sheetHeight = 0;
+    std::vector<uint32_t> pixels;   // sheetWidth * sheetHeight, 0xAARRGGBB; empty when dropped
+    std::vector<int> frameX;        // top-left of each frame inside the sheet
+    std::vector<int> frameY;
+    std::string sourcePath;         // the file the pixels come from; empty for made pictures
+    uint32_t sourceMaskKey = 0;     // the mask colour the file was loaded with
+    int keepPixels = 0;             // 1: the game reads or changes the pixels
+    int opaque = 0;                 // every pixel has alpha 255
+    int binaryAlpha = 0;            // every alpha is 0 or 255: the mask copy is the picture itself
+    void* texture = nullptr;        // backend's device picture
+    void* maskTexture = nullptr;    // thresholded copy for BLEND_MASK
+    int maskCutLow = 0;             // the copy serves the cuts above low
+    int maskCutHigh = -1;           // up to high (picture alpha, 0..255)
+    void* fitTexture = nullptr;     // a big picture scaled once to the window's pixels
+    int fitWidth = 0, fitHeight = 0;
+    int fitOutputWidth = 0, fitOutputHeight = 0;   // the letterbox it was made for
+    int textureDirty = 1;           // pixels changed since the upload
+    int textureGeneration = 0;      // renderer the textures were made for
+};
+
 // The drawing state of the game (one set, global).
 struct TDrawState {
     int red = 255, green = 255, blue = 255;
@@ -24,7 +58,14 @@ struct TDrawState {
 extern TDrawState drawState;
 extern SDL_Window* gameWindow;
 extern SDL_Renderer* gameRenderer;
-extern SDL_Texture* screenTarget;      // the logical screen everything is drawn on
+extern SDL_Texture* screenTarget;      // the logical screen, when drawing goes through one
+extern int drawToWindow;               // 1: drawing goes straight to the window, scaled
+extern int outputX, outputY;           // where the logical screen lies in the output pixels
+// The letterbox offset in logical units, added to every drawing straight to
+// the window: SDL's software renderer misplaces rotated copies in a viewport
+// that does not start at the corner, so the viewport stays the whole output.
+extern float drawShiftX, drawShiftY;
+extern int outputWidth, outputHeight;
 extern int rendererGeneration;         // changes every time the renderer is replaced
 extern int logicalWidth, logicalHeight;
 extern int pointerBaseWidth, pointerBaseHeight;   // units of PointerX/PointerY
@@ -34,10 +75,28 @@ extern int sdlStarted;
 void ResetDrawState();
 // Applies the viewport as the renderer's clip rectangle (after target changes).
 void ApplyViewport();
+// Whether the image's pixels are in memory; reads them from its file again
+// when they were dropped after the upload. 0 when there are none.
+int HavePixels(TImage image);
 // Makes sure the image's textures belong to the current renderer and hold its pixels.
 int PrepareImageTextures(TImage image);
 // Releases the device textures of an image (when they belong to the current renderer).
 void ReleaseImageTextures(TImage image);
+// Reads a PNG or JPEG file into the image's sheet (pixels, size, alpha).
+int DecodePicture(const std::string& path, TImageData& image);
+// Masked pictures without their own alpha lose every pixel of the mask colour.
+void ApplyMask(TImageData& image, uint32_t key);
+// A clear asked for by Cls and not yet done: the first drawing either covers
+// it whole (and it is dropped) or has it done first.
+void FlushPendingClear();
+void DropPendingClear();
+// 1 when a clear waits and lies inside the logical rectangle and the viewport.
+int PendingClearInside(float left, float top, float right, float bottom);
+// Places the logical screen in the window's output pixels (drawing straight
+// to the window); again after every change of the window's size.
+void ApplyOutputMapping();
+// Reads a logical rectangle of the finished picture, 0xAARRGGBB, opaque; 1 on success.
+int ReadLogicalRect(int x, int y, int width, int height, std::vector<uint32_t>& out);
 // Decoders: fill pixels as 0xAARRGGBB; 0 on failure.
 int DecodePng(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha);
 int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height);

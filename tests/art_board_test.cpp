@@ -49,8 +49,8 @@ struct TBoard {
     static int SquareY(int r) { return BoardImageY(CellCentreY(FIRST_ROW + r) - CELL_HALF); }
 
     void PasteOver(const TImage piece, int x, int y) {
-        for (int v = 0; v < piece->height; v++)
-            for (int u = 0; u < piece->width; u++) {
+        for (int v = 0; v < ImageHeight(piece); v++)
+            for (int u = 0; u < ImageWidth(piece); u++) {
                 int X = x + u, Y = y + v;
                 if (X < 0 || Y < 0 || X >= BOARD_IMAGE_WIDTH || Y >= BOARD_IMAGE_HEIGHT) continue;
                 uint32_t s = ImagePixel(piece, 0, u, v);

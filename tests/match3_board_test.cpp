@@ -195,8 +195,8 @@ TEST_F(BoardPicture, BorderPiecesArePastedAtTheirOffsets) {
     ASSERT_EQ(cells[CellAt(10, 10)].borderKind, 11);
     ComposeBoardImage();
     ASSERT_NE(boardImage, nullptr);
-    EXPECT_EQ(boardImage->width, 960);
-    EXPECT_EQ(boardImage->height, 620);
+    EXPECT_EQ(ImageWidth(boardImage), 960);
+    EXPECT_EQ(ImageHeight(boardImage), 620);
     int checked = 0;
     for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
         const TCell& cell = cells[s];

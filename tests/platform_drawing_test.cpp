@@ -199,7 +199,7 @@ static void CheckTransform(float x, float y, float hx, float hy, float sx, float
     SCOPED_TRACE(testing::Message() << "handle " << hx << "," << hy << " scale " << sx << "," << sy << " rot "
                                     << degrees);
     TImage image = QuadrantImage();
-    image->filtered = 0;   // nearest sampling: block edges stay sharp
+    SetImageFiltered(image, 0);   // nearest sampling: block edges stay sharp
     SetImageAnchor(image, hx, hy);
     SetClearColor(0, 0, 0);
     Cls();
@@ -296,7 +296,7 @@ TEST_F(Drawing, GrabCopiesTheScreen) {
     SetBlend(BLEND_SOLID);
     PaintImage(red, 204, 304, 0);
     TImage grab = MakeImage(16, 16, 2);
-    ASSERT_EQ(grab->frameCount, 2);
+    ASSERT_EQ(ImageFrames(grab), 2);
     GrabToImage(grab, 200, 300, 1);
     EXPECT_EQ(ImagePixel(grab, 1, 0, 0) & 0xFFFFFFu, 0u);
     EXPECT_EQ(ImagePixel(grab, 1, 4, 4), 0xFFFF0000u);
@@ -325,8 +325,8 @@ TEST_F(Drawing, ScreenSavesAsPng) {
     ASSERT_TRUE(SaveScreenPng(path));
     TImage shot = LoadImageFile(path, 0);
     ASSERT_NE(shot, nullptr);
-    EXPECT_EQ(shot->width, 1024);
-    EXPECT_EQ(shot->height, 768);
+    EXPECT_EQ(ImageWidth(shot), 1024);
+    EXPECT_EQ(ImageHeight(shot), 768);
     EXPECT_EQ(ImagePixel(shot, 0, 500, 500), 0xFF0C2238u);
     FreeImage(shot);
 }
@@ -354,4 +354,85 @@ TEST_F(Drawing, FullScreenShowsTheSameLogicalScreen) {
     ReadScreen();
     ExpectNear(At(3, 3), 0x80, 0x40, 0x20, 0, "window again");
     FreeImage(image);
+}
+
+// A scene of everything the game draws with: a full-screen picture over a
+// clear, blend modes, scale, rotation, mirroring and a viewport.
+static void DrawKnownScene(TImage back, TImage sprite) {
+    ResetState();
+    SetClearColor(30, 60, 90);
+    Cls();
+    SetBlend(BLEND_SOLID);
+    SetColor(200, 255, 220);
+    PaintImage(back, 0, 0, 0);
+    SetColor(255, 255, 255);
+    const int MODES[] = {BLEND_MASK, BLEND_ALPHA, BLEND_LIGHT, BLEND_SHADE};
+    for (int m = 0; m < 4; m++) {
+        SetBlend(MODES[m]);
+        SetAlpha(m == 1 ? 0.6f : 1.0f);
+        SetDrawScale(m == 2 ? -3.0f : 3.0f, 3.0f);
+        SetDrawRotation(m * 30.0f);
+        PaintImage(sprite, 200.0f + m * 200, 300, 0);
+    }
+    ResetState();
+    SetViewport(100, 550, 300, 100);
+    SetClearColor(250, 10, 10);
+    Cls();
+    ResetState();
+}
+
+// Drawn straight into windows of three sizes, the scene reads back as it does
+// through the logical screen texture, wherever the picture does not change
+// within two pixels (edges fall on other pixels when the window is smaller).
+TEST_F(Drawing, TheWindowPathShowsWhatTheScreenTextureShows) {
+    TImage back = MakeImage(1024, 768, 1);
+    for (int y = 0; y < 768; y++)
+        for (int x = 0; x < 1024; x++)
+            SetImagePixel(back, 0, x, y, 0xFF000000u | ((x / 64) * 16u << 16) | ((y / 64) * 20u << 8) | 0x40u);
+    TImage sprite = QuadrantImage();
+    for (int y = 0; y < 20; y++) SetImagePixel(sprite, 0, 19, y, 0x40FFFFFFu);   // a soft edge
+    SetImageFiltered(sprite, 0);
+    struct TRestore {
+        ~TRestore() {
+            SetScreenPath(SCREEN_PATH_AUTO);
+            OpenDisplay(800, 600, 0, 60);
+            SetLogicalResolution(1024, 768);
+        }
+    } restore;
+    SetScreenPath(SCREEN_PATH_TARGET);
+    ASSERT_TRUE(OpenDisplay(800, 600, 0, 60));
+    SetLogicalResolution(1024, 768);
+    DrawKnownScene(back, sprite);
+    ReadScreen();
+    std::vector<uint32_t> expected = screen;
+
+    SetScreenPath(SCREEN_PATH_WINDOW);
+    const int SIZES[][2] = {{1024, 768}, {800, 600}, {1000, 600}};
+    for (const auto& size : SIZES) {
+        SCOPED_TRACE(testing::Message() << "window " << size[0] << " x " << size[1]);
+        ASSERT_TRUE(OpenDisplay(size[0], size[1], 0, 60));
+        SetLogicalResolution(1024, 768);
+        ASSERT_EQ(ScreenPath(), SCREEN_PATH_WINDOW);
+        DrawKnownScene(back, sprite);
+        ReadScreen();
+        int compared = 0, wrong = 0;
+        for (int y = 2; y < 766; y++) {
+            for (int x = 2; x < 1022; x++) {
+                uint32_t want = expected[static_cast<size_t>(y) * 1024 + x];
+                int flat = 1;
+                for (int dy = -2; dy <= 2 && flat; dy++)
+                    for (int dx = -2; dx <= 2 && flat; dx++)
+                        flat = expected[static_cast<size_t>(y + dy) * 1024 + x + dx] == want;
+                if (!flat) continue;
+                compared++;
+                if (!SameColour(screen[static_cast<size_t>(y) * 1024 + x], want) && wrong++ < 5)
+                    ADD_FAILURE() << "at " << x << "," << y << " got " << std::hex << At(x, y).r << ","
+                                  << At(x, y).g << "," << At(x, y).b << " want " << want << std::dec;
+            }
+        }
+        EXPECT_GT(compared, 1024 * 768 / 2);
+        EXPECT_EQ(wrong, 0);
+    }
+    FreeImage(back);
+    FreeImage(sprite);
 }

@@ -81,20 +81,45 @@ TEST_F(Pictures, PngWithAlphaKeepsItsPixels) {
     ASSERT_TRUE(SavePng(folder + "alpha.png", 7, 5, pixels));
     TImage image = LoadImageFile(folder + "alpha.png", -1);
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->width, 7);
-    EXPECT_EQ(image->height, 5);
-    EXPECT_TRUE(image->hasAlpha);
-    EXPECT_TRUE(image->masked);
-    EXPECT_TRUE(image->filtered);
+    EXPECT_EQ(ImageWidth(image), 7);
+    EXPECT_EQ(ImageHeight(image), 5);
+    EXPECT_TRUE(ImageHasAlpha(image));
+    EXPECT_TRUE(ImageLoadFlags(image) & 2);
+    EXPECT_TRUE(ImageLoadFlags(image) & 1);
     for (int y = 0; y < 5; y++)
         for (int x = 0; x < 7; x++) EXPECT_EQ(ImagePixel(image, 0, x, y), pixels[y * 7 + x]) << x << "," << y;
     // Its own alpha stays whether masked or not, even where the colour is the mask key.
     FreeImage(image);
     image = LoadImageFile(folder + "alpha.png", 0);
     ASSERT_NE(image, nullptr);
-    EXPECT_FALSE(image->masked);
-    EXPECT_FALSE(image->filtered);
+    EXPECT_FALSE(ImageLoadFlags(image) & 2);
+    EXPECT_FALSE(ImageLoadFlags(image) & 1);
     EXPECT_EQ(ImagePixel(image, 0, 3, 2), pixels[2 * 7 + 3]);
+    FreeImage(image);
+}
+
+// A loaded picture lets go of its pixels once drawn; reading them, and a new
+// display, still find them (the file is read again).
+TEST_F(Pictures, ADrawnPictureStillHasItsPixels) {
+    auto pixels = Pixels(6, 4, [](int x, int y) { return 0xFF000000u | (x * 40u << 16) | (y * 60u << 8) | (x + y > 0 ? 7u : 0u); });
+    ASSERT_TRUE(SavePng(folder + "drawn.png", 6, 4, pixels, 0));
+    SetMaskKey(255, 0, 255);   // changed after loading: the file is read again with the key it was loaded with
+    TImage image = LoadImageFile(folder + "drawn.png", -1);
+    SetMaskKey(0, 0, 0);
+    ASSERT_NE(image, nullptr);
+    std::vector<uint32_t> shown;
+    int w = 0, h = 0;
+    for (int pass = 0; pass < 2; pass++) {
+        SetBlend(BLEND_SOLID);
+        PaintImage(image, 50, 60, 0);
+        SetBlend(BLEND_MASK);
+        ASSERT_TRUE(ReadScreenPixels(shown, w, h));
+        EXPECT_EQ(shown[static_cast<size_t>(62) * w + 55], pixels[2 * 6 + 5]) << "pass " << pass;
+        OpenDisplay(800, 600, 0, 60);   // every texture is gone
+        SetLogicalResolution(1024, 768);
+    }
+    EXPECT_EQ(ImagePixel(image, 0, 0, 0), pixels[0]);   // black stays: the key then was magenta
+    EXPECT_EQ(ImagePixel(image, 0, 5, 3), pixels[3 * 6 + 5]);
     FreeImage(image);
 }
 
@@ -107,7 +132,7 @@ TEST_F(Pictures, MaskedPictureWithoutAlphaLosesTheMaskColour) {
     ASSERT_TRUE(SavePng(folder + "rgb.png", 4, 4, pixels, 0));
     TImage masked = LoadImageFile(folder + "rgb.png", -1);
     ASSERT_NE(masked, nullptr);
-    EXPECT_FALSE(masked->hasAlpha);
+    EXPECT_FALSE(ImageHasAlpha(masked));
     EXPECT_EQ(ImagePixel(masked, 0, 1, 1) >> 24, 0u);
     EXPECT_EQ(ImagePixel(masked, 0, 0, 3) >> 24, 255u);
     EXPECT_EQ(ImagePixel(masked, 0, 1, 0), 0xFF102030u);
@@ -132,9 +157,9 @@ TEST_F(Pictures, JpegLoadsWithoutAlpha) {
     ASSERT_TRUE(SaveJpeg(folder + "photo.jpg", 32, 16, pixels, 95));
     TImage image = LoadImageFile(folder + "photo.jpg", -1);
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->width, 32);
-    EXPECT_EQ(image->height, 16);
-    EXPECT_FALSE(image->hasAlpha);
+    EXPECT_EQ(ImageWidth(image), 32);
+    EXPECT_EQ(ImageHeight(image), 16);
+    EXPECT_FALSE(ImageHasAlpha(image));
     // Deep inside the white half the colour is near white and opaque.
     uint32_t white = ImagePixel(image, 0, 28, 8);
     EXPECT_EQ(white >> 24, 255u);
@@ -205,11 +230,11 @@ TEST_F(Pictures, StripCellsReadLeftToRightThenDown) {
     ASSERT_TRUE(SavePng(folder + "strip.png", 24, 12, pixels));
     TImage strip = LoadImageStrip(folder + "strip.png", 8, 6, 0, 5);
     ASSERT_NE(strip, nullptr);
-    EXPECT_EQ(strip->width, 8);
-    EXPECT_EQ(strip->height, 6);
-    EXPECT_EQ(strip->frameCount, 5);
-    EXPECT_TRUE(strip->masked);
-    EXPECT_TRUE(strip->filtered);
+    EXPECT_EQ(ImageWidth(strip), 8);
+    EXPECT_EQ(ImageHeight(strip), 6);
+    EXPECT_EQ(ImageFrames(strip), 5);
+    EXPECT_TRUE(ImageLoadFlags(strip) & 2);
+    EXPECT_TRUE(ImageLoadFlags(strip) & 1);
     for (int f = 0; f < 5; f++) {
         EXPECT_EQ(ImagePixel(strip, f, 0, 0) & 0xFFFFFFu, static_cast<uint32_t>(f + 1)) << f;
         EXPECT_EQ(ImagePixel(strip, f, 7, 5) & 0xFFFFFFu, static_cast<uint32_t>(f + 1)) << f;
@@ -230,19 +255,19 @@ TEST_F(Pictures, HandlesFollowAutoCentreAndAnchors) {
     auto pixels = Pixels(10, 6, [](int, int) { return 0xFFFFFFFFu; });
     ASSERT_TRUE(SavePng(folder + "h.png", 10, 6, pixels));
     TImage corner = LoadImageFile(folder + "h.png", -1);
-    EXPECT_FLOAT_EQ(corner->handle_x, 0);
-    EXPECT_FLOAT_EQ(corner->handle_y, 0);
+    EXPECT_FLOAT_EQ(ImageHandleX(corner), 0);
+    EXPECT_FLOAT_EQ(ImageHandleY(corner), 0);
     SetAutoCentre(1);
     TImage centred = LoadImageFile(folder + "h.png", -1);
-    EXPECT_FLOAT_EQ(centred->handle_x, 5);
-    EXPECT_FLOAT_EQ(centred->handle_y, 3);
+    EXPECT_FLOAT_EQ(ImageHandleX(centred), 5);
+    EXPECT_FLOAT_EQ(ImageHandleY(centred), 3);
     TImage strip = LoadImageStrip(folder + "h.png", 5, 3, 0, 4);
-    EXPECT_FLOAT_EQ(strip->handle_x, 2.5f);
-    EXPECT_FLOAT_EQ(strip->handle_y, 1.5f);
+    EXPECT_FLOAT_EQ(ImageHandleX(strip), 2.5f);
+    EXPECT_FLOAT_EQ(ImageHandleY(strip), 1.5f);
     SetAutoCentre(0);
     SetImageAnchor(corner, 7, 1.5f);
     CentreImageHandle(corner);
-    EXPECT_FLOAT_EQ(corner->handle_x, 5);
+    EXPECT_FLOAT_EQ(ImageHandleX(corner), 5);
     CentreImageHandle(nullptr);
     SetImageAnchor(nullptr, 1, 1);
     FreeImage(corner);
@@ -261,7 +286,14 @@ TEST_F(Pictures, PasteCopiesAFrameWithItsAlpha) {
     EXPECT_EQ(ImagePixel(dst, 1, 6, 6), 0u);   // src's transparent pixel replaced it
     EXPECT_EQ(ImagePixel(dst, 1, 7, 7), 0u);
     EXPECT_EQ(ImagePixel(dst, 0, 6, 5), 0u);   // other frame untouched
-    EXPECT_EQ(dst->textureDirty, 1);
+    // The pasted pixels reach the next drawing of the picture.
+    SetBlend(BLEND_SOLID);
+    PaintImage(dst, 100, 100, 1);
+    SetBlend(BLEND_MASK);
+    std::vector<uint32_t> shown;
+    int w = 0, h = 0;
+    ASSERT_TRUE(ReadScreenPixels(shown, w, h));
+    EXPECT_EQ(shown[static_cast<size_t>(105) * w + 106], 0xFF112233u);
     FreeImage(dst);
     FreeImage(src);
 }

@@ -63,6 +63,11 @@ TEST(PointerMap, OtherWindowsAndFullScreen) {
         {10, 540, 1920, 1080, 1024, 768, 0, 384},
         {1910, 540, 1920, 1080, 1024, 768, 1023, 384},
         {1023, 767, 1024, 768, 1024, 768, 1023, 767},   // a desktop of the logical size
+        {100, 0, 1000, 600, 800, 600, 0, 0},            // a window resized wider: bars left and right
+        {899, 599, 1000, 600, 800, 600, 799, 599},
+        {50, 300, 1000, 600, 800, 600, 0, 300},
+        {400, 349, 800, 700, 800, 600, 400, 299},       // resized taller: bars above and below
+        {400, 49, 800, 700, 800, 600, 400, 0},
     };
     for (const TCase& c : CASES) {
         int x, y;

@@ -62,8 +62,8 @@ TEST_F(InFolder, TheBackgroundFollowsTheFurthestOpenPosition) {
         players[2].playerUnlocked = c.unlocked;
         LoadBackgroundImage();
         ASSERT_NE(screenBackground, nullptr) << "unlocked " << c.unlocked;
-        EXPECT_EQ(screenBackground->width, c.width) << "player " << c.player << " unlocked " << c.unlocked;
-        EXPECT_EQ(screenBackground->handle_x, 0.0f);
+        EXPECT_EQ(ImageWidth(screenBackground), c.width) << "player " << c.player << " unlocked " << c.unlocked;
+        EXPECT_EQ(ImageHandleX(screenBackground), 0.0f);
     }
     currentPlayer = -1;
     players[2] = TPlayerProfile{};
@@ -182,11 +182,11 @@ TEST(AssetOrder, TheShellPicturesGetTheirHandles) {
     options.workFolder = work;
     ASSERT_EQ(DriverStart(options), 1);
     ASSERT_NE(pointerImage, nullptr);
-    EXPECT_EQ(pointerImage->handle_x, 0.0f);
-    EXPECT_EQ(pointerImage->handle_y, 0.0f);
+    EXPECT_EQ(ImageHandleX(pointerImage), 0.0f);
+    EXPECT_EQ(ImageHandleY(pointerImage), 0.0f);
     ASSERT_NE(logoImage, nullptr);
-    EXPECT_EQ(logoImage->handle_x, 20.0f);
-    EXPECT_EQ(logoImage->handle_y, 10.0f);
+    EXPECT_EQ(ImageHandleX(logoImage), 20.0f);
+    EXPECT_EQ(ImageHandleY(logoImage), 10.0f);
     EXPECT_EQ(logoY, -100.0f);
     EXPECT_EQ(developerMode, 0);
     DriverStop();

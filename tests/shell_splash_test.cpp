@@ -44,7 +44,7 @@ TEST(Splash, ReadsThePagesAndCountsThoseWithAPicture) {
     EXPECT_EQ(splashPages[2].skip, 1);
     EXPECT_EQ(splashPages[3].file, "none");
     ASSERT_NE(splashImages[1], nullptr);
-    EXPECT_EQ(splashImages[1]->handle_x, 4.0f);
+    EXPECT_EQ(ImageHandleX(splashImages[1]), 4.0f);
     EXPECT_NE(splashImages[2], nullptr);
     EXPECT_EQ(splashImages[3], nullptr);
     DriverStop();

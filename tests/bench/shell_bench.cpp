@@ -1,79 +1,143 @@
-// Start-up and frame figures of the game, headless: the time from process
-// start to the first shown frame, and the CPU time of one pass of the loop.
+// Figures of the game: the time from process start to the first shown frame,
+// the CPU time of one frame on the menu and on a level with a full board, the
+// pacing of the frames and the resident memory at 10 s.
+//   glimmerdeep_bench window [run folder]    in a real window, in real time
+//   glimmerdeep_bench headless [run folder]  SDL's dummy drivers, virtual time
+// A third argument gives the number of menu frames.
+// In the window the pictures are drawn the way the platform chooses for a
+// real window; headless they go through the logical screen texture.
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#include "map/map.h"
+#include "match3/board_draw.h"
+#include "menus/menu.h"
 #include "platform/platform.h"
+#include "shell/assets.h"
 #include "shell/shell.h"
+#include "tables/board_tables.h"
 #include "tables/shell_tables.h"
+#include "tests/bench/bench_measure.h"
+#include "tests/board_driver.h"
+#include "tests/test_support.h"
 
-static double Seconds(clockid_t clock) {
-    timespec now{};
-    clock_gettime(clock, &now);
-    return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
-}
+namespace {
 
-// Seconds since boot at which this process started (field 22 of its stat line).
-static double ProcessStartSeconds() {
-    std::ifstream stat("/proc/self/stat");
-    std::string line;
-    std::getline(stat, line);
-    size_t close = line.rfind(')');
-    if (close == std::string::npos) return -1.0;
-    std::istringstream fields(line.substr(close + 2));
-    std::string field;
-    for (int i = 3; i <= 22 && fields >> field; i++) {
-        if (i == 22) return std::strtod(field.c_str(), nullptr) / static_cast<double>(sysconf(_SC_CLK_TCK));
+int MENU_FRAMES = 2000;          // 50 s at 40 frames per second
+const int LEVEL_FRAMES = 400;
+const int WARM_FRAMES = 60;      // the board fades in first
+
+TImage levelBackground = nullptr;
+
+// The level position whose board has the most cells.
+int FullestLevel() {
+    int best = 1, bestCells = 0;
+    for (int position = 1; position <= 120; position++) {
+        if (position % 10 == 0) continue;   // the stages' picture puzzles
+        int cells = BoardLoadLevel(position);
+        if (cells > bestCells) {
+            best = position;
+            bestCells = cells;
+        }
     }
-    return -1.0;
+    return best;
 }
 
-// The working folder is the run folder, or the one given as the first argument.
+// The board of that level in swap mode, with its stage background, ready to draw.
+int StartBenchLevel() {
+    int position = FullestLevel();
+    BoardStart(MODE_SWAP, 1, position, 1);
+    int cells = BoardLoadLevel(position);
+    ComposeBoardImage();
+    levelBackground = LoadPicture("data/bg/bg" + TextFromInt((position - 1) / 10 + 1) + ".jpg");
+    std::printf("level: position %d, %d cells, background and board drawn by RunBoardFrame\n", position, cells);
+    return position;
+}
+
+// One pass as the game screen would run it: the background, the board, shown.
+void LevelPass(int sync) {
+    Cls();
+    PumpEvents();
+    SetViewport(0, 0, 1024, 768);
+    SetColor(255, 255, 255);
+    SetAlpha(1.0f);
+    SetBlend(BLEND_SOLID);
+    DrawPicture(levelBackground, 0, 0);
+    BoardFrame();
+    Flip(sync);
+    Wait(frameTimer);
+}
+
+void WriteWindowSettings(const std::string& saveBase) {
+    std::string folder = saveBase + "/Orvane/Glimmerdeep-v-0-0-2/";
+    MakeFolder(folder, 1);
+    // The 800 x 600 window, sound at full volume, no player, the game's pointer.
+    WriteWholeFile(folder + "settings.txt", "0\r\n280\r\n280\r\n-1\r\n0\r\n5\r\n1\r\n");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    SinceProcessStartMs();   // reads the process start once
+    int window = argc > 1 && std::strcmp(argv[1], "window") == 0;
+    if (!window) {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_RENDER_DRIVER", "software", 0);
+    }
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    setenv("SDL_RENDER_DRIVER", "software", 0);
     char pattern[] = "/tmp/gld-bench-XXXXXX";
     if (!mkdtemp(pattern)) return 1;
     setenv("XDG_DATA_HOME", pattern, 1);
-    setenv("XDG_RUNTIME_DIR", pattern, 1);
-    if (chdir(argc > 1 ? argv[1] : GLD_RUN_DIR) != 0) std::printf("note: no run folder, pictures will be missing\n");
+    WriteWindowSettings(pattern);
+    if (chdir(argc > 2 ? argv[2] : GLD_RUN_DIR) != 0) std::printf("note: no run folder, pictures will be missing\n");
+    const char* mode = window ? "window" : "headless";
+    if (argc > 3) MENU_FRAMES = std::max(1, std::atoi(argv[3]));
 
-    double processStart = ProcessStartSeconds();
-    double mainStart = Seconds(CLOCK_BOOTTIME);
+    if (!window) UseVirtualTime(1);
+    double beforeStartUp = SinceProcessStartMs();
     int ready = PrepareGame();
+    double afterStartUp = SinceProcessStartMs();
     if (ready != GAME_READY) {
         std::printf("start-up did not finish (result %d); is the data folder built?\n", ready);
+        std::error_code ignored;
+        std::filesystem::remove_all(pattern, ignored);
         return 1;
     }
-    UseVirtualTime(1);
-    RunLoopPass(0);
-    double firstFrame = Seconds(CLOCK_BOOTTIME);
-    if (processStart >= 0)
-        std::printf("process start to first shown frame: %.1f ms\n", (firstFrame - processStart) * 1000.0);
-    std::printf("main() to first shown frame: %.1f ms\n", (firstFrame - mainStart) * 1000.0);
+    RunLoopPass(window);
+    std::printf("%s, renderer %s, %s: process start to first shown frame %.1f ms\n", mode, RendererName().c_str(),
+                ScreenPath() == SCREEN_PATH_WINDOW ? "straight to the window" : "through the screen texture",
+                SinceProcessStartMs());
+    std::printf("%s: of which before main %.1f ms, the game's start-up %.1f ms\n", mode, beforeStartUp,
+                afterStartUp - beforeStartUp);
 
-    const int FRAMES = 400;
-    double cpuBefore = Seconds(CLOCK_PROCESS_CPUTIME_ID);
-    for (int i = 0; i < FRAMES; i++) RunLoopPass(0);
-    double cpuTitle = Seconds(CLOCK_PROCESS_CPUTIME_ID) - cpuBefore;
-    std::printf("CPU time of one frame on the branding and title screens: %.3f ms (%d frames)\n",
-                cpuTitle * 1000.0 / FRAMES, FRAMES);
+    EnterMainMenu();
+    TFrameFigures menu;
+    double memoryAt10 = -1.0;
+    for (int i = 0; i <= MENU_FRAMES || (window && memoryAt10 < 0.0); i++) {
+        RunLoopPass(window);
+        if (i <= MENU_FRAMES) CountShownFrame(menu);
+        if (window && memoryAt10 < 0.0 && SinceProcessStartMs() >= 10000.0) memoryAt10 = ResidentMegabytes();
+    }
+    PrintFrameFigures(std::string(mode) + " menu", menu, window);
+    if (window) std::printf("%s: resident memory at 10 s %.1f MB\n", mode, memoryAt10);
+    else std::printf("%s: resident memory after the menu %.1f MB\n", mode, ResidentMegabytes());
 
-    EnterMap();
-    cpuBefore = Seconds(CLOCK_PROCESS_CPUTIME_ID);
-    for (int i = 0; i < FRAMES; i++) RunLoopPass(0);
-    double cpuQuiet = Seconds(CLOCK_PROCESS_CPUTIME_ID) - cpuBefore;
-    std::printf("CPU time of one frame of the bare loop (map screen): %.3f ms (%d frames)\n",
-                cpuQuiet * 1000.0 / FRAMES, FRAMES);
+    StartBenchLevel();
+    TFrameFigures level;
+    for (int i = 0; i < WARM_FRAMES; i++) LevelPass(window);
+    for (int i = 0; i <= LEVEL_FRAMES; i++) {
+        LevelPass(window);
+        CountShownFrame(level);
+    }
+    PrintFrameFigures(std::string(mode) + " level with a full board", level, window);
     PlatformShutdown();
     std::error_code ignored;
     std::filesystem::remove_all(pattern, ignored);

@@ -5,7 +5,7 @@
 set -e
 PACKAGES="cmake g++ make pkg-config libsdl2-dev libpng-dev zlib1g-dev \
 libjpeg62-turbo-dev libogg-dev libvorbis-dev libcairo2-dev libfreetype-dev \
-libgtest-dev fonts-comfortaa libfluidsynth-dev timgm6mb-soundfont"
+libgtest-dev fonts-comfortaa libfluidsynth-dev timgm6mb-soundfont xvfb xauth"
 
 missing=""
 for p in $PACKAGES; do
