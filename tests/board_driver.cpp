@@ -394,9 +394,14 @@ int BotRandom(int n) {
     return static_cast<int>((botState >> 16) % static_cast<uint32_t>(n));
 }
 
+// 1 when removing the item changes what rests on moss: the item lies on a
+// moss cell, or below one in its column, so the moss item falls and is new.
 int OnMoss(int item) {
-    int cell = items[item].cellIndex;
-    return cell > 0 && cells[cell].isMoss ? 1 : 0;
+    for (int c = 1; c <= BOARD_LAST_SLOT; c++) {
+        if (!cells[c].exists || !cells[c].isMoss || cells[c].x != items[item].x) continue;
+        if (cells[c].y <= items[item].y) return 1;
+    }
+    return 0;
 }
 
 // One of the moves found, often among those that touch moss when any do:
@@ -408,8 +413,10 @@ std::vector<int> PickPreferringMoss(const std::vector<std::vector<int>>& found) 
         for (int item : move) touches |= OnMoss(item);
         if (touches) mossy.push_back(move);
     }
-    // Every other move goes anywhere, so a stubborn corner never holds it up.
-    const std::vector<std::vector<int>>& pool = mossy.empty() || BotRandom(2) == 0 ? found : mossy;
+    // Every other move goes anywhere, so a stubborn corner never holds it up,
+    // until the moss is all that is left to do.
+    const int onlyMossLeft = CurrentProfile().playerOrdersServed >= ordersNeeded && ordersNeeded > 0;
+    const std::vector<std::vector<int>>& pool = mossy.empty() || (!onlyMossLeft && BotRandom(2) == 0) ? found : mossy;
     if (pool.empty()) return {};
     return pool[BotRandom(static_cast<int>(pool.size()))];
 }

@@ -48,8 +48,15 @@ TEST_P(LevelWon, TheBotServesEveryOrderAndClearsTheMoss) {
     int startScore = CurrentProfile().playerScore;
     int frames = GamePlayToWin(WIN_FRAME_LIMIT);
     std::string errors = testing::internal::GetCapturedStderr();
+    std::string mossPlaces;
+    for (int c = 1; c <= BOARD_LAST_SLOT; c++) {
+        if (!cells[c].exists || !cells[c].isMoss) continue;
+        int item = cells[c].itemOnCell;
+        mossPlaces += " (" + std::to_string(cells[c].x) + "," + std::to_string(cells[c].y) + ":" +
+                      std::to_string(item > 0 ? items[item].kind : -1) + ")";
+    }
     ASSERT_GT(frames, 0) << "served " << CurrentProfile().playerOrdersServed << " of " << ordersNeeded
-                         << ", moss left " << mossLeft;
+                         << ", moss left " << mossLeft << mossPlaces << " matches " << CurrentProfile().playerMatches << " score " << score << " still " << BoardStill() << " plan " << PlanMove(level.mode).size() << " dialog " << dialogOpenLevel << " frame " << levelFrame;
     EXPECT_GE(levelEndTimer, 1);
     EXPECT_GE(CurrentProfile().playerOrdersServed, ordersNeeded);
     EXPECT_EQ(ordersNeeded, 2 * positionLevel[level.position] + 6);
