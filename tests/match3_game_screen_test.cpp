@@ -27,6 +27,7 @@
 #include "tests/board_driver.h"
 #include "tests/driver.h"
 #include "tests/game_driver.h"
+#include "tests/test_support.h"
 
 namespace {
 
@@ -297,6 +298,25 @@ TEST(GameReplay, AWonLevelReplaysToItsStoredSummary) {
     while (frameCount < endFrame) DriverFrames(1);
     EXPECT_GE(levelEndTimer, 1);
     EXPECT_EQ(WonSummary(endFrame), stored);
+    DriverStop();
+}
+
+}  // namespace
+
+namespace {
+
+// A frame of a level in play, kept for review beside the art sheets: the
+// background, shells, board, fish with their bubbles, status line, buttons.
+TEST(GameScreen, ARenderedFrameShowsTheBoardAndTheFish) {
+    ASSERT_EQ(GameStartLevel(2, MODE_SWAP, 31), 1);
+    RunToLevelFrame(10);
+    const int cellX = cells[1].x, cellY = cells[1].y;
+    const int fishX = CurrentProfile().fishOrders[1].orderX, fishY = CurrentProfile().fishOrders[1].orderY;
+    const uint32_t boardBefore = DriverPixel(cellX, cellY), fishBefore = DriverPixel(fishX, fishY);
+    RunToLevelFrame(240);
+    EXPECT_NE(DriverPixel(cellX, cellY), boardBefore) << "the board has faded in";
+    EXPECT_NE(DriverPixel(fishX, fishY), fishBefore) << "the fish has grown in";
+    EXPECT_EQ(SaveScreenPng(std::string(GLD_RUN_DIR) + "/../contact/game_screen.png"), 1);
     DriverStop();
 }
 
