@@ -3,6 +3,7 @@
 #include "map/map.h"
 
 #include "audio/audio.h"
+#include "menus/dialogs.h"
 #include "shell/assets.h"
 #include "shell/shell.h"
 #include "tables/game_tables.h"
@@ -27,14 +28,16 @@ void RunMap() {
     SetBlend(BLEND_SOLID);
     DrawPicture(screenBackground, 0, 0);
     SetBlend(BLEND_ALPHA);
-    if (fadeState != FADE_IN || fadeLevel < 255) return;
-    if ((mouseHitLeft == 1 || keyEnter == 1) && currentPlayer >= 1) {
+    inputLayer = dialogOpenLevel > 0 ? LAYER_DIALOG : LAYER_SCREEN;
+    if (fadeState == FADE_IN && fadeLevel >= 255 && dialogOpenLevel == 0 && (mouseHitLeft == 1 || keyEnter == 1) &&
+        currentPlayer >= 1) {
         TPlayerProfile& player = CurrentProfile();
         if (player.playerUnlocked < 1) player.playerUnlocked = 1;
         player.playerProgress = player.playerUnlocked;
         mapPosition = player.playerProgress;
         BeginScreenChange(SCREEN_MATCH3, 0);
     }
+    RunDialogs();
 }
 
 // The map has no pictures of its own yet.

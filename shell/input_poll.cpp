@@ -49,7 +49,16 @@ void PollInput() {
     if (inputEnabled == 1) ReadMouse();
     ReadKeys();
     if (IsKeyDown(KEY_F5) && frameCount > 100) LoadCodeTexts();
-    if (AppCloseRequested()) OpenDialog(99);
+    if (AppCloseRequested()) {
+        // The branding pages and the title show no dialogs: there the close
+        // box ends the game at once, after the settings are written.
+        if (gameScreen == SCREEN_SPLASH || gameScreen == SCREEN_TITLE) {
+            SaveSettings(0);
+            BeginScreenChange(SCREEN_QUIT, 0);
+        } else {
+            OpenDialog(99);
+        }
+    }
     for (int event = NextAppEvent(); event != 0; event = NextAppEvent()) {
         if (event == APP_SUSPEND) appSuspended = 1;
         else if (event == APP_RESUME) appSuspended = 0;

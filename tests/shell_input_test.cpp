@@ -8,6 +8,7 @@
 #include "menus/menu.h"
 #include "platform/platform.h"
 #include "shell/shell.h"
+#include "tables/dialog_tables.h"
 #include "tables/shell_tables.h"
 #include "tests/driver.h"
 #include "tests/test_support.h"
@@ -212,4 +213,19 @@ TEST_F(Suspension, TheCloseBoxGoesThroughTheCloseDialog) {
     DriverFrames(1);
     // The close-window dialog writes the settings before anything else.
     EXPECT_EQ(PathKind(settingsPath), 1);
+    EXPECT_EQ(dialogKind, 99);
+    DriverFrames(20);
+    EXPECT_EQ(quitRequested, 0) << "the question waits for an answer";
+    DriverClick(597, 494);
+    DriverFrames(20);
+    EXPECT_EQ(quitRequested, 1);
+}
+
+TEST(CloseBox, OnTheTitleTheGameEndsAtOnce) {
+    ASSERT_EQ(DriverStart(), 1);
+    DriverFrames(3);
+    DriverCloseBox();
+    DriverFrames(20);
+    EXPECT_EQ(quitRequested, 1);
+    DriverStop();
 }
