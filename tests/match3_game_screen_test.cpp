@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "effects/effects.h"
 #include "map/floating_texts.h"
 #include "match3/board_frame.h"
 #include "match3/fish_orders.h"
@@ -187,6 +188,8 @@ TEST(FishOrders, ARenewedFishWaitsAndSpareFishLeave) {
     ShowFish(2, 900, 30, 1, 4);
     ShowFish(3, 600, 30, 1, 5);     // three fish for three orders: none renews
     orderHigh = 3;
+    while (SpawnParticle(0.0f, 0.0f, PK_FLASH, 0.0f, 0.0f) > 0) {
+    }                               // a full pool: no token can fly
     ServeOrder(400, 300, 2);        // the item arrives at once while no token flies
     UpdateFishOrders();
     EXPECT_EQ(CurrentProfile().playerOrdersServed, 1);
