@@ -64,7 +64,7 @@ TEST_P(LevelWon, TheBotServesEveryOrderAndClearsTheMoss) {
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, LevelWon,
                          testing::Values(TWonLevel{1, MODE_CHAIN}, TWonLevel{1, MODE_GROUP}, TWonLevel{1, MODE_SWAP},
-                                         TWonLevel{2, MODE_CHAIN}, TWonLevel{2, MODE_GROUP},
+                                         TWonLevel{2, MODE_CHAIN, 1}, TWonLevel{2, MODE_GROUP},
                                          TWonLevel{2, MODE_SWAP}));
 
 void RunToLevelFrame(int frame) {
