@@ -113,6 +113,6 @@ void UpdateFlyers() {
 }
 
 void ClearFlyers() {
-    for (TFlyer& f : flyers) f = TFlyer{};
+    for (int i = 1; i <= FLYER_LAST_SLOT; i++) flyers[i].kind = 0;
     fishCount = 0;
 }

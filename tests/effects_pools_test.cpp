@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 
 #include "effects/effects.h"
 #include "match3/fish_orders.h"
@@ -16,6 +20,7 @@
 #include "tests/board_driver.h"
 #include "tests/driver.h"
 #include "tests/game_driver.h"
+#include "tests/test_support.h"
 
 namespace {
 
@@ -207,6 +212,73 @@ TEST(EffectPools, AServedItemCountsOnlyWhenItsTokenReachesTheFish) {
     EXPECT_NE(wanted.wantedKind, wantedKind) << "counted on arrival";
     EXPECT_LT(std::hypot(lastX - orderIconX[orderSlot][itemSlot], lastY - orderIconY[orderSlot][itemSlot]), 60.0f);
     DriverStop();
+}
+
+// ---- every kind at once, against its stored summary
+
+uint32_t Mix(uint32_t hash, int value) {
+    for (int b = 0; b < 4; b++) hash = (hash ^ ((static_cast<uint32_t>(value) >> (8 * b)) & 255u)) * 16777619u;
+    return hash;
+}
+int Sixteenths(float value) { return static_cast<int>(value * 16.0f); }
+
+uint32_t PoolHash() {
+    uint32_t hash = 2166136261u;
+    for (const TParticle& p : particles) {
+        if (p.kind == 0) continue;      // a free slot keeps stale numbers
+        for (int v : {p.kind, p.age, Sixteenths(p.x), Sixteenths(p.y), Sixteenths(p.vx), Sixteenths(p.vy)})
+            hash = Mix(hash, v);
+    }
+    for (const TGlow& g : glows) {
+        if (g.colour == 0) continue;
+        for (int v : {g.colour, g.size, g.life, g.age, Sixteenths(g.x), Sixteenths(g.y)}) hash = Mix(hash, v);
+    }
+    for (const TFlyer& f : flyers) {
+        if (f.kind == 0) continue;
+        for (int v : {f.kind, f.frame, f.dir, f.bubble, Sixteenths(f.x), Sixteenths(f.y), Sixteenths(f.tilt)})
+            hash = Mix(hash, v);
+    }
+    return hash;
+}
+
+// With GLD_WRITE_REPLAYS=1 the summary is stored anew (after a deliberate
+// change of how an effect moves or ages).
+TEST(EffectPools, EveryKindRunsToItsStoredSummary) {
+    const std::string path = std::string(GLD_SOURCE_DIR) + "/tests/replays/effect_pools.txt";
+    FreshPools();
+    frameCount = 0;
+    gameScreen = SCREEN_MATCH3;     // the glows as the board shows them
+    SeedRandom(77);
+    for (int c = 1; c <= 9; c++) {
+        const float x = 100.0f * c, vx = c - 5.0f;
+        for (int base : {PK_SPARKLE, PK_SPARK, PK_BIG_SPARK, PK_GLOW_FADE, PK_FLASH, PK_DIRT, PK_PULSE, PK_STAR})
+            SpawnParticle(x, 300.0f, base + c, vx, -3.0f);
+        SpawnGlow(x, 760.0f, 400, c);
+    }
+    SpawnParticle(500.0f, 400.0f, PK_BOMB_FLARE, 0.0f, 0.0f);
+    for (int k = 1; k <= 5; k++) SpawnParticle(200.0f + 40 * k, 500.0f, PK_VANISH + k, 0.0f, 0.0f);
+    for (int h = 1; h <= 4; h++) SpawnParticle(150.0f * h, 700.0f, PK_HOLDER_FLASH + h, 0.0f, 0.0f);
+    SpawnParticle(600.0f, 600.0f, PK_PROJECTILE + 3, 4.0f, -6.0f);
+    SpawnParticle(600.0f, 600.0f, PK_BUBBLE, 1.0f, -2.0f);
+    SpawnFlyer(-150.0f, 300.0f, 10.0f, 7);
+    SpawnFlyer(1150.0f, 400.0f, 8.0f, 15);
+    flyers[SpawnFlyer(300.0f, 250.0f, 9.0f, 3)].bubble = 1;
+    for (int n = 0; n < 60; n++) {
+        frameCount++;
+        UpdateFlyers();
+        UpdateParticles();
+        UpdateGlows(1.0f);
+    }
+    const std::string summary = "summary " + std::to_string(PoolHash());
+    const char* write = std::getenv("GLD_WRITE_REPLAYS");
+    if (write && std::string(write) == "1") {
+        WriteWholeFile(path, "# Every effect kind spawned with seed 77, after 60 frames.\n" + summary + "\n");
+    }
+    std::ifstream in(path);
+    std::string line, stored;
+    while (std::getline(in, line))
+        if (line.rfind("summary", 0) == 0) stored = line;
+    EXPECT_EQ(summary, stored);
 }
 
 }  // namespace
