@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "effects/effects.h"
 #include "match3/board.h"
 #include "match3/board_art.h"
 #include "match3/board_draw.h"
@@ -59,6 +60,9 @@ void BoardStart(int mode, uint32_t seed, int position, int draw) {
     ClearGameTables();
     powerupState.Clear();
     shuffleWave = 0;
+    ClearParticles();       // as the level set-up: no effects left from before
+    ClearGlows();
+    ClearFlyers();
     currentPlayer = 1;
     players[1] = TPlayerProfile{};
     players[1].playerGameMode = mode;
@@ -179,6 +183,9 @@ void BoardFrame() {
     mouseX = pointerX;
     mouseY = pointerY;
     RunBoardFrame();
+    // The particles fly and die as on the game screen, so the random numbers
+    // they draw follow the game's sequence.
+    UpdateParticles();
 }
 
 void BoardFrames(int count) {

@@ -1,6 +1,7 @@
 // Figures of the game: the time from process start to the first shown frame,
 // the CPU time of one frame on the menu and on a level with a full board, the
-// pacing of the frames and the resident memory at 10 s.
+// pacing of the frames, the resident memory at 10 s, and a worst-case frame:
+// the level with every cell mossed and the particle, glow and fish pools full.
 //   glimmerdeep_bench window [run folder]    in a real window, in real time
 //   glimmerdeep_bench headless [run folder]  SDL's dummy drivers, virtual time
 // A third argument gives the number of menu frames.
@@ -17,13 +18,19 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
+#include "effects/effects.h"
 #include "match3/board_draw.h"
 #include "menus/menu.h"
 #include "platform/platform.h"
 #include "shell/assets.h"
 #include "shell/shell.h"
+#include "tables/board_art_tables.h"
 #include "tables/board_tables.h"
+#include "tables/effect_tables.h"
+#include "tables/game_tables.h"
+#include "tables/map_tables.h"
 #include "tables/shell_tables.h"
 #include "tests/bench/bench_measure.h"
 #include "tests/board_driver.h"
@@ -74,6 +81,107 @@ void LevelPass(int sync) {
     BoardFrame();
     Flip(sync);
     Wait(frameTimer);
+}
+
+// ---- the worst case: every pool full, every cell mossed
+
+const int WORST_FRAMES = 400;
+
+// Fills whatever the last frame freed: a mix of every kind that only moves
+// and fades, glows rising from the bottom and fish from both sides.
+void TopUpPools() {
+    static const int kinds[] = {PK_SPARKLE + 3, PK_SPARK + 5, PK_BIG_SPARK + 2, PK_GLOW_FADE + 7, PK_FLASH + 1,
+                                PK_DIRT + 3, PK_PULSE + 9, PK_BOMB_FLARE, PK_STAR + 4, PK_VANISH + 2,
+                                PK_HOLDER_FLASH + 1};
+    for (int n = 0;; n++) {
+        const int kind = kinds[n % (sizeof kinds / sizeof kinds[0])];
+        if (SpawnParticle(static_cast<float>(RandomInt(100, 924)), static_cast<float>(RandomInt(100, 668)), kind,
+                          RandomInt(-30, 30) * 0.1f, RandomInt(-30, 30) * 0.1f) == 0)
+            break;
+    }
+    while (SpawnGlow(static_cast<float>(RandomInt(0, 1024)), 768.0f, RandomInt(300, 1500), RandomInt(1, 9)) > 0) {
+    }
+    for (int i = 1; i < FLYER_SLOTS; i++) {
+        if (flyers[i].kind != 0) continue;
+        const int left = RandomInt(0, 1);
+        SpawnFlyer(static_cast<float>(left ? RandomInt(-200, -100) : RandomInt(1100, 1200)),
+                   static_cast<float>(RandomInt(200, 600)), static_cast<float>(RandomInt(7, 10)), RandomInt(13, 16));
+    }
+}
+
+void MossEveryCell() {
+    for (int c = 1; c < BOARD_SLOTS; c++) {
+        if (cells[c].exists) cells[c].isMoss = 1;
+    }
+}
+
+// One pass of the worst case; the board's own frame flies the particles.
+void WorstPass(int sync) {
+    Cls();
+    PumpEvents();
+    SetViewport(0, 0, 1024, 768);
+    SetColor(255, 255, 255);
+    SetAlpha(1.0f);
+    SetBlend(BLEND_SOLID);
+    DrawPicture(levelBackground, 0, 0);
+    SetBlend(BLEND_ALPHA);
+    UpdateFlyers();
+    TopUpPools();
+    MossEveryCell();
+    BoardFrame();
+    UpdateGlows(1.0f);
+    Flip(sync);
+    Wait(frameTimer);
+}
+
+// The pictures the effects draw, taken away and given back, so that the same
+// frames measure the game's logic alone.
+struct TEffectPictures {
+    Table<TImage, EFFECT_COLOURS> sparkle, glowBlob, dirt;
+    TImage bombFlare = nullptr, glowStar = nullptr, dynamite = nullptr;
+    Table<Table<TImage, FISH_FRAMES>, FISH_KINDS> fish;
+    Table<TImage, POWERUP_IMAGES> holder;
+    Table<Table<TImage, ITEM_ART_KINDS>, ITEM_SETS> itemArt;
+};
+
+void SwapEffectPictures(TEffectPictures& kept) {
+    std::swap(kept.sparkle, sparkleImages);
+    std::swap(kept.glowBlob, glowBlobImages);
+    std::swap(kept.dirt, dirtImages);
+    std::swap(kept.bombFlare, bombFlareImage);
+    std::swap(kept.glowStar, glowStarImage);
+    std::swap(kept.dynamite, dynamiteImage);
+    std::swap(kept.fish, fishImage);
+    std::swap(kept.holder, holderImage);
+    std::swap(kept.itemArt, itemArtImage);
+}
+
+void MeasureWorstCase(const std::string& mode, int window) {
+    MossEveryCell();
+    // Logic: the board's rules without drawing, the effects with no pictures.
+    TEffectPictures none;
+    SwapEffectPictures(none);
+    boardDrawn = 0;
+    double logicCpu = 0.0;
+    for (int i = 0; i < WORST_FRAMES; i++) {
+        double before = CpuSeconds();
+        UpdateFlyers();
+        TopUpPools();
+        MossEveryCell();
+        BoardFrame();
+        UpdateGlows(1.0f);
+        logicCpu += CpuSeconds() - before;
+    }
+    SwapEffectPictures(none);
+    boardDrawn = 1;
+    std::printf("%s worst case: game logic %.3f ms/frame (%d particles, glows and fish topped up each frame)\n",
+                mode.c_str(), logicCpu * 1000.0 / WORST_FRAMES, PARTICLE_LAST_SLOT);
+    TFrameFigures worst;
+    for (int i = 0; i <= WORST_FRAMES; i++) {
+        WorstPass(window);
+        CountShownFrame(worst);
+    }
+    PrintFrameFigures(mode + " worst case, whole frame", worst, window);
 }
 
 void WriteWindowSettings(const std::string& saveBase) {
@@ -138,6 +246,7 @@ int main(int argc, char** argv) {
         CountShownFrame(level);
     }
     PrintFrameFigures(std::string(mode) + " level with a full board", level, window);
+    MeasureWorstCase(mode, window);
     PlatformShutdown();
     std::error_code ignored;
     std::filesystem::remove_all(pattern, ignored);
