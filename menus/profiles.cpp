@@ -19,19 +19,21 @@ namespace {
 // Byte-exact coding of one profile. Every field goes through Field(), so the
 // writer and the reader walk the same order and cannot drift apart.
 struct TProfileCoder {
-    std::string* out = nullptr;         // writing
-    const std::string* in = nullptr;    // reading
-    size_t at = 0;
+    unsigned char* put = nullptr;           // writing
+    const unsigned char* get = nullptr;     // reading
 
     void Field(int& value) {
-        if (out) {
+        if (put) {
             uint32_t v = static_cast<uint32_t>(value);
-            for (int b = 0; b < 4; b++) out->push_back(static_cast<char>((v >> (8 * b)) & 0xFF));
+            put[0] = static_cast<unsigned char>(v);
+            put[1] = static_cast<unsigned char>(v >> 8);
+            put[2] = static_cast<unsigned char>(v >> 16);
+            put[3] = static_cast<unsigned char>(v >> 24);
+            put += 4;
             return;
         }
-        uint32_t v = 0;
-        for (int b = 0; b < 4; b++) v |= static_cast<uint32_t>(static_cast<unsigned char>((*in)[at + b])) << (8 * b);
-        at += 4;
+        uint32_t v = get[0] | get[1] << 8 | get[2] << 16 | static_cast<uint32_t>(get[3]) << 24;
+        get += 4;
         value = static_cast<int>(v);
     }
 };
@@ -105,15 +107,14 @@ std::u16string TrimName(const std::u16string& name) {
 }
 
 std::string EncodeProfile(TPlayerProfile& player) {
-    std::string bytes;
-    bytes.reserve(PROFILE_FIXED_BYTES + NAME_LONGEST);
-    TProfileCoder coder;
-    coder.out = &bytes;
-    CodeProfile(coder, player);
     std::u16string name = TrimName(player.playerName);
     int length = static_cast<int>(name.size());
+    std::string bytes(PROFILE_FIXED_BYTES + length, '\0');
+    TProfileCoder coder;
+    coder.put = reinterpret_cast<unsigned char*>(bytes.data());
+    CodeProfile(coder, player);
     coder.Field(length);
-    for (char16_t c : name) bytes.push_back(static_cast<char>(c & 0xFF));
+    for (char16_t c : name) *coder.put++ = static_cast<unsigned char>(c & 0xFF);
     return bytes;
 }
 
@@ -187,13 +188,13 @@ int ReadProfileFile(const std::string& path, TPlayerProfile& player) {
 
     TPlayerProfile read = player;
     TProfileCoder coder;
-    coder.in = &bytes;
+    coder.get = reinterpret_cast<const unsigned char*>(bytes.data());
     CodeProfile(coder, read);
     int length = 0;
     coder.Field(length);
     if (length > 0 && static_cast<long>(length) > size - PROFILE_FIXED_BYTES) return 0;
     std::u16string name;
-    for (int i = 0; i < length; i++) name.push_back(static_cast<unsigned char>(bytes[coder.at + i]));
+    for (int i = 0; i < length; i++) name.push_back(*coder.get++);
     name = TrimName(name);
     if (name.size() > NAME_LONGEST) name = TrimName(name.substr(0, NAME_LONGEST));
     read.playerName = name;
