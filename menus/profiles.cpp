@@ -92,6 +92,7 @@ void CodeProfile(TProfileCoder& coder, TPlayerProfile& p) {
 constexpr long PROFILE_INTEGERS = 2898;   // the name's length the last of them
 constexpr long PROFILE_FIXED_BYTES = 4 * PROFILE_INTEGERS;
 constexpr int NAME_LONGEST = 12;
+constexpr int NAME_READ_LIMIT = 4096;
 
 std::string ProfilePath(int slot) {
     return saveFolder + "players" + std::to_string(slot) + ".ppp";
@@ -181,20 +182,26 @@ int ReadProfileFile(const std::string& path, TPlayerProfile& player) {
     if (size < PROFILE_FIXED_BYTES) return 0;
     TStream stream = OpenForRead(path);
     if (!stream) return 0;
-    std::string bytes = ReadString(stream, static_cast<int>(size));
-    int failed = StreamFailed(stream);
-    Close(stream);
-    if (failed || static_cast<long>(bytes.size()) != size) return 0;
-
+    std::string bytes = ReadString(stream, static_cast<int>(PROFILE_FIXED_BYTES));
+    int failed = StreamFailed(stream) || static_cast<long>(bytes.size()) != PROFILE_FIXED_BYTES;
     TPlayerProfile read = player;
-    TProfileCoder coder;
-    coder.get = reinterpret_cast<const unsigned char*>(bytes.data());
-    CodeProfile(coder, read);
     int length = 0;
-    coder.Field(length);
-    if (length > 0 && static_cast<long>(length) > size - PROFILE_FIXED_BYTES) return 0;
+    if (!failed) {
+        TProfileCoder coder;
+        coder.get = reinterpret_cast<const unsigned char*>(bytes.data());
+        CodeProfile(coder, read);
+        coder.Field(length);
+        if (length > 0 && static_cast<long>(length) > size - PROFILE_FIXED_BYTES) failed = 1;
+    }
+    // Only the first characters can survive the cut to 12 and the trim; a
+    // long name is not read whole.
+    std::string nameBytes;
+    if (!failed && length > 0) nameBytes = ReadString(stream, length < NAME_READ_LIMIT ? length : NAME_READ_LIMIT);
+    if (StreamFailed(stream)) failed = 1;
+    Close(stream);
+    if (failed) return 0;
     std::u16string name;
-    for (int i = 0; i < length; i++) name.push_back(*coder.get++);
+    for (unsigned char c : nameBytes) name.push_back(c);
     name = TrimName(name);
     if (name.size() > NAME_LONGEST) name = TrimName(name.substr(0, NAME_LONGEST));
     read.playerName = name;
