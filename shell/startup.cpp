@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "map/best_times.h"
+#include "menus/champions.h"
 #include "menus/profiles.h"
 #include "shell/assets.h"
 #include "shell/settings.h"
@@ -49,6 +50,7 @@ int StartUp() {
     if (firstRun == 1) SaveSettings(1);
     ReadSettings();
     ReadProfiles();
+    LoadChampions();
     ReadBestTimes();
     pauseOverlay = -1;
     frameCount = 0;

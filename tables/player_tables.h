@@ -53,6 +53,13 @@ struct TPlayerProfile {
 
 extern Table<TPlayerProfile, PLAYER_SLOTS> players;
 
+constexpr int PLAYER_ORDER_SLOTS = 16;  // ranks 1..10 used
+// The slots by total score, best first (the player list's order).
+extern Table<int, PLAYER_ORDER_SLOTS> playerOrder;
+// The bytes each slot's file last received, so a save that would write the
+// same bytes again leaves the disk alone; empty until the slot is written.
+extern Table<std::string, PLAYER_SLOTS> profileFileBytes;
+
 // Empties every profile (the start-up allocation).
 void ClearPlayerTables();
 

@@ -4,6 +4,7 @@
 #include "tables/best_time_tables.h"
 #include "tables/board_art_tables.h"
 #include "tables/board_tables.h"
+#include "tables/champion_tables.h"
 #include "tables/dialog_tables.h"
 #include "tables/effect_tables.h"
 #include "tables/game_tables.h"
@@ -20,6 +21,7 @@ void AllocateGameTables() {
     ClearBestTimeTables();
     ClearDialogTables();
     ClearPlayerTables();
+    ClearChampionTables();
     ClearBoardTables();
     ClearBoardArtTables();
     ClearLevelTables();

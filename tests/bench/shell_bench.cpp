@@ -1,7 +1,8 @@
 // Figures of the game: the time from process start to the first shown frame,
 // the CPU time of one frame on the menu and on a level with a full board, the
-// pacing of the frames, the resident memory at 10 s, and a worst-case frame:
-// the level with every cell mossed and the particle, glow and fish pools full.
+// pacing of the frames, the resident memory at 10 s, the time of one profile
+// save, written and skipped, and a worst-case frame: the level with every
+// cell mossed and the particle, glow and fish pools full.
 //   glimmerdeep_bench window [run folder]    in a real window, in real time
 //   glimmerdeep_bench headless [run folder]  SDL's dummy drivers, virtual time
 // A third argument gives the number of menu frames.
@@ -23,6 +24,7 @@
 #include "effects/effects.h"
 #include "match3/board_draw.h"
 #include "menus/menu.h"
+#include "menus/profiles.h"
 #include "platform/platform.h"
 #include "shell/assets.h"
 #include "shell/shell.h"
@@ -31,6 +33,7 @@
 #include "tables/effect_tables.h"
 #include "tables/game_tables.h"
 #include "tables/map_tables.h"
+#include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 #include "tests/bench/bench_measure.h"
 #include "tests/board_driver.h"
@@ -43,6 +46,24 @@ const int LEVEL_FRAMES = 400;
 const int WARM_FRAMES = 60;      // the board fades in first
 
 TImage levelBackground = nullptr;
+
+// One save of a changed profile (through the synced writer), and one of an
+// unchanged profile, which the menu repeats on every frame and which writes
+// nothing.
+void PrintProfileSaveFigures(const char* mode) {
+    const int written = 100, skipped = 10000;
+    players[1].playerName = u"Bench";
+    double start = ClockSeconds(CLOCK_MONOTONIC);
+    for (int i = 0; i < written; i++) {
+        players[1].playerScore = i + 1;
+        SaveProfile(1);
+    }
+    double writtenMs = 1000.0 * (ClockSeconds(CLOCK_MONOTONIC) - start) / written;
+    start = ClockSeconds(CLOCK_MONOTONIC);
+    for (int i = 0; i < skipped; i++) SaveProfile(1);
+    double skippedMs = 1000.0 * (ClockSeconds(CLOCK_MONOTONIC) - start) / skipped;
+    std::printf("%s: profile save %.3f ms written, %.4f ms skipped (unchanged)\n", mode, writtenMs, skippedMs);
+}
 
 // The level position whose board has the most cells.
 int FullestLevel() {
@@ -237,6 +258,8 @@ int main(int argc, char** argv) {
     PrintFrameFigures(std::string(mode) + " menu", menu, window);
     if (window) std::printf("%s: resident memory at 10 s %.1f MB\n", mode, memoryAt10);
     else std::printf("%s: resident memory after the menu %.1f MB\n", mode, ResidentMegabytes());
+
+    PrintProfileSaveFigures(mode);
 
     StartBenchLevel();
     TFrameFigures level;

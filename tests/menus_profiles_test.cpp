@@ -1,0 +1,348 @@
+// The player profiles: their files byte for byte, the slot rules, the ranking,
+// damaged files kept aside without touching the other players, and a level
+// left in the middle coming back in a new run of the program.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "menus/profiles.h"
+#include "platform/platform.h"
+#include "shell/screen_change.h"
+#include "shell/shell.h"
+#include "tables/board_tables.h"
+#include "tables/game_tables.h"
+#include "tables/menu_tables.h"
+#include "tables/player_tables.h"
+#include "tables/shell_tables.h"
+#include "tests/driver.h"
+#include "tests/game_driver.h"
+#include "tests/test_support.h"
+
+namespace {
+
+constexpr long FIXED_BYTES = 11592;     // 2898 integers, the name's length the last
+
+std::string ProfileFile(int slot) {
+    return saveFolder + "players" + std::to_string(slot) + ".ppp";
+}
+
+int IntAt(const std::string& bytes, int index) {
+    uint32_t v = 0;
+    for (int b = 0; b < 4; b++) v |= static_cast<uint32_t>(static_cast<unsigned char>(bytes[4 * index + b])) << (8 * b);
+    return static_cast<int>(v);
+}
+
+void SetIntAt(std::string& bytes, int index, int value) {
+    uint32_t v = static_cast<uint32_t>(value);
+    for (int b = 0; b < 4; b++) bytes[4 * index + b] = static_cast<char>((v >> (8 * b)) & 0xFF);
+}
+
+std::vector<std::string> AllFiles() {
+    std::vector<std::string> files(11);
+    for (int slot = 1; slot <= 10; slot++) files[slot] = ReadWholeFile(ProfileFile(slot));
+    return files;
+}
+
+int RestartOnTheSameFolder() {
+    DriverStop();
+    DriverOptions again;
+    again.keepSaveFolder = 1;
+    return DriverStart(again);
+}
+
+void EnterLevel(int position) {
+    playStarted = 1;
+    inputEnabled = 1;
+    CurrentProfile().playerProgress = position;
+    mapPosition = position;
+    BeginScreenChange(SCREEN_MATCH3, 0);
+    for (int frame = 0; frame < 40 && gameScreen != SCREEN_MATCH3; frame++) DriverFrames(1);
+}
+
+TEST(Profiles, TheFirstRunWritesTenEmptyProfilesAndReadsThemBack) {
+    ASSERT_EQ(DriverStart(), 1);
+    ASSERT_EQ(firstRun, 1);
+    for (int slot = 1; slot <= 10; slot++) {
+        std::string bytes = ReadWholeFile(ProfileFile(slot));
+        ASSERT_EQ(static_cast<long>(bytes.size()), FIXED_BYTES) << "slot " << slot;
+        EXPECT_EQ(IntAt(bytes, 0), 3) << "swap mode";
+        EXPECT_EQ(IntAt(bytes, 11), -9999) << "the random id of a new player";
+        EXPECT_EQ(IntAt(bytes, 31), 2) << "matches";
+        EXPECT_EQ(IntAt(bytes, 2897), 0) << "an empty name";
+        EXPECT_TRUE(players[slot].playerName.empty());
+        EXPECT_EQ(players[slot].playerUnlocked, 1);
+    }
+    DriverStop();
+}
+
+TEST(Profiles, EveryStoredIntegerSitsAtItsPlaceAndComesBackUnchanged) {
+    ASSERT_EQ(DriverStart(), 1);
+    std::string bytes(FIXED_BYTES, '\0');
+    for (int i = 0; i < 2897; i++) SetIntAt(bytes, i, 5000 + i);
+    SetIntAt(bytes, 2897, 3);
+    bytes += "Ann";
+    WriteWholeFile(ProfileFile(2), bytes);
+    ASSERT_EQ(RestartOnTheSameFolder(), 1);
+    const TPlayerProfile& p = players[2];
+    EXPECT_EQ(p.spare1, 5001);
+    EXPECT_EQ(p.playerScore, 5015);
+    EXPECT_EQ(p.savedLevelScore, 5021);
+    EXPECT_EQ(p.playerMatches, 5031);
+    EXPECT_EQ(p.spareTable[1], 5032);
+    EXPECT_EQ(p.spareTable[30], 5061);
+    EXPECT_EQ(p.playerOrdersServed, 5062);
+    EXPECT_EQ(p.spare18, 5063);
+    EXPECT_EQ(p.fishOrders[1].orderAge, 5067);
+    EXPECT_EQ(p.fishOrders[1].wanted[1].wantedServed, 5069);
+    EXPECT_EQ(p.fishOrders[12].orderSpare3, 5387);
+    EXPECT_EQ(p.savedSlots[200].savedItemSpare, 6787);
+    EXPECT_EQ(p.powerupTarget[1], 6788);
+    EXPECT_EQ(p.powerupTarget[7], 6794);
+    EXPECT_EQ(p.puzzlePieces[1].spareA, 6799);
+    EXPECT_EQ(p.puzzlePieces[100].motion, 7893);
+    EXPECT_EQ(p.playerName, u"Ann");
+    // written back: every value the game kept is where it was read from
+    profileFileBytes[2].clear();
+    SaveProfile(2);
+    std::string written = ReadWholeFile(ProfileFile(2));
+    ASSERT_EQ(written.size(), bytes.size());
+    EXPECT_EQ(IntAt(written, 15), 5015);
+    EXPECT_EQ(IntAt(written, 1794), 6794);
+    EXPECT_EQ(IntAt(written, 0), 3) << "a game mode out of range reads as swap mode";
+    EXPECT_EQ(IntAt(written, 2), 1) << "an item set out of range reads as the first";
+    EXPECT_EQ(written.substr(FIXED_BYTES), bytes.substr(FIXED_BYTES));
+    ASSERT_EQ(RestartOnTheSameFolder(), 1);
+    profileFileBytes[2].clear();
+    SaveProfile(2);
+    EXPECT_EQ(ReadWholeFile(ProfileFile(2)), written) << "a second round trip changes nothing";
+    DriverStop();
+}
+
+TEST(Profiles, NamesAreStoredOneByteACharacter) {
+    ASSERT_EQ(DriverStart(), 1);
+    players[4].playerName = u"Abcdefghijkl";
+    SaveProfile(4);
+    players[5].playerName = std::u16string(u"Z") + char16_t(0x141) + u"  ";
+    SaveProfile(5);
+    std::string four = ReadWholeFile(ProfileFile(4));
+    ASSERT_EQ(static_cast<long>(four.size()), FIXED_BYTES + 12);
+    EXPECT_EQ(IntAt(four, 2897), 12);
+    EXPECT_EQ(four.substr(FIXED_BYTES), "Abcdefghijkl");
+    ASSERT_EQ(RestartOnTheSameFolder(), 1);
+    EXPECT_EQ(players[4].playerName, u"Abcdefghijkl");
+    EXPECT_EQ(players[5].playerName, std::u16string(u"Z") + char16_t(0x41)) << "the low 8 bits, trimmed";
+    DriverStop();
+}
+
+TEST(Profiles, SavingOutsideALevelLeavesTheSavedLevelAlone) {
+    ASSERT_EQ(DriverStart(), 1);
+    currentPlayer = 1;
+    playStarted = 1;
+    players[1].playerName = u"Tess";
+    players[1].savedLevelFlag = 1;
+    players[1].savedLevelScore = 777;
+    players[1].savedSlots[5].savedItemKind = 4;
+    items[5].kind = 2;
+    score = 1234;
+    for (int screen : {SCREEN_MENU, SCREEN_MAP}) {
+        gameScreen = screen;
+        SaveProfile(1);
+        EXPECT_EQ(players[1].savedLevelFlag, 1);
+        EXPECT_EQ(players[1].savedLevelScore, 777);
+        EXPECT_EQ(players[1].savedSlots[5].savedItemKind, 4);
+    }
+    std::string bytes = ReadWholeFile(ProfileFile(1));
+    EXPECT_EQ(IntAt(bytes, 21), 777);
+    DriverStop();
+}
+
+TEST(Profiles, RankingRestartAndTheSlotRules) {
+    ASSERT_EQ(DriverStart(), 1);
+    players[1].playerScore = 50;
+    players[3].playerScore = 50;
+    SortPlayers();
+    EXPECT_EQ(playerOrder[1], 1);
+    EXPECT_EQ(playerOrder[2], 3);
+    EXPECT_EQ(playerOrder[3], 2);
+    EXPECT_EQ(playerOrder[4], 4);
+
+    players[1].playerProgress = 100;
+    RestartProfile(1);
+    EXPECT_EQ(players[1].playerScore, 50);
+    players[3].playerProgress = 99;
+    players[3].playerName = u"Kim";
+    players[3].playerGameMode = 1;
+    RestartProfile(3);
+    EXPECT_EQ(players[3].playerScore, 0);
+    EXPECT_EQ(players[3].playerProgress, 0);
+    EXPECT_EQ(players[3].playerUnlocked, 1);
+    EXPECT_EQ(players[3].playerName, u"Kim");
+    EXPECT_EQ(players[3].playerGameMode, 1);
+
+    players[1] = TPlayerProfile{};
+    players[10].playerName = u"Last";
+    currentPlayer = 3;
+    DeletePlayer(3);
+    EXPECT_EQ(currentPlayer, 10);
+    EXPECT_TRUE(players[3].playerName.empty());
+    EXPECT_EQ(IntAt(ReadWholeFile(ProfileFile(3)), 2897), 0) << "the deleted player's file is rewritten empty";
+    EXPECT_EQ(NewPlayerSlot(), 1);
+    DeletePlayer(10);
+    EXPECT_EQ(currentPlayer, -1);
+    DriverStop();
+}
+
+// Damage of every kind costs the damaged slot only: it is kept aside, the
+// slot starts empty, and a level played and saved for it leaves the other
+// nine files as they were.
+TEST(Profiles, ABrokenFileIsKeptAsideAndSpreadsNowhere) {
+    struct TDamage {
+        const char* what;
+        int keepAside;
+        std::string (*make)(const std::string& good);
+    } damages[] = {
+        {"empty", 1, [](const std::string&) { return std::string(); }},
+        {"cut at 100", 1, [](const std::string& g) { return g.substr(0, 100); }},
+        {"cut before the length", 1, [](const std::string& g) { return g.substr(0, FIXED_BYTES - 2); }},
+        {"length beyond the end", 1, [](const std::string& g) { std::string b = g; SetIntAt(b, 2897, 5); return b + "ab"; }},
+        {"largest length", 1, [](const std::string& g) { std::string b = g; SetIntAt(b, 2897, INT_MAX); return b; }},
+        {"random bytes", 1, [](const std::string&) {
+             std::string b;
+             uint32_t x = 12345;
+             for (int i = 0; i < 11700; i++) { x = x * 1103515245u + 12345u; b.push_back(static_cast<char>(x >> 24)); }
+             SetIntAt(b, 2897, 1 << 30);
+             return b;
+         }},
+        {"length -5", 0, [](const std::string& g) { std::string b = g; SetIntAt(b, 2897, -5); return b + "xyz"; }},
+        {"huge values", 0, [](const std::string& g) {
+             std::string b = g;
+             for (int i = 0; i < 2897; i++) SetIntAt(b, i, 1000000000);
+             return b;
+         }},
+    };
+    for (const TDamage& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        ASSERT_EQ(DriverStart(), 1);
+        const std::string bad = damage.make(ReadWholeFile(ProfileFile(3)));
+        WriteWholeFile(ProfileFile(3), bad);
+        std::vector<std::string> before = AllFiles();
+        ASSERT_EQ(RestartOnTheSameFolder(), 1);
+        EXPECT_EQ(PathKind(ProfileFile(3) + ".broken") == 1, damage.keepAside == 1);
+        if (damage.keepAside) {
+            EXPECT_EQ(ReadWholeFile(ProfileFile(3) + ".broken"), bad);
+            EXPECT_EQ(players[3].playerGameMode, 3) << "the slot starts as a new player";
+        }
+        EXPECT_TRUE(players[3].playerName.empty());
+        EXPECT_GE(players[3].playerGameMode, 1);
+        EXPECT_LE(players[3].playerGameMode, 3);
+        EXPECT_LE(players[3].playerUnlocked, 121);
+
+        currentPlayer = 3;
+        players[3].playerName = u"Wreck";
+        EnterLevel(2);
+        ASSERT_EQ(gameScreen, SCREEN_MATCH3);
+        DriverFrames(60);
+        DriverFocus(0);
+        DriverFrames(2);
+        std::vector<std::string> after = AllFiles();
+        for (int slot = 1; slot <= 10; slot++)
+            if (slot != 3) {
+                EXPECT_EQ(after[slot], before[slot]) << "slot " << slot;
+            }
+        EXPECT_EQ(IntAt(after[3], 8), 1) << "the level in progress was saved";
+        if (damage.keepAside) {
+            EXPECT_EQ(ReadWholeFile(ProfileFile(3) + ".broken"), bad);
+        }
+        DriverStop();
+    }
+}
+
+TEST(Profiles, ASecondBrokenFileDoesNotOverwriteTheFirst) {
+    ASSERT_EQ(DriverStart(), 1);
+    WriteWholeFile(ProfileFile(7), "one");
+    ASSERT_EQ(RestartOnTheSameFolder(), 1);
+    WriteWholeFile(ProfileFile(7), "two");
+    ASSERT_EQ(RestartOnTheSameFolder(), 1);
+    EXPECT_EQ(ReadWholeFile(ProfileFile(7) + ".broken"), "one");
+    EXPECT_EQ(ReadWholeFile(ProfileFile(7) + ".broken2"), "two");
+    EXPECT_EQ(static_cast<long>(ReadWholeFile(ProfileFile(7)).size()), FIXED_BYTES);
+    DriverStop();
+}
+
+TEST(Profiles, AnUnchangedProfileIsNotWrittenAgain) {
+    ASSERT_EQ(DriverStart(), 1);
+    players[6].playerName = u"Same";
+    SaveProfile(6);
+    std::string path = ProfileFile(6);
+    ASSERT_TRUE(RenameFile(path, path + ".moved"));
+    SaveProfile(6);
+    EXPECT_EQ(PathKind(path), 0) << "the same bytes again: nothing written";
+    players[6].playerScore = 1;
+    SaveProfile(6);
+    EXPECT_EQ(IntAt(ReadWholeFile(path), 15), 1);
+    DriverStop();
+}
+
+struct TBoardPicture {
+    std::vector<int> kinds, xs, ys;
+    std::vector<int> orderSizes, wanted;
+    int score = 0;
+};
+
+TBoardPicture PictureOfLevel() {
+    TBoardPicture picture;
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        picture.kinds.push_back(items[slot].kind);
+        picture.xs.push_back(items[slot].x);
+        picture.ys.push_back(items[slot].y);
+        picture.kinds.push_back(cells[slot].isMoss);
+    }
+    const TPlayerProfile& player = CurrentProfile();
+    for (int f = 1; f <= 12; f++) {
+        picture.orderSizes.push_back(player.fishOrders[f].orderSize);
+        picture.orderSizes.push_back(player.fishOrders[f].orderX);
+        for (int w = 1; w <= 6; w++) picture.wanted.push_back(player.fishOrders[f].wanted[w].wantedKind);
+    }
+    picture.score = score;
+    return picture;
+}
+
+TEST(Profiles, ALevelLeftInTheMiddleComesBackInTheNextRun) {
+    ASSERT_EQ(GameStartLevel(4, 3, 77), 1);
+    playStarted = 1;
+    ASSERT_EQ(GamePlayToWin(700), -1) << "the level is still in progress";
+    for (int guard = 0; guard < 400; guard++) {
+        int still = 1;
+        for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) still &= items[slot].falling == 0;
+        if (still && swapPhase == 0 && levelFrame > 200) break;
+        DriverFrames(1);
+    }
+    ASSERT_GT(score, 0) << "some moves were made";
+    players[1].powerupTarget[2] = 120;
+    DriverFocus(0);
+    DriverFrames(1);
+    const TBoardPicture left = PictureOfLevel();
+    const int fishServed = players[1].playerOrdersServed;
+
+    ASSERT_EQ(RestartOnTheSameFolder(), 1);
+    ASSERT_EQ(currentPlayer, 1);
+    EXPECT_EQ(players[1].savedLevelFlag, 1);
+    EXPECT_EQ(players[1].powerupTarget[2], 120);
+    EnterLevel(4);
+    ASSERT_EQ(gameScreen, SCREEN_MATCH3);
+    const TBoardPicture back = PictureOfLevel();
+    EXPECT_EQ(back.kinds, left.kinds);
+    EXPECT_EQ(back.xs, left.xs);
+    EXPECT_EQ(back.ys, left.ys);
+    EXPECT_EQ(back.orderSizes, left.orderSizes);
+    EXPECT_EQ(back.wanted, left.wanted);
+    EXPECT_EQ(back.score, left.score);
+    EXPECT_EQ(players[1].playerOrdersServed, fishServed);
+    EXPECT_EQ(players[1].powerupTarget[2], 120);
+    DriverStop();
+}
+
+}  // namespace
