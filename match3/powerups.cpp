@@ -85,9 +85,7 @@ void Spend(int p) {
 int AimedItem() {
     int found = 0;
     for (int i = 1; i <= itemsHigh; i++) {
-        const int kind = items[i].kind;
-        if (!IsBody(kind) || kind == ITEM_STONE_FIRST) continue;
-        if (ItemUnderPointer(i)) found = i;
+        if (IsAimedShotKind(items[i].kind) && ItemUnderPointer(i)) found = i;
     }
     return found;
 }
@@ -174,7 +172,7 @@ void RunMossSweep(int p) {
 
 int StrikeCandidate(int i) {
     const TItem& it = items[i];
-    return IsBody(it.kind) && it.kind != ITEM_PILLAR && it.x > 30 && it.y > 50 && it.cellIndex > 0;
+    return Falls(it.kind) && it.x > 30 && it.y > 50 && it.cellIndex > 0;
 }
 
 // Sweeps the items in slot order, accepting each candidate 1 time in 150; the

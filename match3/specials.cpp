@@ -148,7 +148,7 @@ void ExplodeBomb(int n) {
     int hitX[10] = {}, hitY[10] = {}, hit[10] = {};
     for (int i = 1; i <= itemsHigh; i++) {
         TItem& it = items[i];
-        if (it.exploded != 0 || it.kind < 1 || it.kind > ITEM_LINE_LAST || it.kind == ITEM_PREVIEW_STONE) continue;
+        if (it.exploded != 0 || !IsBlastKind(it.kind)) continue;
         if (i == n || InSelection(i) || it.x <= 30 || it.y <= 60) continue;
         const float dx = static_cast<float>(it.x - bx), dy = static_cast<float>(it.y - by);
         const int d = static_cast<int>(std::sqrt(dx * dx + dy * dy));

@@ -291,3 +291,40 @@ TEST(PowerupTest, TheRandomStrikeBlowsUpAnItemOfTheBoard) {
     EXPECT_GT(CurrentProfile().playerItemsCleared, cleared);
     ExpectSpent(4, 40);
 }
+
+TEST(PowerupTest, AReadyShellShowsInTheRenderedFrame) {
+    StartPowerupLevel(9);
+    const int x = powerupX[2], y = static_cast<int>(powerupY[2]) + 12;
+    const uint32_t empty = DriverPixel(x, y);
+    CurrentProfile().powerupTarget[2] = POWERUP_FULL_TARGET;
+    DriverFrames(40);
+    const uint32_t filling = DriverPixel(x, y);
+    DriverFrames(40);
+    ASSERT_GE(powerupCharge[2], POWERUP_READY);
+    EXPECT_NE(filling, empty);
+    // Blinking shows the holder with its eyes shut instead of the open ones.
+    powerupCharge[2] = POWERUP_READY + 8;
+    DriverFrames(1);
+    EXPECT_GT(powerupCharge[2], POWERUP_READY + 8);
+}
+
+TEST(PowerupTest, ALevelWithMossPillarsAndStonesIsWonUsingEveryPowerup) {
+    StartPowerupLevel(10);
+    ChargeAndClick(4);
+    DriverFrames(60);
+    ChargeAndClick(3);
+    DriverFrames(130);
+    ChargeAndClick(2);
+    DriverFrames(120);
+    int target = 0;
+    for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
+        if (IsColour(items[i].kind) && items[i].cellIndex > 0) target = i;
+    }
+    ASSERT_GT(target, 0);
+    ChargeAndClick(1);
+    Click(items[target].x, items[target].y);
+    DriverFrames(60);
+    for (int p = 1; p <= 4; p++) EXPECT_EQ(powerupCharge[p], 0) << "power-up " << p;
+    EXPECT_GT(GamePlayToWin(12000), 0);
+    EXPECT_EQ(mossLeft, 0);
+}
