@@ -4,6 +4,18 @@
 
 #include "tables/board_tables.h"
 
+// The particle kinds of the power-ups' projectiles.
+constexpr int SHOT_AIMED = 13005;      // power-up 1: flies to a board item
+constexpr int SHOT_MOSS = 13009;       // power-up 3: flies to a moss cell
+constexpr int SHOT_DYNAMITE = 13205;   // power-up 4: flies to a board item
+// A power-up's charge when it is ready, and the charge a collected stone aims for.
+constexpr int POWERUP_READY = 10000;
+constexpr int POWERUP_FULL_TARGET = 120;
+
+// The cell under an item: its cell link, or the cell at its place while the
+// item is not tied to one (nothing rests while the aimed shot holds the board).
+int CellUnderItem(int item);
+
 // Breaks the pillar on the item's cell, or turns the item on a stone-pillar
 // cell into a bomb or joker (then returns 1). Called for pillars next to a match.
 int BreakPillar(int item);

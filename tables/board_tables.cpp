@@ -12,8 +12,12 @@ int swapFirst, swapSecond, swapPhase, swapDir;
 int swapDx1, swapDy1, swapDx2, swapDy2, swapGrow1, swapGrow2;
 int hintItem, hintPartner, hintThird, hintDir, idleFrames, rescueUsed;
 int comboCount, comboTimer;
-Table<int, 5> powerupState{"powerupState"};
+Table<int, POWERUP_SLOTS> powerupState{"powerupState"};
 int shuffleWave = 0;
+Table<int, POWERUP_SLOTS> powerupX{"powerupX"};
+Table<float, POWERUP_SLOTS> powerupY{"powerupY"};
+Table<int, POWERUP_SLOTS> powerupCharge{"powerupCharge"};
+Table<int, POWERUP_SLOTS> powerupFade{"powerupFade"};
 int boardDrawn = 1;
 
 void ClearBoardTables() {
@@ -30,5 +34,9 @@ void ClearBoardTables() {
     comboCount = comboTimer = 0;
     powerupState.Clear();
     shuffleWave = 0;
+    powerupX.Clear();
+    powerupY.Clear();
+    powerupCharge.Clear();
+    powerupFade.Clear();
     boardDrawn = 1;
 }

@@ -43,8 +43,14 @@ extern int hintItem, hintPartner, hintThird, hintDir, idleFrames, rescueUsed;
 // ---- combo
 extern int comboCount, comboTimer;
 // ---- special items
-extern Table<int, 5> powerupState;  // power-up 1..4: 0 idle, counting while it is aimed or fires
+constexpr int POWERUP_SLOTS = 5;     // power-ups 1..4
+extern Table<int, POWERUP_SLOTS> powerupState;  // power-up 1..4: 0 idle, counting while it is aimed or fires
 extern int shuffleWave;             // 0 idle, else the radius of the shuffle wave sweeping the board
+// The four power-ups under the board, by power-up 1..4.
+extern Table<int, POWERUP_SLOTS> powerupX;        // centre of the shell
+extern Table<float, POWERUP_SLOTS> powerupY;      // eases up toward its place
+extern Table<int, POWERUP_SLOTS> powerupCharge;   // shown charge: 0..74 filling, 10000 ready, 10001..10049 blinking
+extern Table<int, POWERUP_SLOTS> powerupFade;     // 0, or 1..9 in the frames after a power-up was used
 // ---- the board's frame
 extern int boardDrawn;              // 1: the board's steps draw the cells and items (the game); 0: rules only
 

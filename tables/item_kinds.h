@@ -36,6 +36,12 @@ constexpr int IsStartLineKind(int kind) {
 }
 // Tried in the swaps the swap-mode hint looks at: bombs go off rather than swap.
 constexpr int IsSwapHintKind(int kind) { return IsStartLineKind(kind) && kind != ITEM_BOMB; }
+// Blown away by a bomb within its reach: the kinds that make lines and the pillar.
+constexpr int IsBlastKind(int kind) {
+    return kind >= 1 && kind <= ITEM_LINE_LAST && kind != ITEM_PREVIEW_STONE;
+}
+// Taken by the aimed shot: every body but the first stone, which it passes.
+constexpr int IsAimedShotKind(int kind) { return IsBody(kind) && kind != ITEM_STONE_FIRST; }
 // Joins a chain in chain mode and is clicked in group mode.
 constexpr int IsChainable(int kind) { return IsColour(kind) || kind == ITEM_BOMB || kind == ITEM_JOKER; }
 // Joins any chain whatever its colour.

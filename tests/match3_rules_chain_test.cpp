@@ -138,7 +138,8 @@ TEST_F(ChainTest, ABombPressedOnAnEmptySelectionGoesOffAtOnce) {
     BoardDrag({{2, 2}});
     EXPECT_EQ(CountKind(ITEM_BOMB), 0);
     EXPECT_EQ(CurrentProfile().playerMatches, 1);
-    EXPECT_EQ(score, 45);
+    // The bomb's own match, and 30 for each of the seven items within its reach.
+    EXPECT_EQ(score, 45 + 7 * 30);
 }
 
 TEST(ComboTest, MatchesLessThan30FramesApartClimbTheComboScale) {

@@ -121,7 +121,8 @@ TEST(SwapTest, ABombPressedWithNothingPickedGoesOff) {
     StartSwapBoard({"......", ".B2121", ".34343", ".12121"}, 45);
     BoardClickCell(2, 2, 1);
     EXPECT_EQ(CountKind(ITEM_BOMB), 0);
-    EXPECT_EQ(score, 45);
+    // The bomb's own match, and 30 for each of the seven items within its reach.
+    EXPECT_EQ(score, 45 + 7 * 30);
 }
 
 TEST(BreakInitialLinesTest, ASwapModeBoardStartsWithoutLines) {

@@ -1,0 +1,330 @@
+// Moss, bombs, pillars, stones, the shuffle wave and the four power-ups: on
+// small boards for the items, and on the game screen for the power-ups.
+#include <gtest/gtest.h>
+
+#include "match3/board.h"
+#include "match3/fish_orders.h"
+#include "match3/rules.h"
+#include "match3/specials.h"
+#include "tables/board_tables.h"
+#include "tables/game_tables.h"
+#include "tables/player_tables.h"
+#include "tests/board_driver.h"
+#include "tests/driver.h"
+#include "tests/game_driver.h"
+
+namespace {
+
+// Level 2: no bomb ever falls in by chance.
+void StartBoard(const std::vector<std::string>& rows, int mode = MODE_CHAIN) {
+    BoardStart(mode, 77, 2);
+    BuildTestBoard(rows);
+    rescueUsed = 1;
+    BoardPlayReady();
+}
+
+// A fish waiting for the given colours, served before any fish made later.
+int WaitingFish(int first, int second = 0) {
+    int order = CreateOrder(40, 300, second ? 2 : 1, 0);
+    TFishOrder& fish = CurrentProfile().fishOrders[order];
+    fish.wanted[1].wantedKind = first;
+    fish.wanted[2].wantedKind = second;
+    fish.orderAge = 500;
+    return order;
+}
+
+int Served(int order) {
+    const TFishOrder& fish = CurrentProfile().fishOrders[order];
+    return fish.wanted[1].wantedServed + fish.wanted[2].wantedServed;
+}
+
+int CellOf(int column, int row) {
+    for (int c = 1; c <= BOARD_LAST_SLOT; c++) {
+        if (cells[c].exists && cells[c].x == CellX(column) && cells[c].y == CellY(row)) return c;
+    }
+    return 0;
+}
+
+int MossCells() {
+    int moss = 0;
+    for (int c = 1; c <= BOARD_LAST_SLOT; c++) moss += cells[c].exists && cells[c].isMoss;
+    return moss;
+}
+
+// A 7 x 6 pool with a bomb in the middle of row 4, column 4.
+const std::vector<std::string> BLAST_POOL = {
+    "........",
+    ".1234123",
+    ".3412341",
+    ".12B4123",
+    ".3412341",
+    ".1234123",
+    ".3412341",
+};
+
+}  // namespace
+
+TEST(BombTest, ABlastRemovesWhatLiesWithin110PixelsClearsItsMossAndOffersEachColourOnce) {
+    StartBoard(BLAST_POOL);
+    cells[CellOf(6, 4)].isMoss = 1;
+    cells[CellOf(7, 5)].isMoss = 1;
+    const int twoOnes = WaitingFish(1, 1);
+    const int five = WaitingFish(5);
+    const int bomb = ItemOnPlace(4, 4);
+    const int far = ItemOnPlace(8, 4);
+    ASSERT_EQ(items[bomb].kind, ITEM_BOMB);
+    ExplodeBomb(bomb);
+    // Columns 2..6 of rows 2..6 but their corners: 20 items around the bomb.
+    EXPECT_EQ(CurrentProfile().playerItemsCleared, 20);
+    EXPECT_EQ(score, 20 * 30);
+    EXPECT_EQ(items[bomb].exploded, 1);
+    EXPECT_EQ(cells[CellOf(6, 4)].isMoss, 0);     // two cells away: inside
+    EXPECT_EQ(cells[CellOf(7, 5)].isMoss, 1);     // (3, 1) cells away: outside
+    EXPECT_EQ(items[far].kind, 3);                 // 192 pixels away it only shakes
+    EXPECT_EQ(items[far].shake, 20);
+    EXPECT_EQ(KindOnPlace(2, 2), 1);               // the corner (2, 2) cells away stays
+    EXPECT_EQ(Served(twoOnes), 1);                 // one item of colour 1, however many went
+    EXPECT_EQ(Served(five), 0);
+}
+
+TEST(BombTest, ABombInABlastGoesOffInTurn) {
+    StartBoard({"........", ".1234123", ".3412341", ".12B4B23", ".3412341", ".1234123", ".3412341"});
+    const int second = ItemOnPlace(6, 4);
+    ExplodeBomb(ItemOnPlace(4, 4));
+    // The second bomb's blast reaches column 8, beyond the first one's.
+    EXPECT_EQ(KindOnPlace(8, 4), 0);
+    EXPECT_NE(items[second].kind, ITEM_BOMB);
+    // Rows 2 and 6 give 5 items each, rows 3 and 5 seven each, row 4 six
+    // besides the first bomb, which stays for whoever set it off.
+    EXPECT_EQ(CurrentProfile().playerItemsCleared, 30);
+    EXPECT_EQ(CountKind(ITEM_BOMB), 1);
+}
+
+TEST(BombTest, ABombInTheSelectionIsRemovedByTheMatchNotByTheOtherBombsBlast) {
+    StartBoard({"........", ".1234123", ".3412341", ".1BB4123", ".3412341", ".1234123"});
+    BoardDrag({{2, 4}, {3, 4}, {4, 4}});
+    BoardRelease();
+    const int cleared = CurrentProfile().playerItemsCleared;
+    EXPECT_EQ(CountKind(ITEM_BOMB), 0);
+    // The three selected score as a match (45 each), everything else the blasts took 30.
+    EXPECT_EQ(score, 3 * 45 + (cleared - 3) * 30);
+}
+
+TEST(PillarTest, AMatchBesideAPillarBreaksItAndItsColumnFillsAgain) {
+    StartBoard({"......", ".1234", ".3P12", ".1114", ".3412"});
+    const int pillarCell = CellOf(3, 3);
+    ASSERT_EQ(cells[pillarCell].pillarCell, 1);
+    BoardDrag({{2, 4}, {3, 4}, {4, 4}});
+    BoardRelease();
+    EXPECT_EQ(CountKind(ITEM_PILLAR), 0);
+    EXPECT_EQ(cells[pillarCell].pillarCell, 0);
+    EXPECT_EQ(score, 3 * 45 + 500);
+    EXPECT_TRUE(BoardSettle());
+    EXPECT_GT(KindOnPlace(3, 3), 0);
+    EXPECT_NE(KindOnPlace(3, 3), ITEM_PILLAR);
+}
+
+TEST(PillarTest, AShotOnAStonePillarCellLeavesABombOrAJokerThere) {
+    StartBoard({"......", ".1234", ".3412", ".1234"});
+    const int cell = CellOf(3, 3);
+    cells[cell].stonePillarCell = 1;
+    const int item = ItemOnPlace(3, 3);
+    items[item].height = 2;
+    ProjectileLanded(SHOT_AIMED, item, static_cast<float>(CellX(3)), static_cast<float>(CellY(3)));
+    EXPECT_TRUE(items[item].kind == ITEM_BOMB || items[item].kind == ITEM_JOKER);
+    EXPECT_EQ(cells[cell].stonePillarCell, 0);
+    EXPECT_EQ(score, 500);
+}
+
+TEST(StoneTest, AStoneOnTheFloorChargesItsPowerupWhichFillsAndBecomesReady) {
+    StartBoard({"......", ".1S34", ".3412", ".1234"});
+    ResetPowerups();
+    ASSERT_EQ(CountKind(ITEM_STONE_FIRST), 1);
+    // The items under the stone go, and it falls to the floor.
+    RemoveItemSlot(ItemOnPlace(3, 3));
+    RemoveItemSlot(ItemOnPlace(3, 4));
+    EXPECT_TRUE(BoardSettle());
+    EXPECT_EQ(CountKind(ITEM_STONE_FIRST), 0);
+    EXPECT_EQ(CurrentProfile().playerStonesCollected, 1);
+    EXPECT_EQ(CurrentProfile().powerupTarget[1], POWERUP_FULL_TARGET);
+    EXPECT_EQ(score, 500);
+    UpdatePowerups();
+    EXPECT_EQ(powerupCharge[1], 1);
+    for (int f = 0; f < 73; f++) UpdatePowerups();
+    EXPECT_EQ(powerupCharge[1], 74);
+    UpdatePowerups();
+    EXPECT_GE(powerupCharge[1], POWERUP_READY);
+}
+
+TEST(StoneTest, AStoneCollectedWhileItsPowerupIsReadyChangesNothing) {
+    StartBoard({"......", ".1S34", ".3412", ".1234"});
+    ResetPowerups();
+    powerupCharge[1] = POWERUP_READY;
+    RemoveItemSlot(ItemOnPlace(3, 3));
+    RemoveItemSlot(ItemOnPlace(3, 4));
+    EXPECT_TRUE(BoardSettle());
+    EXPECT_EQ(CurrentProfile().powerupTarget[1], 0);
+    EXPECT_EQ(CurrentProfile().playerStonesCollected, 1);
+}
+
+TEST(ShuffleTest, ABoardWithoutMovesIsRescuedAndTheWaveRedrawsEveryColour) {
+    BoardStart(MODE_GROUP, 5, 2);
+    BuildTestBoard(TilingRows(10, 8));
+    BoardPlayReady();
+    BoardFrames(1200);
+    EXPECT_EQ(CountKind(ITEM_BOMB), 1) << "the rescue gives a board without moves a bomb";
+    const uint32_t before = BoardHash();
+    shuffleWave = 1;
+    int frames = 0;
+    while (shuffleWave > 0 && frames < 100) {
+        BoardFrame();
+        frames++;
+    }
+    EXPECT_EQ(frames, 40);
+    EXPECT_NE(BoardHash(), before);
+    EXPECT_EQ(CountKind(ITEM_BOMB), 1) << "only colours are re-drawn";
+}
+
+// ---- the four power-ups on the game screen of level 8 (moss, pillars, stones)
+
+namespace {
+
+constexpr int MOSS_LEVEL = 8;
+
+void StartPowerupLevel(uint32_t seed) {
+    ASSERT_EQ(GameStartLevel(MOSS_LEVEL, MODE_CHAIN, seed), 1);
+    DriverFrames(170);
+}
+
+void Click(int x, int y) {
+    DriverPointer(x, y);
+    DriverButton(1, 1);
+    DriverFrames(1);
+    DriverButton(1, 0);
+    DriverFrames(1);
+}
+
+// A stone's charge, played until the shell is ready, then a click on it.
+void ChargeAndClick(int p) {
+    CurrentProfile().powerupTarget[p] = POWERUP_FULL_TARGET;
+    for (int f = 0; f < 100 && powerupCharge[p] < POWERUP_READY; f++) DriverFrames(1);
+    ASSERT_GE(powerupCharge[p], POWERUP_READY);
+    Click(powerupX[p], static_cast<int>(powerupY[p]));
+}
+
+void ExpectSpent(int p, int frames) {
+    DriverFrames(frames);
+    EXPECT_EQ(powerupState[p], 0);
+    EXPECT_EQ(powerupCharge[p], 0);
+    EXPECT_EQ(CurrentProfile().powerupTarget[p], 0);
+}
+
+}  // namespace
+
+TEST(PowerupTest, TheAimedShotHoldsTheBoardAndTakesTheItemOnAMossCell) {
+    StartPowerupLevel(3);
+    int target = 0;
+    for (int i = 1; i <= BOARD_LAST_SLOT && !target; i++) {
+        const int cell = items[i].cellIndex;
+        if (IsColour(items[i].kind) && cell > 0 && cells[cell].isMoss) target = i;
+    }
+    ASSERT_GT(target, 0);
+    const int cell = items[target].cellIndex;
+    ChargeAndClick(1);
+    EXPECT_EQ(powerupState[1], 1);
+    Click(items[target].x, items[target].y);
+    EXPECT_GE(powerupState[1], 2);
+    EXPECT_EQ(cells[cell].isMoss, 0);
+    EXPECT_TRUE(items[target].kind == 0 || items[target].y < 0);
+    ExpectSpent(1, 50);
+}
+
+TEST(PowerupTest, TheAimedShotIsKeptWhenItsShellIsClickedAgain) {
+    StartPowerupLevel(4);
+    ChargeAndClick(1);
+    ASSERT_EQ(powerupState[1], 1);
+    Click(powerupX[1], static_cast<int>(powerupY[1]));
+    EXPECT_EQ(powerupState[1], 0);
+    EXPECT_GE(powerupCharge[1], POWERUP_READY);
+}
+
+TEST(PowerupTest, TheShuffleSendsTheWaveOverTheBoard) {
+    StartPowerupLevel(5);
+    ChargeAndClick(2);
+    EXPECT_GT(powerupState[2], 0);
+    int waveSeen = 0;
+    for (int f = 0; f < 60 && !waveSeen; f++) {
+        DriverFrames(1);
+        waveSeen = shuffleWave > 0;
+    }
+    EXPECT_TRUE(waveSeen);
+    EXPECT_EQ(powerupCharge[2], 0);
+    DriverFrames(45);
+    EXPECT_EQ(shuffleWave, 0);
+}
+
+TEST(PowerupTest, TheMossSweepShootsAtTheMossColumnByColumn) {
+    StartPowerupLevel(6);
+    const int before = MossCells();
+    ASSERT_GT(before, 0);
+    ChargeAndClick(3);
+    EXPECT_GT(powerupState[3], 0);
+    ExpectSpent(3, 120);
+    EXPECT_LT(MossCells(), before);
+}
+
+TEST(PowerupTest, TheMossSweepStaysReadyOnABoardWithoutMoss) {
+    StartPowerupLevel(7);
+    for (int c = 1; c <= BOARD_LAST_SLOT; c++) cells[c].isMoss = 0;
+    DriverFrames(2);
+    ChargeAndClick(3);
+    EXPECT_EQ(powerupState[3], 0);
+    EXPECT_GE(powerupCharge[3], POWERUP_READY);
+}
+
+TEST(PowerupTest, TheRandomStrikeBlowsUpAnItemOfTheBoard) {
+    StartPowerupLevel(8);
+    ChargeAndClick(4);
+    EXPECT_GT(powerupState[4], 0);
+    const int cleared = CurrentProfile().playerItemsCleared;
+    DriverFrames(15);
+    EXPECT_GT(CurrentProfile().playerItemsCleared, cleared);
+    ExpectSpent(4, 40);
+}
+
+TEST(PowerupTest, AReadyShellShowsInTheRenderedFrame) {
+    StartPowerupLevel(9);
+    const int x = powerupX[2], y = static_cast<int>(powerupY[2]) + 12;
+    const uint32_t empty = DriverPixel(x, y);
+    CurrentProfile().powerupTarget[2] = POWERUP_FULL_TARGET;
+    DriverFrames(40);
+    const uint32_t filling = DriverPixel(x, y);
+    DriverFrames(40);
+    ASSERT_GE(powerupCharge[2], POWERUP_READY);
+    EXPECT_NE(filling, empty);
+    // Blinking shows the holder with its eyes shut instead of the open ones.
+    powerupCharge[2] = POWERUP_READY + 8;
+    DriverFrames(1);
+    EXPECT_GT(powerupCharge[2], POWERUP_READY + 8);
+}
+
+TEST(PowerupTest, ALevelWithMossPillarsAndStonesIsWonUsingEveryPowerup) {
+    StartPowerupLevel(10);
+    ChargeAndClick(4);
+    DriverFrames(60);
+    ChargeAndClick(3);
+    DriverFrames(130);
+    ChargeAndClick(2);
+    DriverFrames(120);
+    int target = 0;
+    for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
+        if (IsColour(items[i].kind) && items[i].cellIndex > 0) target = i;
+    }
+    ASSERT_GT(target, 0);
+    ChargeAndClick(1);
+    Click(items[target].x, items[target].y);
+    DriverFrames(60);
+    for (int p = 1; p <= 4; p++) EXPECT_EQ(powerupCharge[p], 0) << "power-up " << p;
+    EXPECT_GT(GamePlayToWin(12000), 0);
+    EXPECT_EQ(mossLeft, 0);
+}
