@@ -3,6 +3,7 @@
 #include "tables/shell_tables.h"
 
 Table<TPlayerProfile, PLAYER_SLOTS> players{"players"};
+Table<int, PLAYER_ORDER_SLOTS> playerOrder{"playerOrder"};
 
 // With no player chosen the callers still get a record to read; it is the
 // unused entry 0, emptied again on every call so nothing sticks to it.
@@ -14,4 +15,5 @@ TPlayerProfile& CurrentProfile() {
 
 void ClearPlayerTables() {
     players.Clear();
+    playerOrder.Clear();
 }

@@ -52,6 +52,8 @@ struct TPlayerProfile {
 };
 
 extern Table<TPlayerProfile, PLAYER_SLOTS> players;
+constexpr int PLAYER_ORDER_SLOTS = 16;
+extern Table<int, PLAYER_ORDER_SLOTS> playerOrder;   // slots by playerScore, best first, 1..10
 
 // Empties every profile (the start-up allocation).
 void ClearPlayerTables();
