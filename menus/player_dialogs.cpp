@@ -18,8 +18,12 @@ constexpr int NAME_CHARACTERS = 12;       // the longest name
 constexpr int NAME_PIXELS = 140;          // a name stops growing at this width
 constexpr int CARET_PERIOD = 12;          // frames of one blink of the caret
 
-int IsBlank(char16_t c) {
-    return c <= 32;
+// Leading and trailing characters with codes 0 to 32 removed.
+std::u16string TrimBlanks(const std::u16string& text) {
+    size_t first = 0, last = text.size();
+    while (first < last && text[first] <= 32) first++;
+    while (last > first && text[last - 1] <= 32) last--;
+    return text.substr(first, last - first);
 }
 
 // Goes on with the dialog of this kind at once, without a second fade.
@@ -79,17 +83,8 @@ void TakeTypedCharacter() {
 
 int FinishName() {
     std::u16string& name = CurrentProfile().playerName;
-    size_t first = 0, last = name.size();
-    while (first < last && IsBlank(name[first])) first++;
-    while (last > first && IsBlank(name[last - 1])) last--;
-    if (first == last) name = WidenLatin1(codeTexts[111]);
-    else name = name.substr(first, last - first);
-    // The replacement text is trimmed as well.
-    first = 0;
-    last = name.size();
-    while (first < last && IsBlank(name[first])) first++;
-    while (last > first && IsBlank(name[last - 1])) last--;
-    name = name.substr(first, last - first);
+    if (TrimBlanks(name).empty()) name = WidenLatin1(codeTexts[111]);
+    name = TrimBlanks(name);
     return 1;
 }
 
