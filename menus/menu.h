@@ -10,6 +10,8 @@ void LoadMenuArt();         // asset loading and menu set-up
 void FreeMenuArt();
 void EnterMainMenu();       // set-up of the menu screen
 void RunMainMenu();         // frame of the menu screen
+// The greeting of the current player, centred on x, 20 pixels above y.
+void DrawWelcomeLine(int x, int y);
 // Draws a button centred at (x, y) and tests it: 0 idle, 2 hovered and able
 // to react, 3 clicked in this frame (the click is used up). A button whose
 // layer is not inputLayer is drawn at half brightness and never reacts.

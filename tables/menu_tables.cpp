@@ -3,6 +3,8 @@
 int dialogOpenLevel = 0;
 int inputLayer = LAYER_SCREEN;
 
+int menuFrame = 0;
+float playButtonAlpha = 0.0f;
 int playStarted = 0;
 int endingShown = 0;
 
@@ -18,6 +20,8 @@ TImage playerBarImage, createPlayerImage, playerMenuImage;
 void ClearMenuTables() {
     dialogOpenLevel = 0;
     inputLayer = LAYER_SCREEN;
+    menuFrame = 0;
+    playButtonAlpha = 0.0f;
     playStarted = 0;
     endingShown = 0;
     TImage* singles[] = {&smallPopupImage, &mediumPopupImage, &buttonHitImage, &knobHitImage,

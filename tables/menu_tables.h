@@ -14,7 +14,9 @@ constexpr int BUTTON_IMAGES = 11;       // button pictures 1..10
 extern int dialogOpenLevel;     // 0 closed, rising while a dialog fades in
 extern int inputLayer;
 
-// ---- main menu
+// ---- main menu, reset by EnterMainMenu
+extern int menuFrame;           // frames since the menu was entered
+extern float playButtonAlpha;   // opacity of the play button and the welcome line
 extern int playStarted;     // 1 once the player first left the menu for play
 extern int endingShown;     // 1 from the end of the closing story to the next level
 

@@ -52,7 +52,6 @@ struct TPlayerProfile {
 };
 
 extern Table<TPlayerProfile, PLAYER_SLOTS> players;
-
 constexpr int PLAYER_ORDER_SLOTS = 16;  // ranks 1..10 used
 // The slots by total score, best first (the player list's order).
 extern Table<int, PLAYER_ORDER_SLOTS> playerOrder;
