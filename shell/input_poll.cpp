@@ -50,9 +50,9 @@ void PollInput() {
     ReadKeys();
     if (IsKeyDown(KEY_F5) && frameCount > 100) LoadCodeTexts();
     if (AppCloseRequested()) {
-        // The branding pages and the title show no dialogs: there the close
-        // box ends the game at once, after the settings are written.
-        if (gameScreen == SCREEN_SPLASH || gameScreen == SCREEN_TITLE) {
+        // The branding pages show no dialogs: there the close box ends the
+        // game at once, after the settings are written.
+        if (gameScreen == SCREEN_SPLASH) {
             SaveSettings(0);
             BeginScreenChange(SCREEN_QUIT, 0);
         } else {

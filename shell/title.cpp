@@ -3,6 +3,7 @@
 #include "audio/audio.h"
 #include "effects/effects.h"
 #include "map/story.h"
+#include "menus/dialogs.h"
 #include "menus/menu.h"
 #include "shell/pictures.h"
 #include "shell/screen_change.h"
@@ -100,6 +101,10 @@ void RunTitleScreen() {
     SpawnTitleGlows();
     DrawTitleLogo(f);
     DrawLoadingBar(f);
-    if (f == 430) HandOverToMenu();
     if (keyF3 == 1) developerMode = 1;
+    // The close box's question is asked over the title too (the menu's set-up
+    // closes it if the title hands over first).
+    inputLayer = dialogOpenLevel > 0 ? LAYER_DIALOG : LAYER_SCREEN;
+    RunDialogs();
+    if (f == 430) HandOverToMenu();
 }

@@ -221,11 +221,17 @@ TEST_F(Suspension, TheCloseBoxGoesThroughTheCloseDialog) {
     EXPECT_EQ(quitRequested, 1);
 }
 
-TEST(CloseBox, OnTheTitleTheGameEndsAtOnce) {
+TEST(CloseBox, OverTheTitleTheQuestionIsAskedToo) {
     ASSERT_EQ(DriverStart(), 1);
     DriverFrames(3);
+    ASSERT_EQ(gameScreen, SCREEN_TITLE);
     DriverCloseBox();
     DriverFrames(20);
+    EXPECT_EQ(dialogKind, 99);
+    EXPECT_EQ(quitRequested, 0);
+    DriverKey(KEY_ENTER, 1);
+    DriverFrames(20);
+    DriverKey(KEY_ENTER, 0);
     EXPECT_EQ(quitRequested, 1);
     DriverStop();
 }
