@@ -91,6 +91,13 @@ TEST(MainMenu, PlayMakesTheFirstPlayerWhoseNameIsTypedThenTheStoryFollows) {
     DriverFrames(40);
     EXPECT_EQ(gameScreen, SCREEN_STORY);
     EXPECT_EQ(playStarted, 1);
+    // The story ends on a click and the first level begins.
+    DriverFrames(20);
+    DriverClick(512, 384);
+    DriverFrames(40);
+    EXPECT_EQ(gameScreen, SCREEN_MATCH3);
+    EXPECT_EQ(mapPosition, 1);
+    EXPECT_EQ(players[1].playerProgress, 1);
     DriverStop();
 }
 
