@@ -278,6 +278,18 @@ void SaveProfile(int slot) {
     else profileFileBytes[slot].clear();
 }
 
+// What a new game starts without: the counters, the fish, the saved board
+// and the charged power-ups.
+static void ClearPlayRecords(TPlayerProfile& p) {
+    p.playerItemsCleared = p.playerMossCleared = p.playerStonesCollected = p.spare16 = p.spare17 = 0;
+    p.playerMatches = 2;
+    for (int& spare : p.spareTable) spare = 0;
+    p.playerOrdersServed = p.spare18 = 0;
+    for (TFishOrder& order : p.fishOrders) order = TFishOrder{};
+    for (TSavedSlot& saved : p.savedSlots) saved = TSavedSlot{};
+    for (int& target : p.powerupTarget) target = 0;
+}
+
 void ResetProfile(int slot) {
     if (slot < 1 || slot >= PLAYER_SLOTS) return;
     TPlayerProfile& p = players[slot];
@@ -292,13 +304,7 @@ void ResetProfile(int slot) {
     p.playerScore = 0;
     p.playerUnlocked = p.spare8 = 1;
     p.spare9 = p.spare10 = p.spare11 = p.savedLevelScore = p.spare12 = p.spare13 = p.spare14 = p.spare15 = 0;
-    p.playerItemsCleared = p.playerMossCleared = p.playerStonesCollected = p.spare16 = p.spare17 = 0;
-    p.playerMatches = 2;
-    for (int& spare : p.spareTable) spare = 0;
-    p.playerOrdersServed = p.spare18 = 0;
-    for (TFishOrder& order : p.fishOrders) order = TFishOrder{};
-    for (TSavedSlot& saved : p.savedSlots) saved = TSavedSlot{};
-    for (int& target : p.powerupTarget) target = 0;
+    ClearPlayRecords(p);
     p.playerName.clear();
 }
 
@@ -312,13 +318,7 @@ void RestartProfile(int slot) {
     p.spare6 = p.playerLevelSeconds = 0;
     p.playerUnlocked = p.spare8 = 1;
     p.spare9 = p.savedLevelScore = p.spare13 = 0;
-    p.playerItemsCleared = p.playerMossCleared = p.playerStonesCollected = p.spare16 = p.spare17 = 0;
-    p.playerMatches = 2;
-    for (int& spare : p.spareTable) spare = 0;
-    p.playerOrdersServed = p.spare18 = 0;
-    for (TFishOrder& order : p.fishOrders) order = TFishOrder{};
-    for (TSavedSlot& saved : p.savedSlots) saved = TSavedSlot{};
-    for (int& target : p.powerupTarget) target = 0;
+    ClearPlayRecords(p);
 }
 
 void SortPlayers() {

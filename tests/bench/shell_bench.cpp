@@ -90,8 +90,8 @@ int StartBenchLevel() {
     return position;
 }
 
-// One pass as the game screen would run it: the background, the board, shown.
-void LevelPass(int sync) {
+// The start of a pass on the level: the input and the stage background.
+void BeginLevelPass() {
     Cls();
     PumpEvents();
     SetViewport(0, 0, 1024, 768);
@@ -99,6 +99,11 @@ void LevelPass(int sync) {
     SetAlpha(1.0f);
     SetBlend(BLEND_SOLID);
     DrawPicture(levelBackground, 0, 0);
+}
+
+// One pass as the game screen would run it: the background, the board, shown.
+void LevelPass(int sync) {
+    BeginLevelPass();
     BoardFrame();
     Flip(sync);
     Wait(frameTimer);
@@ -138,13 +143,7 @@ void MossEveryCell() {
 
 // One pass of the worst case; the board's own frame flies the particles.
 void WorstPass(int sync) {
-    Cls();
-    PumpEvents();
-    SetViewport(0, 0, 1024, 768);
-    SetColor(255, 255, 255);
-    SetAlpha(1.0f);
-    SetBlend(BLEND_SOLID);
-    DrawPicture(levelBackground, 0, 0);
+    BeginLevelPass();
     SetBlend(BLEND_ALPHA);
     UpdateFlyers();
     TopUpPools();
