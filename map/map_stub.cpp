@@ -18,6 +18,8 @@ void EnterMap() {
     // From the menu the title music goes on; after a level the results music does.
     if (gameScreen != SCREEN_MENU && levelEndTimer == 0) PlayMusic("titel.ogg");
     inputEnabled = 1;
+    // The in-game menu that led here stays open through the change.
+    dialogOpenLevel = 0;
     pauseOverlay = -1;
     gameScreen = SCREEN_MAP;
     StartFadeIn();

@@ -13,6 +13,7 @@ Pictures, a contact sheet and the game's output go to OUTPUT_FOLDER."""
 
 import os
 import shutil
+import signal
 import struct
 import subprocess
 import sys
@@ -25,6 +26,8 @@ from game_source import SourceFacts  # noqa: E402
 
 SKIPPED = 77
 PLAYER_NAME = "Coral"
+ROAD_LIMIT = 280        # seconds; the whole road fails past it, before ctest's own limit
+TOOLS = ["xdotool", "openbox", "xprop", "xwininfo", "xmessage"]
 
 # Parts of the logical screen the steps watch (x0, y0, x1, y1).
 WHOLE = (0, 0, 1024, 768)
@@ -33,6 +36,7 @@ BIG_POPUP = (272, 130, 752, 640)        # help pages, options, results
 BIG_POPUP_EDGE = (70, 300, 110, 500)    # the help's frame, the same on every page
 BOTTOM_RIGHT = (870, 716, 1004, 766)    # the menu's quit button
 TITLE_BAR = (364, 700, 660, 768)        # the title's loading bar slides up here
+ABOVE_BAR = (0, 0, 1024, 640)
 
 
 class StepFailed(Exception):
@@ -113,6 +117,8 @@ class Road:
             time.sleep(0.1)
         time.sleep(0.3)
         self.x.xdotool("mouseup", 1)
+        # The knob follows the pointer until a frame sees the button up.
+        time.sleep(0.4)
 
     def hold_key(self, key, seconds=0.3):
         # The game reads whether a key is down once a frame: a key goes down
@@ -130,7 +136,7 @@ class Road:
         return screen.changed_fraction(a, b, self.to_screen_box(box))
 
     def wait_for(self, what, test, timeout, required=True):
-        deadline = time.time() + timeout
+        deadline = min(time.time() + timeout, self.started + ROAD_LIMIT)
         while time.time() < deadline:
             if self.process and self.process.poll() is not None:
                 raise StepFailed("%s: the game ended (exit %s)" % (what, self.process.returncode))
@@ -259,12 +265,19 @@ class Road:
         self.x.xdotool("windowactivate", "--sync", self.window[0])
 
     def splash_and_title(self):
-        first = self.wait_for("the first picture", lambda p: screen.lit_fraction(p, self.to_screen_box(WHOLE)) > 0.5,
-                              20)
+        self.wait_for("the first picture", lambda p: screen.lit_fraction(p, self.to_screen_box(WHOLE)) > 0.5, 20)
         self.keep("first-picture")
         # Splash pages, if any, give way to the title, whose loading bar then
-        # rises from below the screen.
-        self.wait_change("the title's loading bar", first, TITLE_BAR, 0.25, 30)
+        # rises from below the screen while the rest of the picture stays.
+        seen = [self.settle()]
+
+        def bar_rising(picture):
+            if self.changed(seen[0], picture, ABOVE_BAR) > 0.3:
+                seen[0] = self.settle()
+                return False
+            return self.changed(seen[0], picture, TITLE_BAR) > 0.25
+
+        self.wait_for("the title's loading bar", bar_rising, 40)
         self.keep("title")
 
     def developer_mode(self):
@@ -380,14 +393,13 @@ class Road:
         return menu
 
     def to_map(self, menu):
-        saved = os.path.getmtime(os.path.join(self.save_folder, "players1.ppp"))
         self.click(self.control("menus/dialogs.cpp", "DrawGameMenu", "igmMap"))
         self.wait_change("the stage map", menu, WHOLE, 0.4)
         stage_map = self.settle()
         self.keep("stage-map")
-        self.expect_files("the profile saved on the way to the map",
-                          lambda: os.path.getmtime(os.path.join(self.save_folder, "players1.ppp")) > saved
-                          or "players1.ppp not written")
+        # Leaving through the menu keeps the level in progress.
+        self.expect_files("the level kept on the way to the map", self.profile_holds(savedLevelFlag=1,
+                                                                                     playerProgress=2))
         return stage_map
 
     def start_map_position(self, stage_map, position):
@@ -404,7 +416,8 @@ class Road:
 
     def focus_lost_and_regained(self):
         playing = self.settle()
-        saved = os.path.getmtime(os.path.join(self.save_folder, "players1.ppp"))
+        settings = os.path.join(self.save_folder, "settings.txt")
+        written = os.stat(settings).st_mtime_ns
         # Another application takes the focus; the game pauses and steps aside.
         other = self.x.launch(["xmessage", "-geometry", "+60+60", "Another application"], self.home, self.env,
                               subprocess.DEVNULL)
@@ -416,15 +429,18 @@ class Road:
         if not ids:
             raise StepFailed("the other application's window did not come")
         self.x.xdotool("windowactivate", ids.split()[-1])
-        self.expect_files("the profile saved when the focus went",
-                          lambda: os.path.getmtime(os.path.join(self.save_folder, "players1.ppp")) > saved
-                          or "players1.ppp not written", 10)
+        self.expect_files("the settings saved when the focus went",
+                          lambda: os.stat(settings).st_mtime_ns != written or "settings.txt not written", 10)
         self.wait_change("the game stepping aside", playing, WHOLE, 0.3, 10)
-        self.keep("focus-lost")
-        self.x.xdotool("windowactivate", self.find_window()[0])
+        lost = self.keep("focus-lost")
+        # The player comes back to the game's (minimised) window.
+        self.x.xdotool("windowactivate", self.window[0])
         other.terminate()
         other.wait()
-        paused = self.wait_change("the game again", playing, BIG_POPUP, 0.3, 10)
+        whole = self.to_screen_box(WHOLE)
+        self.wait_for("the game's window again", lambda p: screen.lit_fraction(p, whole) > 0.5 and
+                      self.changed(lost, p, WHOLE) > 0.3, 10)
+        self.wait_for("the focus back in the game", lambda p: self.x.xdotool("getwindowfocus") == self.window[0], 10)
         self.find_window()
         paused = self.settle()
         self.keep("paused")
@@ -518,6 +534,8 @@ def main(argv):
     if os.path.isdir(output):
         shutil.rmtree(output)
     os.makedirs(output)
+    # A stop from outside (ctest's time limit) still cleans up.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     home = tempfile.mkdtemp(prefix="glimmerdeep-road-")
     session = screen.XSession(home)
     road = None
@@ -527,6 +545,10 @@ def main(argv):
         except screen.NoXServer as error:
             print("skipped: %s" % error)
             return SKIPPED
+        missing = [tool for tool in TOOLS if not shutil.which(tool)]
+        if missing:
+            print("FAILED: missing %s (tools/scripts/install-deps.sh installs them)" % " ".join(missing))
+            return 1
         road = Road(game, run_folder, facts, session, output, home)
         session.start_window_manager(road.env)
         with open(os.path.join(output, "game-output.txt"), "w") as log:

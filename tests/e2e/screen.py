@@ -3,6 +3,7 @@ own, real input through xdotool, and the screen read straight from the
 framebuffer file Xvfb keeps (XWD format), written out as PNG pictures and one
 contact sheet. Only the Python standard library and Debian's X tools."""
 
+import ctypes
 import os
 import select
 import signal
@@ -12,6 +13,16 @@ import time
 import zlib
 
 SCREEN_W, SCREEN_H = 1024, 768
+
+
+def die_with_parent():
+    """In the child before it runs: killed when the script is, however the
+    script ends, so no X server or game outlives a killed test."""
+    try:
+        ctypes.CDLL(None).prctl(1, signal.SIGKILL)   # PR_SET_PDEATHSIG
+    except (OSError, AttributeError):
+        pass
+    os.setsid()
 
 
 class NoXServer(Exception):
@@ -126,7 +137,7 @@ class XSession:
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (SCREEN_W, SCREEN_H),
                  "-nolisten", "tcp", "-fbdir", self.folder],
                 pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                start_new_session=True)
+                preexec_fn=die_with_parent)
         except OSError as error:
             raise NoXServer("Xvfb cannot be run: %s" % error)
         finally:
@@ -153,7 +164,7 @@ class XSession:
 
     def start_window_manager(self, env):
         wm = subprocess.Popen(["openbox", "--sm-disable"], env=env, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL, start_new_session=True)
+                              stderr=subprocess.DEVNULL, preexec_fn=die_with_parent)
         self.processes.append(wm)
         # openbox is up once it has claimed the screen's window-manager selection.
         deadline = time.time() + 10
@@ -167,7 +178,7 @@ class XSession:
 
     def launch(self, args, cwd, env, log):
         process = subprocess.Popen(args, cwd=cwd, env=env, stdout=log, stderr=subprocess.STDOUT,
-                                   start_new_session=True)
+                                   preexec_fn=die_with_parent)
         self.processes.append(process)
         return process
 

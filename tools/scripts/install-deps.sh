@@ -5,7 +5,8 @@
 set -e
 PACKAGES="cmake g++ make pkg-config libsdl2-dev libpng-dev zlib1g-dev \
 libjpeg62-turbo-dev libogg-dev libvorbis-dev libcairo2-dev libfreetype-dev \
-libgtest-dev fonts-comfortaa libfluidsynth-dev timgm6mb-soundfont xvfb xauth"
+libgtest-dev fonts-comfortaa libfluidsynth-dev timgm6mb-soundfont xvfb xauth \
+xdotool openbox x11-utils python3"
 
 missing=""
 for p in $PACKAGES; do
