@@ -20,6 +20,7 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True   # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import screen  # noqa: E402
 from game_source import SourceFacts  # noqa: E402
@@ -50,6 +51,7 @@ class Road:
         self.pictures, self.names = [], []
         self.window = None
         self.process = None
+        self.music_wanted = None
         self.started = time.time()
         self.save_folder = os.path.join(home, "share", facts.save_folder_below_base())
         self.env = dict(session.env, HOME=home, XDG_DATA_HOME=os.path.join(home, "share"),
@@ -315,7 +317,9 @@ class Road:
         self.skip_opening_story(story)
 
     def skip_opening_story(self, story):
-        # The story's stand-in goes on to the first position with a click.
+        """From the opening story to the first position. The story screen of
+        today goes on with a click anywhere; pages with a skip button will
+        want that button, taken from the story's own drawing code."""
         self.click((512, 384))
         self.wait_change("the first position", story, WHOLE, 0.4)
 
@@ -403,7 +407,9 @@ class Road:
         return stage_map
 
     def start_map_position(self, stage_map, position):
-        # The map's stand-in starts the newest position with a click anywhere.
+        """From the stage map into a position. The map screen of today starts
+        the newest position with a click anywhere; a map of stage signs will
+        want a click on the sign, then one on the position in its popup."""
         self.click((512, 384))
         self.wait_change("position %d from the map" % position, stage_map, WHOLE, 0.4)
         level = self.settle()
@@ -460,7 +466,7 @@ class Road:
         left = self.facts.evaluate("SLIDER_LEFT", self.facts.constants(source))
         track_y = self.facts.slider_track(source, "DrawOptionsDialog", "optMusic")
         volume = self.settings()["musicVolume"]
-        wanted = volume // 2
+        wanted = self.music_wanted = volume // 2
         self.drag((left + volume, track_y), (left + wanted, track_y))
         self.click(self.control(source, "DrawOptionsDialog", "optPointer"))
         time.sleep(0.4)
@@ -520,6 +526,8 @@ class Road:
         self.to_main_menu()
         self.quit()
         self.expect_files("the files at the end", self.profile_holds(playerName=PLAYER_NAME, playerUnlocked=2))
+        self.expect_files("the files at the end", self.settings_hold(currentPlayer=1, musicVolume=self.music_wanted,
+                                                                     customPointer=-1, fullScreen=0))
         left = [n for n in os.listdir(self.save_folder) if n.endswith(".saving") or ".broken" in n]
         if left:
             raise StepFailed("save folder holds %s" % left)
