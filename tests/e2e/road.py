@@ -30,7 +30,9 @@ PLAYER_NAME = "Coral"
 ROAD_LIMIT = 280        # seconds; the whole road fails past it, before ctest's own limit
 TOOLS = ["xdotool", "openbox", "xprop", "xwininfo", "xmessage"]
 
-# Parts of the logical screen the steps watch (x0, y0, x1, y1).
+# Parts of the logical screen (x0, y0, x1, y1) where a step looks for its
+# screen to change: rough extents of pictures, not places the player clicks,
+# so they need not follow the art to the pixel.
 WHOLE = (0, 0, 1024, 768)
 SMALL_POPUP = (322, 180, 702, 540)      # the small dialogs around (512, 369)
 BIG_POPUP = (272, 130, 752, 640)        # help pages, options, results
