@@ -413,7 +413,7 @@ cairo_surface_t* FadedCopy(cairo_surface_t* full) {
             // premultiplied: undo, grey, tint toward the deep blue, redo
             double r = ((p >> 16) & 255) / 255.0 / a, g = ((p >> 8) & 255) / 255.0 / a, b = (p & 255) / 255.0 / a;
             double grey = 0.3 * r + 0.55 * g + 0.15 * b;
-            TRgb c = Mix({0.05, 0.12, 0.22}, {0.55, 0.72, 0.85}, std::clamp(grey * 1.1, 0.0, 1.0));
+            TRgb c = Mix({0.10, 0.22, 0.34}, {0.78, 0.90, 0.97}, std::clamp(grey * 1.25, 0.0, 1.0));
             auto ch = [a](double v) { return static_cast<uint32_t>(std::clamp(v, 0.0, 1.0) * a * 255 + 0.5); };
             dst[y * stride + x] = (p & 0xFF000000u) | (ch(c.r) << 16) | (ch(c.g) << 8) | ch(c.b);
         }
@@ -595,16 +595,16 @@ void MakePositionIcons() {
         SoftGlow(cr, S / 2.0, S / 2.0, 26, {0.4, 0.85, 1.0}, 0.45);
         cairo_arc(cr, S / 2.0, S / 2.0, 20, 0, 2 * M_PI);
         cairo_pattern_t* p = cairo_pattern_create_radial(S / 2.0 - 6, S / 2.0 - 7, 2, S / 2.0, S / 2.0, 20);
-        cairo_pattern_add_color_stop_rgba(p, 0, 0.7, 0.95, 1.0, 0.95);
-        cairo_pattern_add_color_stop_rgba(p, 0.7, 0.1, 0.5, 0.75, 0.95);
-        cairo_pattern_add_color_stop_rgba(p, 1, 0.03, 0.2, 0.4, 0.95);
+        cairo_pattern_add_color_stop_rgba(p, 0, 0.85, 1.0, 1.0, 0.97);
+        cairo_pattern_add_color_stop_rgba(p, 0.6, 0.2, 0.75, 0.9, 0.97);
+        cairo_pattern_add_color_stop_rgba(p, 1, 0.05, 0.35, 0.6, 0.97);
         cairo_set_source(cr, p);
         cairo_fill_preserve(cr);
         cairo_pattern_destroy(p);
         SetRgb(cr, PEARL, 0.9);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
-        DrawPearlBody(cr, S / 2.0, S / 2.0 + 1, 9, {0.95, 0.93, 1.0});
+        DrawPearlBody(cr, S / 2.0, S / 2.0 + 1, 9, {1.0, 0.88, 0.55});
         cairo_arc(cr, S / 2.0 - 8, S / 2.0 - 9, 4, 0, 2 * M_PI);
         cairo_set_source_rgba(cr, 1, 1, 1, 0.75);
         cairo_fill(cr);
