@@ -54,7 +54,11 @@ void DrawSwapItem(int slot, int& grow, int dx, int dy) {
 }  // namespace
 
 int ItemArt(int kind) {
-    int ending = mapPosition % 10;
+    return ItemArtAt(mapPosition, kind);
+}
+
+int ItemArtAt(int position, int kind) {
+    int ending = position % 10;
     switch (kind) {
     case 1: return ending >= 3 && ending <= 6 ? 11 : 1;
     case 2: return ending >= 4 && ending <= 7 ? 12 : 2;

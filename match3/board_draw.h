@@ -19,5 +19,7 @@ void DrawSwapPair();
 // The picture index of an item kind at the current map position: some
 // positions show colours 1, 2, 3 and 5 with their alternative pictures.
 int ItemArt(int kind);
+// The same choice for any map position (the stage map's previews).
+int ItemArtAt(int position, int kind);
 // The picture of an item kind in the current player's item set (may be empty).
 TImage ItemPicture(int kind);

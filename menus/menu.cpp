@@ -39,27 +39,6 @@ void TryFlyer(int firstKind, int lastKind, int fromLeft) {
                kind);
 }
 
-void SpawnMenuFlyers() {
-    if (fishCount >= FlyerCap()) return;
-    TryFlyer(7, 8, 1);
-    TryFlyer(7, 8, 0);
-    TryFlyer(13, 16, 1);
-    TryFlyer(13, 16, 0);
-}
-
-// Glows rise from both bottom corners; those born nearer the middle live shorter.
-void SpawnMenuGlows() {
-    if (RandomInt(1, 2) == 1) {
-        const int e = RandomInt(1, 400);
-        SpawnGlow(static_cast<float>(e), 768.0f, RandomInt(300, 1500 - e), 9);
-    }
-    if (RandomInt(1, 2) == 1) {
-        const int e = RandomInt(1, 400);
-        SpawnGlow(static_cast<float>(1024 - e), 768.0f, RandomInt(300, 1500 - e), 9);
-    }
-    UpdateGlows(1.0f);
-}
-
 // The border fades in over the first frames; the right half is the left one mirrored.
 void DrawMenuFrame() {
     SetDrawScale(1.0f, 1.0f);
@@ -114,6 +93,27 @@ void DrawBottomRow() {
 }
 
 }  // namespace
+
+void SpawnMenuFlyers() {
+    if (fishCount >= FlyerCap()) return;
+    TryFlyer(7, 8, 1);
+    TryFlyer(7, 8, 0);
+    TryFlyer(13, 16, 1);
+    TryFlyer(13, 16, 0);
+}
+
+// Glows rise from both bottom corners; those born nearer the middle live shorter.
+void SpawnMenuGlows() {
+    if (RandomInt(1, 2) == 1) {
+        const int e = RandomInt(1, 400);
+        SpawnGlow(static_cast<float>(e), 768.0f, RandomInt(300, 1500 - e), 9);
+    }
+    if (RandomInt(1, 2) == 1) {
+        const int e = RandomInt(1, 400);
+        SpawnGlow(static_cast<float>(1024 - e), 768.0f, RandomInt(300, 1500 - e), 9);
+    }
+    UpdateGlows(1.0f);
+}
 
 void DrawWelcomeLine(int x, int y) {
     const std::u16string name = currentPlayer >= 0 ? CurrentProfile().playerName : WidenLatin1(codeTexts[8]);

@@ -18,3 +18,7 @@ void DrawWelcomeLine(int x, int y);
 int DrawButton(int x, int y, int image, int layer, const std::string& caption);
 // The menu's large floating button (bigButtonImage); its hit box stays still.
 int DrawBobbingButton(int x, float y, int image, int layer, const std::string& caption);
+// The deep behind the menu and the map: now and then a fish swims in from a
+// side (fewer when the machine is slow), and glows rise from the bottom corners.
+void SpawnMenuFlyers();
+void SpawnMenuGlows();

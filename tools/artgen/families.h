@@ -9,3 +9,4 @@ void MakeFishArt();         // data/fishes
 void MakePowerUpArt();      // data/pu
 void MakeInterfaceArt();    // data/UI, data/texts banners and mode buttons, icon32.ico
 void MakeBackgroundArt();   // data/bg
+void MakeStageMapArt();     // data/map and the popup's rail data/texts/stagemap.png
