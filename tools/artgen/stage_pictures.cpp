@@ -38,7 +38,7 @@ const TStagePicture STAGE_PICTURES[STAGE_COUNT] = {
     {PaintCavesScene, {0.06, 0.16, 0.28}, {0.01, 0.04, 0.09}, 208, "caves"},
     {PaintJelliesScene, {0.07, 0.10, 0.30}, {0.01, 0.02, 0.10}, 209, "jellyfish drift"},
     {PaintTrenchScene, {0.04, 0.10, 0.20}, {0.00, 0.02, 0.06}, 210, "trench walls"},
-    {PaintVentsScene, {0.05, 0.07, 0.14}, {0.02, 0.02, 0.05}, 211, "vents"},
+    {PaintVentsScene, {0.08, 0.10, 0.20}, {0.03, 0.02, 0.05}, 211, "vents"},
     {PaintAbyssScene, {0.02, 0.05, 0.12}, {0.00, 0.01, 0.04}, 212, "abyss"},
 };
 

@@ -46,6 +46,8 @@ void PaintShafts(cairo_t* cr, TRandom& rnd, int count, double originX, double st
 // (x0..x1, y0..y1); the open water between stays as it is.
 void PaintCaustics(cairo_t* cr, double x0, double y0, double x1, double y1, double strength, uint32_t seed);
 void PaintVignette(cairo_t* cr, double strength);
+// Mottles what the layer holds with light bumps and dark pits (stone, rock).
+void TextureLayer(cairo_t* layer, double scale, double strength, uint32_t seed);
 
 // ---- ground
 // Sand from baseY (rippled by amplitude) to the bottom, with ripples and pebbles.

@@ -185,6 +185,31 @@ void PaintCaustics(cairo_t* cr, double x0, double y0, double x1, double y1, doub
     cairo_surface_destroy(net);
 }
 
+void TextureLayer(cairo_t* layer, double scale, double strength, uint32_t seed) {
+    // worked out at half size: the grain of stone is far coarser than a pixel
+    const int W = SP_W / 2, H = SP_H / 2;
+    cairo_surface_t* grain = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
+    int stride;
+    uint32_t* px = PixelsOf(grain, stride);
+    for (int y = 0; y < H; y++)
+        for (int x = 0; x < W; x++) {
+            double n = FractalNoise(x * scale * 2, y * scale * 2, 3, seed) * 2 - 1;
+            uint32_t a = static_cast<uint32_t>(Channel(std::fabs(n) * 1.6 * strength));
+            uint32_t v = n > 0 ? a : 0;   // light bumps and dark pits, premultiplied
+            px[y * stride + x] = (a << 24) | (v << 16) | (v << 8) | v;
+        }
+    cairo_surface_mark_dirty(grain);
+    cairo_save(layer);
+    cairo_identity_matrix(layer);
+    cairo_set_operator(layer, CAIRO_OPERATOR_ATOP);
+    cairo_scale(layer, 2, 2);
+    cairo_set_source_surface(layer, grain, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(layer), CAIRO_FILTER_BILINEAR);
+    cairo_paint(layer);
+    cairo_restore(layer);
+    cairo_surface_destroy(grain);
+}
+
 void PaintVignette(cairo_t* cr, double strength) {
     cairo_pattern_t* p = cairo_pattern_create_radial(SP_W / 2.0, SP_H * 0.45, SP_H * 0.32, SP_W / 2.0, SP_H * 0.45, SP_W * 0.72);
     cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0);
@@ -876,9 +901,9 @@ void DrawTurtle(cairo_t* cr, double x, double y, double size, double angle) {
     double S = size;
     // flippers: the front pair long and swept back
     for (int side = -1; side <= 1; side += 2) {
-        cairo_move_to(cr, S * 0.18, side * S * 0.2);
-        cairo_curve_to(cr, S * 0.25, side * S * 0.55, S * 0.0, side * S * 0.85, -S * 0.25, side * S * 0.9);
-        cairo_curve_to(cr, -S * 0.05, side * S * 0.6, -S * 0.02, side * S * 0.35, -S * 0.02, side * S * 0.22);
+        cairo_move_to(cr, S * 0.2, side * S * 0.2);
+        cairo_curve_to(cr, S * 0.3, side * S * 0.42, S * 0.12, side * S * 0.6, -S * 0.14, side * S * 0.66);
+        cairo_curve_to(cr, -S * 0.02, side * S * 0.5, S * 0.02, side * S * 0.34, S * 0.0, side * S * 0.24);
         cairo_close_path(cr);
         cairo_move_to(cr, -S * 0.3, side * S * 0.18);
         cairo_curve_to(cr, -S * 0.38, side * S * 0.38, -S * 0.52, side * S * 0.38, -S * 0.55, side * S * 0.3);
@@ -1141,6 +1166,19 @@ void DrawAnglerfish(cairo_t* cr, double x, double y, double size, double facing)
         cairo_close_path(cr);
     }
     cairo_set_source_rgb(cr, 0.92, 0.92, 0.85);
+    cairo_fill(cr);
+    for (int i = 0; i < 9; i++) {   // pale lights along the flank
+        cairo_arc(cr, S * (0.2 - i * 0.07), S * (0.05 + std::sin(i * 0.7) * 0.03), S * 0.012, 0, 2 * M_PI);
+        cairo_new_sub_path(cr);
+    }
+    cairo_set_source_rgba(cr, 0.55, 1.0, 0.9, 0.8);
+    cairo_fill(cr);
+    for (int i = 0; i < 24; i++) {   // warts and mottling
+        double a = i * 2.39, d = 0.12 + (i % 5) * 0.06;
+        cairo_arc(cr, std::cos(a) * S * d - S * 0.05, std::sin(a) * S * d * 0.8, S * (0.008 + (i % 3) * 0.006), 0, 2 * M_PI);
+        cairo_new_sub_path(cr);
+    }
+    SetRgb(cr, Lighter(BODY, 0.25), 0.7);
     cairo_fill(cr);
     // the lure's light on the face and a small pale eye
     SoftGlow(cr, S * 0.35, -S * 0.25, S * 0.25, LURE, 0.25);

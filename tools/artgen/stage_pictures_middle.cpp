@@ -55,7 +55,7 @@ void PaintArchesScene(TScene& s) {
     // the open water seen through the arch glows brighter
     SoftGlow(s.cr, 330, 200, 330, {0.45, 0.85, 0.95}, 0.5);
     PaintShafts(s.cr, rnd, 6, 330, 0.3, {0.8, 0.95, 1.0});
-    const TRgb STONE = {0.5, 0.38, 0.4};
+    const TRgb STONE = {0.46, 0.38, 0.36};
     cairo_t* far = BeginLayer();
     PaintRidge(far, 360, 80, 0.008, s.seed, {0.3, 0.4, 0.5});
     for (int i = 0; i < 2; i++) {   // distant arches
@@ -110,6 +110,7 @@ void PaintArchesScene(TScene& s) {
         cairo_fill(arch);
     }
     cairo_restore(arch);
+    TextureLayer(arch, 0.07, 0.22, s.seed + 11);
     const TRgb CORALS[5] = {{0.98, 0.45, 0.55}, {1.0, 0.6, 0.3}, {0.7, 0.45, 0.95}, {0.95, 0.85, 0.4}, {0.4, 0.85, 0.75}};
     // coral along the inner rim of the arch and on its legs
     for (int i = 0; i < 20; i++) {
@@ -325,6 +326,8 @@ void PaintRuinsScene(TScene& s) {
     cairo_t* near = BeginLayer();
     DrawFish(near, 520, 180, 56, -1, 0.05, {0.6, 0.7, 0.75}, {0.4, 0.5, 0.55}, 2);
     DrawSchool(near, rnd, 560, 60, 60, 25, 12, 14, -1, {0.8, 0.85, 0.9}, {0.55, 0.6, 0.7});
+    DrawSchool(near, rnd, 60, 55, 50, 30, 10, 13, 1, {0.95, 0.8, 0.45}, {0.85, 0.55, 0.3});
+    DrawJelly(near, rnd, 30, 150, 12, {0.8, 0.7, 1.0}, 0.1);
     DrawFish(near, 150, 250, 40, 1, 0.0, {0.95, 0.7, 0.3}, {0.85, 0.4, 0.2}, 1);
     DrawOctopus(near, rnd, 610, 400, 60, {0.8, 0.35, 0.3});
     LayLayer(s, near, 8, 12, 7, 0.35);
@@ -354,7 +357,8 @@ void PaintCliffsScene(TScene& s) {
     // the near cliffs with their ledges of sponges and fans
     cairo_t* near = BeginLayer();
     RockWall(near, 0, 170, s.seed + 3, CLIFF);
-    RockWall(near, 1, 160, s.seed + 4, CLIFF);
+    RockWall(near, 1, 160, s.seed + 4, Mix(CLIFF, {0.35, 0.25, 0.35}, 0.4));
+    TextureLayer(near, 0.07, 0.22, s.seed + 12);
     const TRgb LIFE[4] = {{0.85, 0.5, 0.35}, {0.65, 0.45, 0.85}, {0.9, 0.75, 0.4}, {0.45, 0.75, 0.8}};
     for (int i = 0; i < 10; i++) {
         int side = i % 2;
@@ -380,6 +384,8 @@ void PaintCliffsScene(TScene& s) {
     DrawFish(fish, 200, 100, 40, 1, 0.1, {0.55, 0.6, 0.85}, {0.4, 0.45, 0.7}, 2);
     DrawFish(fish, 470, 300, 50, -1, -0.05, {0.75, 0.45, 0.55}, {0.6, 0.3, 0.4}, 3);
     DrawEel(fish, 120, 330, 120, 1, {0.35, 0.38, 0.3});
+    DrawSchool(fish, rnd, 440, 55, 45, 25, 9, 12, -1, {0.7, 0.75, 0.95}, {0.5, 0.55, 0.8});
+    DrawJelly(fish, rnd, 250, 40, 14, {0.75, 0.6, 1.0}, 0.2);
     LayLayer(s, fish, 6, 10, 6, 0.35);
     Finish(s, 140, {0.7, 0.85, 1.0}, 0.15, 0.5);
 }
@@ -416,7 +422,24 @@ void PaintCavesScene(TScene& s) {
     }
     PaintRidge(cave, 430, 40, 0.012, s.seed + 4, ROCK);
     for (int i = 0; i < 8; i++) DrawRock(cave, rnd, rnd.Range(0, SP_W), rnd.Range(440, 470), rnd.Range(40, 90), rnd.Range(25, 40), Lighter(ROCK, 0.1));
+    TextureLayer(cave, 0.07, 0.22, s.seed + 13);
     LayLayer(s, cave, 0, 0, 0, 0);
+    // glow-worm threads hanging from the roof, each a different length and hue
+    cairo_t* threads = BeginLayer();
+    for (int i = 0; i < 14; i++) {
+        double x = 30 + i * 44 + rnd.Range(-12, 12), top = 60 + 40 * FractalNoise(x * 0.01, 3.5, 4, s.seed + 3);
+        double len = rnd.Range(30, 120);
+        TRgb c = Mix(CRYSTAL, CRYSTAL2, (i % 3) / 2.0);
+        cairo_move_to(threads, x, top);
+        cairo_line_to(threads, x + rnd.Range(-3, 3), top + len);
+        SetRgb(threads, c, 0.35);
+        cairo_set_line_width(threads, 0.8);
+        cairo_stroke(threads);
+        for (double k = 10; k < len; k += rnd.Range(7, 14)) {
+            SoftGlow(threads, x, top + k, 4, c, 0.8);
+        }
+    }
+    LayLayer(s, threads, 0, 0, 0, 0);
     // the crystal light on the cave's rock
     cairo_t* light = BeginLayer();
     SoftGlow(light, 330, 400, 260, CRYSTAL, 0.25);
@@ -459,6 +482,7 @@ void PaintCavesScene(TScene& s) {
     cluster(80, 320, 60, CRYSTAL2, 5);
     cluster(580, 200, 55, CRYSTAL, 4);
     cluster(60, 120, 40, CRYSTAL, 4);
+    cluster(575, 95, 45, {1.0, 0.6, 0.8}, 4);
     cluster(600, 420, 60, CRYSTAL, 5);
     LayLayer(s, crystals, 0, 0, 0, 0);
     // life in the cave: an eel at its hole, pale fish, glowing anemones
@@ -474,6 +498,7 @@ void PaintCavesScene(TScene& s) {
     DrawFish(life, 200, 200, 48, 1, 0.05, {0.75, 0.8, 0.85}, {0.5, 0.6, 0.7}, 0);
     DrawFish(life, 420, 160, 36, -1, -0.1, {0.7, 0.75, 0.85}, {0.5, 0.55, 0.7}, 2);
     DrawFish(life, 320, 110, 28, 1, 0.1, {0.8, 0.6, 0.7}, {0.6, 0.4, 0.5}, 0);
+    DrawJelly(life, rnd, 190, 300, 16, {0.6, 0.9, 1.0}, 0.3);
     DrawAnemone(life, rnd, 150, 450, 40, {0.95, 0.6, 0.85});
     DrawAnemone(life, rnd, 500, 455, 36, {0.6, 0.95, 0.85});
     DrawCrab(life, 200, 462, 28, {0.85, 0.5, 0.4});

@@ -169,6 +169,7 @@ void PaintMeadowScene(TScene& s) {
     DrawSeahorse(near, 340, 250, 190, {0.98, 0.68, 0.25});
     DrawFish(near, 520, 200, 44, -1, 0.1, {0.4, 0.75, 0.9}, {0.3, 0.55, 0.8}, 3);
     DrawFish(near, 110, 300, 36, 1, -0.05, {0.95, 0.75, 0.5}, {0.8, 0.5, 0.3}, 2);
+    DrawSchool(near, rnd, 60, 200, 45, 25, 9, 13, 1, {0.95, 0.85, 0.4}, {0.9, 0.6, 0.25});
     LayLayer(s, near, 7, 10, 7, 0.35);
     cairo_t* air = BeginLayer();
     DrawBubbles(air, rnd, 405, 300, 10, 3);
@@ -325,6 +326,7 @@ void PaintWreckScene(TScene& s) {
     DrawFish(near, 470, 150, 60, -1, 0.1, {0.55, 0.6, 0.7}, {0.35, 0.4, 0.5}, 2);
     DrawFish(near, 560, 250, 40, -1, 0.0, {0.9, 0.8, 0.3}, {0.3, 0.3, 0.35}, 1);
     DrawEel(near, 440, 275, 140, 1, {0.35, 0.45, 0.25});
+    DrawSchool(near, rnd, 580, 60, 45, 30, 10, 13, -1, {0.85, 0.9, 0.95}, {0.6, 0.65, 0.75});
     DrawFish(near, 60, 200, 34, 1, 0.05, {0.95, 0.55, 0.3}, {0.8, 0.35, 0.2}, 0);
     DrawCrab(near, 560, 455, 34, {0.8, 0.35, 0.25});
     LayLayer(s, near, 8, 12, 7, 0.35);
