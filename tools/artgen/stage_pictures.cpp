@@ -45,6 +45,9 @@ const TStagePicture STAGE_PICTURES[STAGE_COUNT] = {
 constexpr uint32_t MASK_COLOUR = (static_cast<uint32_t>(STAGE_PICTURE_MASK_RED) << 16) |
                                  (static_cast<uint32_t>(STAGE_PICTURE_MASK_GREEN) << 8) | STAGE_PICTURE_MASK_BLUE;
 
+// The radius of the thumbnail's rounded corners.
+constexpr double THUMB_CORNER = 10;
+
 // The surface's pixels as opaque 0xAARRGGBB; a pixel that happens to be the
 // mask colour is moved one step off it, so no hole opens in the picture.
 std::vector<uint32_t> OpaquePixels(cairo_surface_t* s) {
@@ -83,7 +86,7 @@ cairo_surface_t* Scaled(cairo_surface_t* picture, int w, int h) {
 // corners are cut by ThumbnailPixels).
 cairo_surface_t* Thumbnail(cairo_surface_t* picture) {
     const int W = STAGE_THUMB_WIDTH, H = STAGE_THUMB_HEIGHT;
-    const double R = 10;
+    const double R = THUMB_CORNER;
     cairo_surface_t* small = Scaled(picture, W, H);
     cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
     cairo_t* cr = cairo_create(out);
@@ -107,7 +110,7 @@ cairo_surface_t* Thumbnail(cairo_surface_t* picture) {
 std::vector<uint32_t> ThumbnailPixels(cairo_surface_t* thumb) {
     std::vector<uint32_t> px = OpaquePixels(thumb);
     const int W = STAGE_THUMB_WIDTH, H = STAGE_THUMB_HEIGHT;
-    const double R = 10;
+    const double R = THUMB_CORNER;
     for (int y = 0; y < H; y++)
         for (int x = 0; x < W; x++) {
             double cx = std::clamp(x + 0.5, R, W - R), cy = std::clamp(y + 0.5, R, H - R);
