@@ -111,7 +111,6 @@ void PaintTrenchScene(TScene& s) {
     cairo_t* walls = BeginLayer();
     DeepWall(s, walls, 0, 190, s.seed + 3, WALL);
     DeepWall(s, walls, 1, 180, s.seed + 4, Mix(WALL, {0.3, 0.22, 0.2}, 0.35));
-    TextureLayer(walls, 0.07, 0.22, s.seed + 14);
     // the ledge the octopus sits on, reaching out from the left wall
     cairo_move_to(walls, -10, 360);
     cairo_curve_to(walls, 150, 340, 330, 350, 420, 372);
@@ -124,6 +123,7 @@ void PaintTrenchScene(TScene& s) {
     cairo_set_source(walls, p);
     cairo_fill(walls);
     cairo_pattern_destroy(p);
+    TextureLayer(walls, 0.07, 0.22, s.seed + 14);
     // life on the walls: sponges, crinoids, glowing spots
     const TRgb LIFE[4] = {{0.8, 0.5, 0.45}, {0.55, 0.75, 0.85}, {0.85, 0.75, 0.55}, {0.7, 0.5, 0.85}};
     for (int i = 0; i < 12; i++) {
@@ -194,9 +194,7 @@ void PaintVentsScene(TScene& s) {
             if (py < -r) break;
             TRgb c = Mix({0.55, 0.4, 0.35}, {0.28, 0.28, 0.32}, std::min(1.0, k / 5.0));
             SoftGlow(smoke, px, py, r * 1.5, c, 0.5 - k * 0.02);
-            cairo_arc(smoke, px + r * 0.2, py - r * 0.2, r * 0.6, 0, 2 * M_PI);
-            SetRgb(smoke, Lighter(c, 0.15), 0.18);
-            cairo_fill(smoke);
+            SoftGlow(smoke, px + r * 0.3, py - r * 0.3, r * 0.8, Lighter(c, 0.2), 0.25);
         }
     }
     LayLayer(s, smoke, 0, 0, 0, 0);

@@ -575,17 +575,19 @@ void DrawTubeWorms(cairo_t* cr, TRandom& rnd, double x, double y, double size, T
         cairo_set_line_width(cr, size * 0.05);
         cairo_stroke(cr);
         double px = tx + lean, py = y - h;
-        for (int k = 0; k < 9; k++) {   // the feathery red plume
-            double a = -M_PI / 2 + (k - 4) * 0.28;
+        for (int k = 0; k < 13; k++) {   // the feathery red plume, its filaments curling outward
+            double a = -M_PI / 2 + (k - 6) * 0.2, len = size * rnd.Range(0.14, 0.22);
+            double ex = px + std::cos(a) * len, ey = py + std::sin(a) * len;
             cairo_move_to(cr, px, py);
-            cairo_line_to(cr, px + std::cos(a) * size * 0.16, py + std::sin(a) * size * 0.16);
+            cairo_curve_to(cr, px + std::cos(a) * len * 0.5, py + std::sin(a) * len * 0.5 - 2,
+                           ex + std::cos(a + 1.2) * len * 0.2, ey, ex + (k < 6 ? -2 : 2), ey + 3);
         }
         SetRgb(cr, plume);
-        cairo_set_line_width(cr, size * 0.035);
+        cairo_set_line_width(cr, size * 0.022);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke(cr);
-        cairo_arc(cr, px, py - size * 0.03, size * 0.05, 0, 2 * M_PI);
-        SetRgb(cr, Lighter(plume, 0.3));
+        cairo_arc(cr, px, py, size * 0.025, 0, 2 * M_PI);
+        SetRgb(cr, Darker(plume, 0.3));
         cairo_fill(cr);
     }
 }
@@ -910,8 +912,12 @@ void DrawTurtle(cairo_t* cr, double x, double y, double size, double angle) {
         cairo_curve_to(cr, -S * 0.48, side * S * 0.22, -S * 0.42, side * S * 0.15, -S * 0.36, side * S * 0.1);
         cairo_close_path(cr);
     }
-    SetRgb(cr, SKIN);
+    cairo_pattern_t* fp = cairo_pattern_create_linear(S * 0.25, 0, -S * 0.5, 0);
+    AddStop(fp, 0, Lighter(SKIN, 0.2));
+    AddStop(fp, 1, Darker(SKIN, 0.35));
+    cairo_set_source(cr, fp);
     cairo_fill_preserve(cr);
+    cairo_pattern_destroy(fp);
     SetRgb(cr, Darker(SKIN, 0.5), 0.8);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
@@ -927,6 +933,12 @@ void DrawTurtle(cairo_t* cr, double x, double y, double size, double angle) {
     cairo_set_source(cr, hp);
     cairo_fill(cr);
     cairo_pattern_destroy(hp);
+    for (int i = 0; i < 7; i++) {   // the scales of the head
+        cairo_arc(cr, S * (0.44 + (i % 4) * 0.05), S * (-0.06 + (i / 4) * 0.08 + (i % 2) * 0.02), S * 0.018, 0, 2 * M_PI);
+        cairo_new_sub_path(cr);
+    }
+    SetRgb(cr, Darker(SKIN, 0.35), 0.6);
+    cairo_fill(cr);
     cairo_arc(cr, S * 0.56, -S * 0.05, S * 0.025, 0, 2 * M_PI);
     cairo_set_source_rgb(cr, 0.05, 0.05, 0.05);
     cairo_fill(cr);
@@ -975,39 +987,58 @@ void DrawRay(cairo_t* cr, double x, double y, double span, double angle, TRgb to
     cairo_translate(cr, x, y);
     cairo_rotate(cr, angle);
     double S = span;
-    cairo_move_to(cr, -S * 0.25, 0);   // the whip tail
-    cairo_curve_to(cr, -S * 0.5, S * 0.02, -S * 0.7, -S * 0.05, -S * 0.9, S * 0.04);
+    cairo_move_to(cr, -S * 0.2, 0);   // the whip tail
+    cairo_curve_to(cr, -S * 0.4, S * 0.02, -S * 0.55, -S * 0.04, -S * 0.72, S * 0.03);
     SetRgb(cr, Darker(top, 0.2));
     cairo_set_line_width(cr, 2.0);
     cairo_stroke(cr);
-    cairo_move_to(cr, S * 0.32, 0);
-    cairo_curve_to(cr, S * 0.25, -S * 0.12, S * 0.1, -S * 0.42, -S * 0.05, -S * 0.5);
-    cairo_curve_to(cr, -S * 0.05, -S * 0.3, -S * 0.15, -S * 0.12, -S * 0.28, 0);
-    cairo_curve_to(cr, -S * 0.15, S * 0.12, -S * 0.05, S * 0.3, -S * 0.05, S * 0.5);
-    cairo_curve_to(cr, S * 0.1, S * 0.42, S * 0.25, S * 0.12, S * 0.32, 0);
+    // seen from above: a rounded head, wings swept back on a convex leading
+    // edge and a hollow trailing edge
+    cairo_move_to(cr, S * 0.22, 0);
+    cairo_curve_to(cr, S * 0.22, -S * 0.12, S * 0.1, -S * 0.36, -S * 0.1, -S * 0.5);
+    cairo_curve_to(cr, -S * 0.13, -S * 0.5, -S * 0.14, -S * 0.47, -S * 0.12, -S * 0.44);
+    cairo_curve_to(cr, -S * 0.1, -S * 0.3, -S * 0.14, -S * 0.14, -S * 0.22, 0);
+    cairo_curve_to(cr, -S * 0.14, S * 0.14, -S * 0.1, S * 0.3, -S * 0.12, S * 0.44);
+    cairo_curve_to(cr, -S * 0.14, S * 0.47, -S * 0.13, S * 0.5, -S * 0.1, S * 0.5);
+    cairo_curve_to(cr, S * 0.1, S * 0.36, S * 0.22, S * 0.12, S * 0.22, 0);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_radial(S * 0.05, -S * 0.05, S * 0.02, 0, 0, S * 0.5);
-    AddStop(p, 0, Lighter(top, 0.35));
-    AddStop(p, 0.7, top);
-    AddStop(p, 1, Darker(top, 0.4));
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, -S * 0.5, 0, S * 0.5);
+    AddStop(p, 0, Darker(top, 0.35));
+    AddStop(p, 0.5, Lighter(top, 0.25));
+    AddStop(p, 1, Darker(top, 0.35));
     cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(p);
-    SetRgb(cr, rim, 0.8);
-    cairo_set_line_width(cr, 1.5);
+    SetRgb(cr, rim, 0.7);
+    cairo_set_line_width(cr, 1.3);
     cairo_stroke(cr);
-    for (int i = 0; i < 10; i++) {   // spots on the back
-        double a = i * 2.4, d = 0.08 + (i % 4) * 0.07;
-        cairo_arc(cr, std::cos(a) * S * d * 0.7, std::sin(a) * S * d * 1.4, S * 0.012, 0, 2 * M_PI);
-        cairo_new_sub_path(cr);
-    }
-    SetRgb(cr, Lighter(rim, 0.4), 0.8);
-    cairo_fill(cr);
-    for (int side = -1; side <= 1; side += 2) {
-        cairo_arc(cr, S * 0.2, side * S * 0.05, S * 0.015, 0, 2 * M_PI);
-        cairo_set_source_rgb(cr, 0.05, 0.05, 0.05);
+    for (int side = -1; side <= 1; side += 2) {   // the paddle fins either side of the mouth
+        cairo_move_to(cr, S * 0.2, side * S * 0.045);
+        cairo_curve_to(cr, S * 0.26, side * S * 0.03, S * 0.3, side * S * 0.05, S * 0.29, side * S * 0.075);
+        cairo_curve_to(cr, S * 0.26, side * S * 0.09, S * 0.22, side * S * 0.085, S * 0.2, side * S * 0.075);
+        cairo_close_path(cr);
+        SetRgb(cr, Lighter(top, 0.15));
+        cairo_fill_preserve(cr);
+        SetRgb(cr, rim, 0.6);
+        cairo_set_line_width(cr, 1.0);
+        cairo_stroke(cr);
+        cairo_arc(cr, S * 0.18, side * S * 0.07, S * 0.008, 0, 2 * M_PI);
+        cairo_set_source_rgb(cr, 0.02, 0.02, 0.03);
         cairo_fill(cr);
     }
+    cairo_save(cr);   // the raised back
+    cairo_scale(cr, S * 0.17, S * 0.07);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    SetRgb(cr, Lighter(top, 0.2), 0.45);
+    cairo_fill(cr);
+    for (int i = 0; i < 8; i++) {   // pale markings on the shoulders
+        double a = i * 2.4, d = 0.12 + (i % 3) * 0.07;
+        cairo_arc(cr, std::cos(a) * S * d * 0.5 - S * 0.02, std::sin(a) * S * d * 1.3, S * 0.01, 0, 2 * M_PI);
+        cairo_new_sub_path(cr);
+    }
+    SetRgb(cr, Lighter(rim, 0.4), 0.7);
+    cairo_fill(cr);
     cairo_restore(cr);
 }
 

@@ -68,7 +68,14 @@ void PaintArchesScene(TScene& s) {
         SetRgb(far, {0.35, 0.4, 0.5});
         cairo_fill(far);
     }
-    FogLayer(s, far, 0.6);
+    for (int i = 0; i < 10; i++) {   // the reef beyond the arch
+        double x = 90 + i * 50 + rnd.Range(-15, 15), y = 330 + rnd.Range(0, 40);
+        if (i % 3 == 0) DrawBrainCoral(far, rnd, x, y, rnd.Range(16, 26), {0.45, 0.5, 0.55});
+        else if (i % 3 == 1) DrawBranchCoral(far, rnd, x, y, rnd.Range(50, 80), {0.5, 0.45, 0.6});
+        else DrawFanCoral(far, rnd, x, y, rnd.Range(40, 60), {0.45, 0.5, 0.6});
+    }
+    DrawSchool(far, rnd, 330, 330, 90, 25, 14, 10, -1, {0.6, 0.7, 0.8}, {0.5, 0.6, 0.7});
+    FogLayer(s, far, 0.55);
     LayLayer(s, far, 0, 0, 0, 0);
     // the school streaming through the arch
     cairo_t* school = BeginLayer();
@@ -350,7 +357,7 @@ void PaintCliffsScene(TScene& s) {
     LayLayer(s, far, 0, 0, 0, 0);
     // the manta gliding down the gap between the cliffs
     cairo_t* manta = BeginLayer();
-    DrawRay(manta, 320, 200, 300, 0.15, {0.2, 0.22, 0.32}, {0.75, 0.8, 0.95});
+    DrawRay(manta, 330, 200, 270, 0.15, {0.2, 0.22, 0.32}, {0.75, 0.8, 0.95});
     DrawSchool(manta, rnd, 330, 380, 90, 30, 20, 12, 1, {0.6, 0.65, 0.85}, {0.4, 0.45, 0.7});
     FogLayer(s, manta, 0.15);
     LayLayer(s, manta, 16, 30, 12, 0.3);

@@ -272,16 +272,30 @@ void PaintWreckScene(TScene& s) {
     cairo_set_line_width(ship, 1.5);
     cairo_stroke(ship);
     cairo_restore(ship);
-    DrawAnemone(ship, rnd, 80, 395, 48, {0.95, 0.55, 0.6});
-    DrawTubeSponges(ship, rnd, 560, 400, 60, {0.8, 0.55, 0.35});
-    DrawFanCoral(ship, rnd, 610, 420, 60, {0.9, 0.45, 0.5});
+    // the sand the hull has sunk into, drifted against its side
+    const TRgb WRECK_SAND = {0.62, 0.58, 0.45};
+    cairo_move_to(ship, -5, SP_H + 5);
+    for (int x = -5; x <= SP_W + 5; x += 6)
+        cairo_line_to(ship, x, 418 + 18 * std::sin(x * 0.012 + 1.0) - 10 * FractalNoise(x * 0.03, 7.5, 3, s.seed));
+    cairo_line_to(ship, SP_W + 5, SP_H + 5);
+    cairo_close_path(ship);
+    cairo_pattern_t* drift = cairo_pattern_create_linear(0, 395, 0, SP_H);
+    AddStop(drift, 0, Lighter(WRECK_SAND, 0.1));
+    AddStop(drift, 1, Darker(WRECK_SAND, 0.45));
+    cairo_set_source(ship, drift);
+    cairo_fill(ship);
+    cairo_pattern_destroy(drift);
+    DrawPebbles(ship, rnd, 0, SP_W, 450, 24, WRECK_SAND);
+    DrawAnemone(ship, rnd, 80, 420, 48, {0.95, 0.55, 0.6});
+    DrawTubeSponges(ship, rnd, 560, 425, 60, {0.8, 0.55, 0.35});
+    DrawFanCoral(ship, rnd, 615, 440, 60, {0.9, 0.45, 0.5});
     FogLayer(s, ship, 0.15);
-    PaintCaustics(ship, 0, 200, SP_W, SP_H, 0.22, s.seed + 2);
+    PaintCaustics(ship, 0, 200, SP_W, SP_H, 0.15, s.seed + 2);
     LayLayer(s, ship, 6, 8, 7, 0.45);
     // the chest spilling gold, the picture's bright heart
     cairo_t* chest = BeginLayer();
     double cx = 300, cy = 420;
-    SoftGlow(chest, cx, cy - 20, 120, {1.0, 0.85, 0.4}, 0.5);
+    SoftGlow(chest, cx, cy - 30, 150, {1.0, 0.85, 0.4}, 0.6);
     cairo_rectangle(chest, cx - 55, cy - 30, 110, 55);
     cairo_pattern_t* box = cairo_pattern_create_linear(0, cy - 30, 0, cy + 25);
     AddStop(box, 0, {0.55, 0.35, 0.18});
