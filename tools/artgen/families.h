@@ -10,3 +10,4 @@ void MakePowerUpArt();      // data/pu
 void MakeInterfaceArt();    // data/UI, data/texts banners and mode buttons, icon32.ico
 void MakeBackgroundArt();   // data/bg
 void MakeStageMapArt();     // data/map and the popup's rail data/texts/stagemap.png
+void MakeStagePictureArt();  // data/puzzles/m1..m12: the stage pictures, their preview and thumbnail
