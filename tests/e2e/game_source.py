@@ -78,6 +78,26 @@ class SourceFacts:
             i += 1
         return source[m.end():i - 1]
 
+    def array(self, path, name):
+        """The integers of a constant array such as `int NAME[N] = {...};`."""
+        m = re.search(r"\b%s\s*\[[^\]]*\]\s*=\s*\{([^}]*)\}" % re.escape(name), self.read(path))
+        if not m:
+            raise KeyError("no array %s in %s" % (name, path))
+        constants = self.constants(path)
+        return [self.evaluate(v, constants) for v in m.group(1).split(",")]
+
+    def map_places(self, stage, index):
+        """Where the stage map shows a stage's sign and, in its popup, the
+        icon of the stage's index-th position (1 for its first)."""
+        path = "tables/stage_map_tables.h"
+        constants = self.constants(path)
+        columns = self.evaluate(constants["SIGN_COLUMNS"], constants)
+        value = lambda name: self.evaluate(constants[name], constants)
+        sign = (self.array(path, "SIGN_COLUMN_X")[(stage - 1) % columns + 1],
+                value("MAP_TOP") + self.array(path, "SIGN_ROW_DY")[(stage - 1) // columns + 1])
+        icon = (value("POPUP_ICON_FIRST_X") + value("POPUP_ICON_STEP") * (index - 1), value("POPUP_ICON_Y"))
+        return sign, icon
+
     # ---- controls
 
     CALLS = {  # the argument that names the caption's text

@@ -408,12 +408,16 @@ class Road:
                                                                                      playerProgress=2))
         return stage_map
 
-    def start_map_position(self, stage_map, position):
-        """From the stage map into a position. The map screen of today starts
-        the newest position with a click anywhere; a map of stage signs will
-        want a click on the sign, then one on the position in its popup."""
-        self.click((512, 384))
-        self.wait_change("position %d from the map" % position, stage_map, WHOLE, 0.4)
+    def start_map_position(self, stage_map, stage, index):
+        """From the stage map into a position: a click on the stage's sign
+        opens its popup, a click on the position's icon there starts it."""
+        sign, icon = self.facts.map_places(stage, index)
+        self.click(sign)
+        self.wait_change("the popup of stage %d" % stage, stage_map, BIG_POPUP, 0.2)
+        popup = self.settle(BIG_POPUP)
+        self.keep("stage-popup")
+        self.click(icon)
+        self.wait_change("position %d of stage %d from the map" % (index, stage), popup, WHOLE, 0.4)
         level = self.settle()
         self.keep("position-from-map")
         # The help of the first levels may open again; it is closed like before.
@@ -522,7 +526,7 @@ class Road:
         self.next_level(results, 2)
         menu = self.open_game_menu()
         stage_map = self.to_map(menu)
-        self.start_map_position(stage_map, 2)
+        self.start_map_position(stage_map, 1, 2)   # position 2, the second of stage 1
         self.focus_lost_and_regained()
         self.change_options()
         self.to_main_menu()
