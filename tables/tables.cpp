@@ -12,6 +12,7 @@
 #include "tables/map_tables.h"
 #include "tables/menu_tables.h"
 #include "tables/player_tables.h"
+#include "tables/puzzle_tables.h"
 #include "tables/shell_tables.h"
 #include "tables/text_tables.h"
 
@@ -29,5 +30,6 @@ void AllocateGameTables() {
     ClearEffectTables();
     ClearMenuTables();
     ClearMapTables();
+    ClearPuzzleTables();
     ClearAudioTables();
 }

@@ -9,3 +9,4 @@ void MakeFishArt();         // data/fishes
 void MakePowerUpArt();      // data/pu
 void MakeInterfaceArt();    // data/UI, data/texts banners and mode buttons, icon32.ico
 void MakeBackgroundArt();   // data/bg
+void MakePuzzleArt();       // data/puzzles: the frame, the pieces' bevel and shadow
