@@ -248,10 +248,11 @@ void Land(int n) {
     if (!AtHome(p, n)) return;
     p.placed = 1;
     PlaySound(SOUND_LOCKED, mouseX);
-    for (int i = 0; i < LOCK_SPARKLES; i++)
-        SpawnParticle(static_cast<float>(puzzleLeft + p.x + RandomInt(0, pieceWidth)),
-                      static_cast<float>(puzzleTop + p.y + RandomInt(0, pieceHeight)),
-                      SPARKLE_KIND + RandomInt(1, 9), 0.0f, 0.0f);
+    for (int i = 0; i < LOCK_SPARKLES; i++) {
+        const int x = puzzleLeft + p.x + RandomInt(0, pieceWidth);
+        const int y = puzzleTop + p.y + RandomInt(0, pieceHeight);
+        SpawnParticle(static_cast<float>(x), static_cast<float>(y), SPARKLE_KIND + RandomInt(1, 9), 0.0f, 0.0f);
+    }
 }
 
 int FlightStep(int from, int to) {
@@ -317,7 +318,7 @@ void SparkleAroundFrame() {
     };
     for (int i = 1; i <= 10; i++) {
         if (RandomInt(1, 4) != 1) continue;
-        const int chance = i / 2 + 1;
+        const int chance = i / 2 + 1;   // the nearer the frame, the likelier
         if (RandomInt(1, chance) == 1) sparkle(RandomInt(PUZZLE_LEFT, right), PUZZLE_TOP - 2 * i);
         if (RandomInt(1, chance) == 1) sparkle(RandomInt(PUZZLE_LEFT, right), bottom + 2 * i);
         if (RandomInt(1, chance) == 1) sparkle(PUZZLE_LEFT - 2 * i, RandomInt(PUZZLE_TOP, bottom));
