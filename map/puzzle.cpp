@@ -77,7 +77,7 @@ std::string StagePicturePath(int stage, const char* file) {
 // are the 20 places, each once; a piece away from its target is one of the
 // picks on its way there; a locked piece rests at home. A damaged profile
 // would otherwise leave pieces that never settle, and the puzzle stuck.
-int StoredPuzzleSound(const TPlayerProfile& player) {
+int StoredPuzzleFinishable(const TPlayerProfile& player) {
     if (player.firstPick < 0 || player.firstPick > PUZZLE_PIECE_COUNT) return 0;
     if (player.secondPick < 0 || player.secondPick > PUZZLE_PIECE_COUNT) return 0;
     if (player.secondPick > 0 && (player.firstPick == 0 || player.firstPick == player.secondPick)) return 0;
@@ -413,7 +413,7 @@ void SetUpPuzzle(int stage) {
         }
     }
     TPlayerProfile& player = CurrentProfile();
-    const int resuming = player.puzzlePending != 0 && StoredPuzzleSound(player);
+    const int resuming = player.puzzlePending != 0 && StoredPuzzleFinishable(player);
     if (!resuming) {
         player.firstPick = player.secondPick = 0;
         for (int n = 1; n <= PUZZLE_PIECE_COUNT; n++) {

@@ -52,7 +52,7 @@ std::string PuzzleWorkFolder() {
 
 // Player 1 enters the tenth position of a stage from the map and the frames
 // run until the puzzle is set up (the results sequence's first step).
-int EnterPuzzle(int position, int restart, const std::string& work = "") {
+int EnterPuzzle(int position, int restart, const std::string& work = "", void (*prepare)(TPlayerProfile&) = nullptr) {
     DriverOptions options;
     options.workFolder = work.empty() ? PuzzleWorkFolder() : work;
     options.keepSaveFolder = restart;
@@ -66,6 +66,7 @@ int EnterPuzzle(int position, int restart, const std::string& work = "") {
         player.playerUnlocked = position;
     }
     player.playerProgress = position;
+    if (prepare) prepare(player);
     mapPosition = position;
     playStarted = 1;
     inputEnabled = 1;
@@ -173,6 +174,24 @@ TEST(Puzzle, TheShuffleLeavesEveryPieceOffItsPlaceAndDrawsEachPieceFromItsCell) 
                   CellColour(n))
             << "piece " << n;
 
+    DriverStop();
+}
+
+// A stored puzzle that could never be finished (every piece bound for one
+// place, so the others are never filled) is not taken up: it starts anew.
+void DamageStoredPuzzle(TPlayerProfile& player) {
+    player.puzzlePending = 1;
+    for (int n = 1; n <= PUZZLE_PIECE_COUNT; n++) player.puzzlePieces[n] = TPuzzlePiece{};
+}
+
+TEST(Puzzle, AStoredPuzzleThatCannotBeFinishedIsShuffledAnew) {
+    ASSERT_TRUE(EnterPuzzle(10, 0, "", DamageStoredPuzzle));
+    std::set<std::pair<int, int>> places;
+    for (int n = 1; n <= PUZZLE_PIECE_COUNT; n++) {
+        places.insert({Piece(n).targetX, Piece(n).targetY});
+        EXPECT_FALSE(AtHome(n)) << n;
+    }
+    EXPECT_EQ(places.size(), 20u);
     DriverStop();
 }
 
