@@ -12,6 +12,7 @@
 #include "map/level_clock.h"
 #include "map/map.h"
 #include "map/powerup_art.h"
+#include "map/puzzle.h"
 #include "match3/board_art.h"
 #include "match3/board_draw.h"
 #include "match3/board_frame.h"
@@ -257,6 +258,8 @@ void StartBannerLook(int frame, float& scale, float& alpha) {
 
 void EnterGameScreen() {
     prevScreen = gameScreen;
+    FreePuzzleFrame();
+    FreePuzzleTiles();
     FreeMenuArt();
     if (prevScreen == SCREEN_MAP) FreeMapArt();
     FreeImage(levelBackgroundImage);

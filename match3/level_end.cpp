@@ -36,9 +36,12 @@ int OnOrdinaryLevel() {
 
 // Serving the orders and clearing the moss are the only goals of a level.
 void TestForWin() {
+    // Once the results run the player's progress may already stand past the
+    // last position, outside the level list.
+    if (levelEndTimer != 0) return;
     const TPlayerProfile& player = CurrentProfile();
     if (positionKind[player.playerProgress] != POSITION_LEVEL) return;
-    if (player.playerOrdersServed >= ordersNeeded && mossLeft <= 0 && levelEndTimer == 0 && endingShown == 0)
+    if (player.playerOrdersServed >= ordersNeeded && mossLeft <= 0 && endingShown == 0)
         levelEndTimer = 1;
 }
 

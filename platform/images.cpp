@@ -16,6 +16,12 @@ void SetMaskKey(int red, int green, int blue) {
               (static_cast<uint32_t>(std::clamp(green, 0, 255)) << 8) | static_cast<uint32_t>(std::clamp(blue, 0, 255));
 }
 
+void CurrentMaskKey(int& red, int& green, int& blue) {
+    red = static_cast<int>((maskKey >> 16) & 0xFFu);
+    green = static_cast<int>((maskKey >> 8) & 0xFFu);
+    blue = static_cast<int>(maskKey & 0xFFu);
+}
+
 void SetAutoCentre(int flag) {
     autoCentre = flag ? 1 : 0;
 }

@@ -32,6 +32,7 @@ TImage LoadImageFile(const std::string& path, int flags = -1);
 TImage LoadImageStrip(const std::string& path, int cellWidth, int cellHeight, int firstCell, int cellCount);
 void FreeImage(TImage& image);          // releases and sets the reference empty
 void SetMaskKey(int red, int green, int blue);
+void CurrentMaskKey(int& red, int& green, int& blue);   // the colour later loads mask
 void SetAutoCentre(int flag);           // handles of later loads at frame centre
 int AutoCentre();
 void CentreImageHandle(TImage image);

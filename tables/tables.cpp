@@ -12,6 +12,7 @@
 #include "tables/map_tables.h"
 #include "tables/menu_tables.h"
 #include "tables/player_tables.h"
+#include "tables/puzzle_tables.h"
 #include "tables/shell_tables.h"
 #include "tables/stage_map_tables.h"
 #include "tables/text_tables.h"
@@ -31,5 +32,6 @@ void AllocateGameTables() {
     ClearMenuTables();
     ClearMapTables();
     ClearStageMapTables();
+    ClearPuzzleTables();
     ClearAudioTables();
 }

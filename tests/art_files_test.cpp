@@ -8,6 +8,8 @@
 
 #include "art_support.h"
 #include "tables/board_geometry.h"
+#include "tables/puzzle_tables.h"
+#include "tests/driver.h"
 
 namespace {
 
@@ -25,6 +27,7 @@ std::vector<std::string> AllPngPictures() {
         "data/UI/button3.png", "data/UI/button8.png", "data/texts/gtbutt1.png", "data/texts/gtbutt2.png",
         "data/texts/gtbutt3.png", "data/UI/niner.png", "data/UI/helptileexpl.png", "data/UI/helpstoneexpl.png",
         "data/UI/optionstrack.png", "data/UI/bnmove2.png", "data/UI/cb.png", "data/UI/h.png",
+        "data/puzzles/puzzleframe.png", "data/puzzles/kachel128x120.png", "data/puzzles/shadow128x120.png",
     };
     for (int n = 1; n <= 9; n++)
         for (const char* family : {"glb", "glo", "dirt"}) names.push_back("data/effects/" + std::string(family) + std::to_string(n) + ".png");
@@ -199,4 +202,37 @@ TEST(ArtFiles, WindowIconIsA32PixelIcoWithAPng) {
                     static_cast<unsigned char>(bytes[16]) << 16 | static_cast<uint32_t>(static_cast<unsigned char>(bytes[17])) << 24;
     EXPECT_EQ(size + 22, bytes.size());
     EXPECT_EQ(bytes.substr(22, 4), std::string("\x89PNG", 4));
+}
+
+TEST(ArtFiles, PuzzlePicturesFitThePiecesAndTheScreen) {
+    // the bevel lies over a piece: lit and shaded at its edges, clear inside
+    TArtPicture bevel = Load("data/puzzles/kachel128x120.png");
+    ASSERT_EQ(bevel.width, PIECE_WIDTH);
+    ASSERT_EQ(bevel.height, PIECE_HEIGHT);
+    EXPECT_LT(bevel.AlphaAt(PIECE_WIDTH / 2, PIECE_HEIGHT / 2), 8) << "the bevel hides the picture";
+    for (int x = 0; x < PIECE_WIDTH; x++) {
+        EXPECT_GT(bevel.AlphaAt(x, 0), 100) << x;
+        EXPECT_GT(bevel.AlphaAt(x, PIECE_HEIGHT - 1), 100) << x;
+    }
+    // the shadow is dark in the middle and fades out before its border, as
+    // it is drawn a little larger than the piece
+    TArtPicture shadow = Load("data/puzzles/shadow128x120.png");
+    ASSERT_EQ(shadow.width, PIECE_WIDTH);
+    ASSERT_EQ(shadow.height, PIECE_HEIGHT);
+    EXPECT_GT(shadow.AlphaAt(PIECE_WIDTH / 2, PIECE_HEIGHT / 2), 150);
+    EXPECT_LT((shadow.At(PIECE_WIDTH / 2, PIECE_HEIGHT / 2) >> 16) & 255, 40u) << "the shadow is dark";
+    for (int x = 0; x < PIECE_WIDTH; x++) EXPECT_LT(shadow.AlphaAt(x, 0), 16) << x;
+    // the frame is the screen's left half, mirrored for the right
+    TArtPicture frame = Load("data/puzzles/puzzleframe.png");
+    EXPECT_EQ(frame.width, PUZZLE_FRAME_WIDTH);
+    EXPECT_EQ(frame.height, PUZZLE_FRAME_HEIGHT);
+}
+
+TEST(ArtFiles, StartUpFindsThePuzzlePiecePictures) {
+    testing::internal::CaptureStdout();
+    int started = DriverStart();
+    std::string said = testing::internal::GetCapturedStdout();
+    DriverStop();
+    ASSERT_EQ(started, 1);
+    EXPECT_EQ(said.find("data/puzzles/"), std::string::npos) << said;
 }

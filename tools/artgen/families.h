@@ -11,3 +11,4 @@ void MakeInterfaceArt();    // data/UI, data/texts banners and mode buttons, ico
 void MakeBackgroundArt();   // data/bg
 void MakeStageMapArt();     // data/map and the popup's rail data/texts/stagemap.png
 void MakeStagePictureArt();  // data/puzzles/m1..m12: the stage pictures, their preview and thumbnail
+void MakePuzzleArt();       // data/puzzles: the frame, the pieces' bevel and shadow

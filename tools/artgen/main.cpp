@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     MakeBackgroundArt();
     MakeStageMapArt();
     MakeStagePictureArt();
+    MakePuzzleArt();
     WriteContactSheets();
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("artgen: pictures written in %.2f s\n", seconds);
