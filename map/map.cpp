@@ -21,6 +21,7 @@
 #include "tables/level_tables.h"
 #include "tables/map_tables.h"
 #include "tables/player_tables.h"
+#include "tables/puzzle_tables.h"
 #include "tables/shell_tables.h"
 #include "tables/stage_map_tables.h"
 #include "text/text.h"
@@ -35,8 +36,7 @@ constexpr int HELP_FRAME = 20;            // a player who has won nothing sees t
 // The icons of the first two stages start small again on every visit.
 constexpr int ICON_GROW_RESET_LAST = 20;
 constexpr int ITEM_SET_OF_PREVIEWS = 1;
-constexpr int PUZZLE_COLUMNS = 5, PUZZLE_ROWS = 4;
-constexpr int HALF_TILE_WIDTH = 64, HALF_TILE_HEIGHT = 60;
+constexpr int HALF_TILE_WIDTH = PIECE_WIDTH / 2, HALF_TILE_HEIGHT = PIECE_HEIGHT / 2;
 
 std::string StageText(const std::string& head, int stage) {
     return head + TextFromInt(stage);
@@ -113,7 +113,7 @@ void OpenStagePopup(int stage) {
     // every other picture is masked on black.
     SetMaskKey(255, 255, 0);
     FreeImage(popupPreviewImage);
-    popupPreviewImage = LoadPicture(StageText("data/puzzles/m", stage) + "/preview.png");
+    popupPreviewImage = LoadPicture(StagePicturePath(stage, "preview.png"));
     SetImageAnchor(popupPreviewImage, 0.0f, 0.0f);
     SetMaskKey(0, 0, 0);
     PlaySound(13, mouseX);

@@ -69,10 +69,6 @@ int AtHome(const TPuzzlePiece& p, int n) {
     return p.x == pieceHomeX[n] && p.y == pieceHomeY[n];
 }
 
-std::string StagePicturePath(int stage, const char* file) {
-    return "data/puzzles/m" + TextFromInt(stage) + "/" + file;
-}
-
 // A stored puzzle is taken up only when it can still be finished: its targets
 // are the 20 places, each once; a piece away from its target is one of the
 // picks on its way there; a locked piece rests at home. A damaged profile

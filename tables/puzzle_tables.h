@@ -7,23 +7,24 @@
 
 #include "platform/platform.h"
 #include "tables/player_tables.h"
+#include "tables/stage_picture_tables.h"
 #include "tables/table.h"
 
-// ---- the shape: the stage picture cut into 5 x 4 pieces of 128 x 120; the
-// art generator and the stage pictures are made to the same sizes
-constexpr int PUZZLE_COLUMNS = 5;
-constexpr int PUZZLE_ROWS = 4;
-constexpr int PUZZLE_PIECE_COUNT = PUZZLE_COLUMNS * PUZZLE_ROWS;   // pieces 1..20 of the 100 kept
-constexpr int PIECE_WIDTH = 128;
-constexpr int PIECE_HEIGHT = 120;
+// ---- the shape: the stage picture cut into its grid of pieces (the stage
+// pictures are made to the same sizes)
+constexpr int PUZZLE_COLUMNS = STAGE_PICTURE_COLUMNS;
+constexpr int PUZZLE_ROWS = STAGE_PICTURE_ROWS;
+constexpr int PUZZLE_PIECE_COUNT = STAGE_PICTURE_PIECES;   // pieces 1..20 of the 100 kept
+constexpr int PIECE_WIDTH = STAGE_PIECE_WIDTH;
+constexpr int PIECE_HEIGHT = STAGE_PIECE_HEIGHT;
 // The puzzle's top-left corner on the screen; it covers (194, 120)-(834, 600).
 constexpr int PUZZLE_LEFT = 194;
 constexpr int PUZZLE_TOP = 120;
 // The small whole picture shown under the puzzle, by its top-left corner.
 constexpr int PUZZLE_THUMB_X = 432;
 constexpr int PUZZLE_THUMB_Y = 639;
-constexpr int PUZZLE_THUMB_WIDTH = 160;
-constexpr int PUZZLE_THUMB_HEIGHT = 120;
+constexpr int PUZZLE_THUMB_WIDTH = STAGE_THUMB_WIDTH;
+constexpr int PUZZLE_THUMB_HEIGHT = STAGE_THUMB_HEIGHT;
 // The frame picture is the screen's left half; the right half is the same
 // picture mirrored.
 constexpr int PUZZLE_FRAME_WIDTH = 512;
