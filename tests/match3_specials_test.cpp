@@ -15,12 +15,8 @@
 
 namespace {
 
-// Level 2: no bomb ever falls in by chance.
 void StartBoard(const std::vector<std::string>& rows, int mode = MODE_CHAIN) {
-    BoardStart(mode, 77, 2);
-    BuildTestBoard(rows);
-    rescueUsed = 1;
-    BoardPlayReady();
+    BoardStartGrid(mode, 77, rows);
 }
 
 // A fish waiting for the given colours, served before any fish made later.
@@ -36,13 +32,6 @@ int WaitingFish(int first, int second = 0) {
 int Served(int order) {
     const TFishOrder& fish = CurrentProfile().fishOrders[order];
     return fish.wanted[1].wantedServed + fish.wanted[2].wantedServed;
-}
-
-int CellOf(int column, int row) {
-    for (int c = 1; c <= BOARD_LAST_SLOT; c++) {
-        if (cells[c].exists && cells[c].x == CellX(column) && cells[c].y == CellY(row)) return c;
-    }
-    return 0;
 }
 
 int MossCells() {
@@ -66,8 +55,8 @@ const std::vector<std::string> BLAST_POOL = {
 
 TEST(BombTest, ABlastRemovesWhatLiesWithin110PixelsClearsItsMossAndOffersEachColourOnce) {
     StartBoard(BLAST_POOL);
-    cells[CellOf(6, 4)].isMoss = 1;
-    cells[CellOf(7, 5)].isMoss = 1;
+    cells[CellOnPlace(6, 4)].isMoss = 1;
+    cells[CellOnPlace(7, 5)].isMoss = 1;
     const int twoOnes = WaitingFish(1, 1);
     const int five = WaitingFish(5);
     const int bomb = ItemOnPlace(4, 4);
@@ -78,8 +67,8 @@ TEST(BombTest, ABlastRemovesWhatLiesWithin110PixelsClearsItsMossAndOffersEachCol
     EXPECT_EQ(CurrentProfile().playerItemsCleared, 20);
     EXPECT_EQ(score, 20 * 30);
     EXPECT_EQ(items[bomb].exploded, 1);
-    EXPECT_EQ(cells[CellOf(6, 4)].isMoss, 0);     // two cells away: inside
-    EXPECT_EQ(cells[CellOf(7, 5)].isMoss, 1);     // (3, 1) cells away: outside
+    EXPECT_EQ(cells[CellOnPlace(6, 4)].isMoss, 0);     // two cells away: inside
+    EXPECT_EQ(cells[CellOnPlace(7, 5)].isMoss, 1);     // (3, 1) cells away: outside
     EXPECT_EQ(items[far].kind, 3);                 // 192 pixels away it only shakes
     EXPECT_EQ(items[far].shake, 20);
     EXPECT_EQ(KindOnPlace(2, 2), 1);               // the corner (2, 2) cells away stays
@@ -112,7 +101,7 @@ TEST(BombTest, ABombInTheSelectionIsRemovedByTheMatchNotByTheOtherBombsBlast) {
 
 TEST(PillarTest, AMatchBesideAPillarBreaksItAndItsColumnFillsAgain) {
     StartBoard({"......", ".1234", ".3P12", ".1114", ".3412"});
-    const int pillarCell = CellOf(3, 3);
+    const int pillarCell = CellOnPlace(3, 3);
     ASSERT_EQ(cells[pillarCell].pillarCell, 1);
     BoardDrag({{2, 4}, {3, 4}, {4, 4}});
     BoardRelease();
@@ -126,7 +115,7 @@ TEST(PillarTest, AMatchBesideAPillarBreaksItAndItsColumnFillsAgain) {
 
 TEST(PillarTest, AShotOnAStonePillarCellLeavesABombOrAJokerThere) {
     StartBoard({"......", ".1234", ".3412", ".1234"});
-    const int cell = CellOf(3, 3);
+    const int cell = CellOnPlace(3, 3);
     cells[cell].stonePillarCell = 1;
     const int item = ItemOnPlace(3, 3);
     items[item].height = 2;
