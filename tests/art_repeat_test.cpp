@@ -1,5 +1,5 @@
-// The art generator is deterministic: two runs give the same bytes, and a run
-// writes only into the two folders it is given.
+// The art generator is deterministic: a second run gives the same bytes, and a
+// run writes only into the two folders it is given.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -29,29 +29,24 @@ std::map<std::string, std::string> ReadTree(const fs::path& root) {
 
 }  // namespace
 
-TEST(ArtRepeat, TwoRunsGiveIdenticalFiles) {
+// The build's own run made the data folder the tests use; a second run,
+// into a scratch folder, must give every file it writes byte for byte again.
+TEST(ArtRepeat, ASecondRunGivesTheBuildsFilesAgain) {
 #ifndef GLD_ARTGEN_PATH
     GTEST_SKIP() << "the art generator is not part of this build";
 #else
     fs::path base = MakeTempFolder("art-repeat");
-    std::map<std::string, std::string> runs[2];
-    for (int i = 0; i < 2; i++) {
-        fs::path run = base / ("run" + std::to_string(i)), sheets = base / ("sheets" + std::to_string(i));
-        std::string command = std::string("\"") + GLD_ARTGEN_PATH + "\" \"" + run.string() + "\" \"" + sheets.string() + "\" > /dev/null";
-        ASSERT_EQ(std::system(command.c_str()), 0);
-        runs[i] = ReadTree(run);
-        // nothing but the data folder and the icon lands in the run folder
-        for (const auto& entry : fs::directory_iterator(run)) {
-            std::string name = entry.path().filename().string();
-            EXPECT_TRUE(name == "data" || name == "icon32.ico") << name;
-        }
+    fs::path run = base / "run", sheets = base / "sheets";
+    std::string command = std::string("\"") + GLD_ARTGEN_PATH + "\" \"" + run.string() + "\" \"" + sheets.string() + "\" > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    // nothing but the data folder and the icon lands in the run folder
+    for (const auto& entry : fs::directory_iterator(run)) {
+        std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "data" || name == "icon32.ico") << name;
     }
-    ASSERT_GT(runs[0].size(), 200u);
-    ASSERT_EQ(runs[0].size(), runs[1].size());
-    for (const auto& [name, bytes] : runs[0]) {
-        auto other = runs[1].find(name);
-        ASSERT_NE(other, runs[1].end()) << name;
-        EXPECT_TRUE(bytes == other->second) << name << " differs between runs";
-    }
+    const std::map<std::string, std::string> again = ReadTree(run);
+    ASSERT_GT(again.size(), 200u);
+    for (const auto& [name, bytes] : again)
+        EXPECT_TRUE(bytes == ReadWholeFile(std::string(GLD_RUN_DIR) + "/" + name)) << name << " differs between runs";
 #endif
 }

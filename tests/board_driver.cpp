@@ -148,6 +148,13 @@ void BoardPlayReady() {
     while (levelFrame < 151) BoardFrame();
 }
 
+void BoardStartGrid(int mode, uint32_t seed, const std::vector<std::string>& rows, int rescue) {
+    BoardStart(mode, seed, 2);
+    BuildTestBoard(rows);
+    rescueUsed = rescue ? 0 : 1;
+    BoardPlayReady();
+}
+
 void BoardDrag(const std::vector<std::pair<int, int>>& places) {
     for (const auto& place : places) {
         BoardPointer(CellX(place.first), CellY(place.second), 1);
@@ -218,6 +225,12 @@ void BoardClickCell(int column, int row, int hold) {
 
 int ItemOnPlace(int column, int row) { return RestingAt(CellX(column), CellY(row)); }
 int KindOnPlace(int column, int row) { return RestingKind(CellX(column), CellY(row)); }
+
+int CellOnPlace(int column, int row) {
+    for (int c = 1; c <= BOARD_LAST_SLOT; c++)
+        if (cells[c].exists && cells[c].x == CellX(column) && cells[c].y == CellY(row)) return c;
+    return 0;
+}
 
 int CountKind(int kind) {
     int count = 0;

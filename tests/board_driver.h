@@ -35,6 +35,10 @@ void BuildTestBoard(const std::vector<std::string>& rows);
 std::vector<std::string> TilingRows(int columns, int rows);
 // Runs frames until the board takes input (levelFrame 151).
 void BoardPlayReady();
+// BoardStart on position 2 (a level where no bomb falls in by chance), the
+// board built from `rows`, then BoardPlayReady. The rescue of a board without
+// moves stays away unless `rescue` is 1.
+void BoardStartGrid(int mode, uint32_t seed, const std::vector<std::string>& rows, int rescue = 0);
 // Holds the button down on each place in turn (2 frames each) without letting go.
 void BoardDrag(const std::vector<std::pair<int, int>>& places);
 // Lets the button go where the pointer is, for one frame.
@@ -59,6 +63,8 @@ void BoardClickCell(int column, int row, int hold = 2);
 // The item resting at row r, column c (0 none), and its kind.
 int ItemOnPlace(int column, int row);
 int KindOnPlace(int column, int row);
+// The cell at row r, column c (0 none).
+int CellOnPlace(int column, int row);
 // Items of one kind on the board (all slots).
 int CountKind(int kind);
 // 1 when any three items of one line kind stand in a row or column.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "match3/level_files.h"
 #include "tools/levelc/level_rules.h"
 #include "tools/levelc/level_source.h"
 #include "tests/test_support.h"
@@ -276,15 +277,25 @@ TEST(LevelSource, LevelFilesStoreCodeMinusOneLittleEndian) {
     EXPECT_EQ("lvla010.lvl", LevelFileBaseName(10));
 }
 
-TEST(ShippedLevels, EveryLevelFileKeepsEveryRule) {
+// The level files of the data folder, read through the game's own reader, hold
+// the layouts of their sources, and every one keeps every rule.
+TEST(ShippedLevels, EveryLevelFileHoldsItsSourceAndKeepsEveryRule) {
+    std::vector<TLevelSource> sources;
+    std::vector<std::string> errors;
+    ReadLevelSources(std::string(GLD_SOURCE_DIR) + "/content/levels", sources, errors);
+    EXPECT_TRUE(errors.empty()) << (errors.empty() ? "" : errors[0]);
+    ASSERT_EQ((size_t)LEVEL_COUNT, sources.size());
     static int codes[LEVEL_COUNT][LEVEL_CODES];
-    std::string folder = std::string(GLD_RUN_DIR) + "/data/levelz/m3/";
-    for (int level = 1; level <= LEVEL_COUNT; level++) {
-        std::string path = folder + LevelFileBaseName(level);
-        std::string bytes = ReadWholeFile(path);
-        ASSERT_EQ(1200u, bytes.size()) << path;
-        ASSERT_EQ(1, DecodeLevelFile(bytes, codes[level - 1])) << path;
+    const std::string saved = levelFolder;
+    levelFolder = std::string(GLD_RUN_DIR) + "/data/levelz/m3/";
+    for (const TLevelSource& source : sources) {
+        int* read = codes[source.level - 1];
+        ASSERT_EQ(1, ReadLevelCodes(source.level, read)) << "level " << source.level;
+        for (int i = 0; i < LEVEL_CODES; i++)
+            ASSERT_EQ(source.codes[i], read[i])
+                << "level " << source.level << ", row " << i / 20 + 1 << ", column " << i % 20 + 1;
     }
+    levelFolder = saved;
     std::vector<TRuleBreak> breaks;
     for (int level = 1; level <= LEVEL_COUNT; level++) CheckLevel(level, codes[level - 1], breaks);
     CheckLevelSet(codes, LEVEL_COUNT, breaks);

@@ -13,6 +13,7 @@
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 #include "tests/board_driver.h"
+#include "tests/driver.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -42,11 +43,6 @@ protected:
                 if (!first) first = slot;
             }
         return first;
-    }
-    static int CellAt(int c, int r) {
-        for (int s = 1; s <= BOARD_LAST_SLOT; s++)
-            if (cells[s].exists && cells[s].x == CellX(c) && cells[s].y == CellY(r)) return s;
-        return 0;
     }
 };
 
@@ -94,15 +90,15 @@ TEST_F(Board, ThreeByThreeBlockGetsEdgesAndCornersALoneCellNone) {
     int lone = AddCell(CellX(8), CellY(8), 1, 0, 0, 0, 0);   // two places from the corner: no neighbour
     ApplyBorderKinds();
     EXPECT_EQ(cells[lone].borderKind, 0);
-    EXPECT_EQ(cells[CellAt(5, 4)].borderKind, 1);   // top middle
-    EXPECT_EQ(cells[CellAt(5, 6)].borderKind, 2);   // bottom middle
-    EXPECT_EQ(cells[CellAt(4, 5)].borderKind, 3);   // left middle
-    EXPECT_EQ(cells[CellAt(6, 5)].borderKind, 4);   // right middle
-    EXPECT_EQ(cells[CellAt(5, 5)].borderKind, 0);   // centre
-    EXPECT_EQ(cells[CellAt(4, 4)].borderKind, 5);   // top-left corner
-    EXPECT_EQ(cells[CellAt(6, 4)].borderKind, 6);   // top-right corner
-    EXPECT_EQ(cells[CellAt(6, 6)].borderKind, 7);   // bottom-right corner
-    EXPECT_EQ(cells[CellAt(4, 6)].borderKind, 8);   // bottom-left corner
+    EXPECT_EQ(cells[CellOnPlace(5, 4)].borderKind, 1);   // top middle
+    EXPECT_EQ(cells[CellOnPlace(5, 6)].borderKind, 2);   // bottom middle
+    EXPECT_EQ(cells[CellOnPlace(4, 5)].borderKind, 3);   // left middle
+    EXPECT_EQ(cells[CellOnPlace(6, 5)].borderKind, 4);   // right middle
+    EXPECT_EQ(cells[CellOnPlace(5, 5)].borderKind, 0);   // centre
+    EXPECT_EQ(cells[CellOnPlace(4, 4)].borderKind, 5);   // top-left corner
+    EXPECT_EQ(cells[CellOnPlace(6, 4)].borderKind, 6);   // top-right corner
+    EXPECT_EQ(cells[CellOnPlace(6, 6)].borderKind, 7);   // bottom-right corner
+    EXPECT_EQ(cells[CellOnPlace(4, 6)].borderKind, 8);   // bottom-left corner
 }
 
 TEST_F(Board, LaterBorderRulesOverwriteEarlierOnes) {
@@ -192,7 +188,7 @@ TEST_F(BoardPicture, BorderPiecesArePastedAtTheirOffsets) {
     AddCell(CellX(10), CellY(10), 1, 0, 0, 0, 0);
     AddCell(CellX(11), CellY(10), 1, 0, 0, 0, 0);
     ApplyBorderKinds();
-    ASSERT_EQ(cells[CellAt(10, 10)].borderKind, 11);
+    ASSERT_EQ(cells[CellOnPlace(10, 10)].borderKind, 11);
     ComposeBoardImage();
     ASSERT_NE(boardImage, nullptr);
     EXPECT_EQ(ImageWidth(boardImage), 960);
@@ -261,10 +257,7 @@ TImage SquarePicture(uint32_t argb) {
 }
 
 uint32_t ScreenPixel(int x, int y) {
-    std::vector<uint32_t> pixels;
-    int width = 0, height = 0;
-    if (!ReadScreenPixels(pixels, width, height) || x < 0 || y < 0 || x >= width || y >= height) return 0;
-    return pixels[size_t(y) * width + x] & 0xFFFFFFu;
+    return DriverPixel(x, y) & 0xFFFFFFu;
 }
 
 class BoardDrawing : public Board {

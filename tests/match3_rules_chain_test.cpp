@@ -16,10 +16,7 @@ protected:
     void Start(const std::string& row2) {
         std::vector<std::string> rows = TilingRows(8, 4);
         rows[1] = row2;
-        BoardStart(MODE_CHAIN, 31, 2);
-        BuildTestBoard(rows);
-        rescueUsed = 1;
-        BoardPlayReady();
+        BoardStartGrid(MODE_CHAIN, 31, rows);
     }
 };
 

@@ -10,13 +10,6 @@
 
 namespace {
 
-void StartBoard(int mode, const std::vector<std::string>& rows, uint32_t seed, int rescue = 0) {
-    BoardStart(mode, seed, 2);
-    BuildTestBoard(rows);
-    rescueUsed = rescue ? 0 : 1;
-    BoardPlayReady();
-}
-
 // The pointer pressed on a place in this frame, and the group input alone.
 void PressForGroup(int column, int row) {
     mouseX = CellX(column);
@@ -29,8 +22,8 @@ void PressForGroup(int column, int row) {
 
 TEST(GroupTest, AClickFloodsTheConnectedGroupOfItsKind) {
     // A U of eleven 5s; the 5 at column 9, row 5 touches it only diagonally.
-    StartBoard(MODE_GROUP,
-               {".........", ".51212152", ".53434354", ".55555551", ".12121215", ".34343434"}, 51);
+    BoardStartGrid(MODE_GROUP, 51,
+                   {".........", ".51212152", ".53434354", ".55555551", ".12121215", ".34343434"});
     int corner = ItemOnPlace(9, 5);
     ASSERT_EQ(items[corner].kind, 5);
     PressForGroup(2, 2);
@@ -50,11 +43,11 @@ TEST(GroupTest, SevenFloodPassesFollowSlotOrder) {
     // column; from the bottom each pass climbs one item, so 8 are reached.
     std::vector<std::string> rows(1, "....");
     for (int r = 0; r < 10; r++) rows.push_back(r % 2 ? ".314" : ".213");
-    StartBoard(MODE_GROUP, rows, 52);
+    BoardStartGrid(MODE_GROUP, 52, rows);
     PressForGroup(3, 2);
     EXPECT_EQ(chainCount, 10);
     ResolveSelection();
-    StartBoard(MODE_GROUP, rows, 52);
+    BoardStartGrid(MODE_GROUP, 52, rows);
     PressForGroup(3, 11);
     EXPECT_EQ(chainCount, 8);
     EXPECT_EQ(items[ItemOnPlace(3, 2)].inChain, 0);
@@ -62,7 +55,7 @@ TEST(GroupTest, SevenFloodPassesFollowSlotOrder) {
 }
 
 TEST(GroupTest, AGroupOf2IsNotAMatchAndPlaysThroughTheFrame) {
-    StartBoard(MODE_GROUP, {"......", ".11212", ".34343", ".12121"}, 53);
+    BoardStartGrid(MODE_GROUP, 53, {"......", ".11212", ".34343", ".12121"});
     uint32_t before = BoardHash();
     BoardClickCell(2, 2, 1);
     EXPECT_EQ(chainCount, 0);
@@ -73,7 +66,7 @@ TEST(GroupTest, AGroupOf2IsNotAMatchAndPlaysThroughTheFrame) {
 }
 
 TEST(GroupTest, AClickedGroupOf3IsRemovedInTheFrame) {
-    StartBoard(MODE_GROUP, {"......", ".11212", ".14343", ".32121"}, 54);
+    BoardStartGrid(MODE_GROUP, 54, {"......", ".11212", ".14343", ".32121"});
     BoardClickCell(3, 2, 1);
     EXPECT_EQ(score, 3 * 45);
     EXPECT_EQ(CurrentProfile().playerMatches, 1);
@@ -89,7 +82,7 @@ TEST_P(HintTest, TheHintFindsAMoveAndShowsItAfter400IdleFrames) {
     std::vector<std::string> rows = mode == MODE_SWAP
         ? std::vector<std::string>{".......", ".211212", ".134343", ".212121"}
         : std::vector<std::string>{".......", ".112121", ".143434", ".321212"};
-    StartBoard(mode, rows, 55, 1);
+    BoardStartGrid(mode, 55, rows, 1);
     // Frame 151 searched the board.
     ASSERT_GT(hintItem, 0);
     ASSERT_GT(hintPartner, 0);
@@ -125,7 +118,7 @@ TEST_P(HintTest, TheHintFindsAMoveAndShowsItAfter400IdleFrames) {
 }
 
 TEST_P(HintTest, ABoardWithoutMovesGetsOneBomb) {
-    StartBoard(GetParam(), TilingRows(6, 5), 56, 1);
+    BoardStartGrid(GetParam(), 56, TilingRows(6, 5), 1);
     EXPECT_EQ(hintItem, 0);
     int frames = 0;
     while (rescueUsed == 0 && frames < 1000) {
@@ -141,7 +134,7 @@ TEST_P(HintTest, ABoardWithoutMovesGetsOneBomb) {
 
 TEST_P(HintTest, PressingOnAnItemKeepsTheRescueAway) {
     int mode = GetParam();
-    StartBoard(mode, TilingRows(6, 5), 57, 0);
+    BoardStartGrid(mode, 57, TilingRows(6, 5), 0);
     rescueUsed = 0;   // the rescue of frame 151 is past; the player presses from now on
     for (int f = 0; f < 400; f++) {
         BoardPointer(CellX(2), CellY(2), f % 40 == 0 && mode != MODE_SWAP);

@@ -15,10 +15,7 @@
 namespace {
 
 void StartTiling() {
-    BoardStart(MODE_GROUP, 61, 2);
-    BuildTestBoard(TilingRows(6, 4));
-    rescueUsed = 1;
-    BoardPlayReady();
+    BoardStartGrid(MODE_GROUP, 61, TilingRows(6, 4));
 }
 
 int UnderPointer(int x, int y, int item) {

@@ -11,10 +11,7 @@
 namespace {
 
 void StartSwapBoard(const std::vector<std::string>& rows, uint32_t seed) {
-    BoardStart(MODE_SWAP, seed, 2);
-    BuildTestBoard(rows);
-    rescueUsed = 1;
-    BoardPlayReady();
+    BoardStartGrid(MODE_SWAP, seed, rows);
 }
 
 // Clicks the item of the first place, then of the second: the swap starts.

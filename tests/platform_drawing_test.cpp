@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -311,24 +310,6 @@ TEST_F(Drawing, GrabCopiesTheScreen) {
     ExpectNear(At(501, 501), 0, 0, 0, 0, "grab background");
     FreeImage(red);
     FreeImage(grab);
-}
-
-TEST_F(Drawing, ScreenSavesAsPng) {
-    SetClearColor(12, 34, 56);
-    Cls();
-    std::string folder = MakeTempFolder("shot");
-    struct TRemoveFolder {
-        std::string path;
-        ~TRemoveFolder() { std::filesystem::remove_all(path); }
-    } removeFolder{folder};
-    std::string path = folder + "screen.png";
-    ASSERT_TRUE(SaveScreenPng(path));
-    TImage shot = LoadImageFile(path, 0);
-    ASSERT_NE(shot, nullptr);
-    EXPECT_EQ(ImageWidth(shot), 1024);
-    EXPECT_EQ(ImageHeight(shot), 768);
-    EXPECT_EQ(ImagePixel(shot, 0, 500, 500), 0xFF0C2238u);
-    FreeImage(shot);
 }
 
 TEST_F(Drawing, FullScreenShowsTheSameLogicalScreen) {

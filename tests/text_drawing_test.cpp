@@ -102,61 +102,43 @@ protected:
     }
 };
 
-TEST_F(GlyphDrawing, LeftAlignedTextStartsAtXAndCellsSitFourPixelsAboveY) {
-    DrawGlyphText(std::string("Abc"), 300, 200.0f, ALIGN_LEFT, FONT_NORMAL);
-    ASSERT_EQ(painted.size(), 3u);
-    EXPECT_FLOAT_EQ(painted[0].x, 300.0f);
-    EXPECT_FLOAT_EQ(painted[0].y, 196.0f);
-    EXPECT_FLOAT_EQ(painted[1].x, 300.0f + GlyphAdvance('A', FONT_NORMAL));
-    EXPECT_EQ(painted[2].cell, glyphCell[FONT_NORMAL]['c']);
-    ReadScreen();
-    int left = 0, right = 0;
-    LitSpan(210, left, right);
-    EXPECT_EQ(left, 300);
-    EXPECT_EQ(right, 300 + TextPixelWidth(std::string("Abc"), FONT_NORMAL) - 1);
-    EXPECT_FALSE(Lit(310, 195)) << "nothing above the cell top";
-    EXPECT_TRUE(Lit(301, 196));
-}
-
-TEST_F(GlyphDrawing, RightAlignedTextEndsExactlyAtX) {
-    const std::string text = "Pearls";
-    DrawGlyphText(text, 600, 300.0f, ALIGN_RIGHT, FONT_TEXT);
-    ASSERT_EQ(painted.size(), text.size());
-    const TPainted& last = painted.back();
-    EXPECT_EQ(static_cast<int>(last.x) + GlyphAdvance('s', FONT_TEXT), 600);
-    ReadScreen();
-    int left = 0, right = 0;
-    LitSpan(310, left, right);
-    EXPECT_EQ(right, 599);
-    EXPECT_EQ(left, 600 - TextPixelWidth(text, FONT_TEXT));
-}
-
-TEST_F(GlyphDrawing, CentredTextOfOddWidthStartsAtXMinusHalfItsWidthRoundedDown) {
-    // Find a short word of odd width in the heading font.
-    std::string text;
-    for (const char* word : {"Deep", "Moss", "Shell", "Fish", "Reef", "Coral", "Pearl"}) {
-        if (TextPixelWidth(std::string(word), FONT_HEAD) % 2 == 1) {
-            text = word;
-            break;
-        }
+// Each alignment places the line's first glyph, and its lit pixels, from x:
+// left at x, right ending at x, centred at x less half the width rounded
+// down, truncated toward zero when that goes negative. Cells sit 4 pixels
+// above y.
+TEST_F(GlyphDrawing, AlignmentPlacesTheLineAroundX) {
+    std::string odd;   // a short word of odd width in the heading font
+    for (const char* word : {"Deep", "Moss", "Shell", "Fish", "Reef", "Coral", "Pearl"})
+        if (odd.empty() && TextPixelWidth(std::string(word), FONT_HEAD) % 2 == 1) odd = word;
+    ASSERT_FALSE(odd.empty());
+    const int oddWidth = TextPixelWidth(odd, FONT_HEAD);
+    const int glimmer = TextPixelWidth(std::string("Glimmer"), FONT_NORMAL);
+    const struct {
+        std::string text;
+        int x, align, font, start;
+    } cases[] = {
+        {"Abc", 300, ALIGN_LEFT, FONT_NORMAL, 300},
+        {"Pearls", 600, ALIGN_RIGHT, FONT_TEXT, 600 - TextPixelWidth(std::string("Pearls"), FONT_TEXT)},
+        {odd, 512, ALIGN_CENTRE, FONT_HEAD, 512 - (oddWidth - 1) / 2},
+        {"Glimmer", 7, ALIGN_CENTRE, FONT_NORMAL, 7 - glimmer / 2},
+    };
+    for (const auto& c : cases) {
+        Cls();
+        painted.clear();
+        DrawGlyphText(c.text, c.x, 300.0f, c.align, c.font);
+        ASSERT_EQ(painted.size(), c.text.size()) << c.text;
+        EXPECT_FLOAT_EQ(painted[0].x, static_cast<float>(c.start)) << c.text;
+        EXPECT_FLOAT_EQ(painted[0].y, 296.0f) << c.text;
+        EXPECT_EQ(painted[1].cell, glyphCell[c.font][static_cast<unsigned char>(c.text[1])]) << c.text;
+        if (c.start < 0) continue;   // the screen clips the rest
+        ReadScreen();
+        int left = 0, right = 0;
+        LitSpan(310, left, right);
+        EXPECT_EQ(left, c.start) << c.text;
+        EXPECT_EQ(right, c.start + TextPixelWidth(c.text, c.font) - 1) << c.text;
+        EXPECT_FALSE(Lit(c.start + 1, 295)) << c.text << ": nothing above the cell top";
+        EXPECT_TRUE(Lit(c.start + 1, 296)) << c.text;
     }
-    ASSERT_FALSE(text.empty());
-    int w = TextPixelWidth(text, FONT_HEAD);
-    DrawGlyphText(text, 512, 400.0f, ALIGN_CENTRE, FONT_HEAD);
-    ASSERT_FALSE(painted.empty());
-    EXPECT_FLOAT_EQ(painted[0].x, static_cast<float>(512 - (w - 1) / 2));
-    ReadScreen();
-    int left = 0, right = 0;
-    LitSpan(405, left, right);
-    EXPECT_EQ(left, 512 - (w - 1) / 2);
-    EXPECT_EQ(right, left + w - 1);
-}
-
-TEST_F(GlyphDrawing, CentringTruncatesForNegativeOrigins) {
-    int w = TextPixelWidth(std::string("Glimmer"), FONT_NORMAL);
-    DrawGlyphText(std::string("Glimmer"), 7, 100.0f, ALIGN_CENTRE, FONT_NORMAL);
-    ASSERT_FALSE(painted.empty());
-    EXPECT_FLOAT_EQ(painted[0].x, static_cast<float>(7 - w / 2));
 }
 
 TEST_F(GlyphDrawing, FirstCharacterAbove1500DrawsNothing) {

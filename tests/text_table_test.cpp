@@ -4,6 +4,8 @@
 
 #include <string>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 #include "tables/text_tables.h"
@@ -40,53 +42,39 @@ protected:
     }
 };
 
-TEST_F(TextTable, TheFirst17CharactersAreALabel) {
-    ASSERT_EQ(Load("#### any label ##Hello\n" + LABEL + "\n" + LABEL + "!\nshort\n" + LABEL + "Pe\rarl\r\r\n"), 1);
-    EXPECT_EQ(codeTexts[1], "Hello");
-    EXPECT_EQ(codeTexts[2], "") << "exactly 17 characters give an empty text";
-    EXPECT_EQ(codeTexts[3], "!") << "18 characters give the last one";
-    EXPECT_EQ(codeTexts[4], "") << "a short line gives an empty text";
-    EXPECT_EQ(codeTexts[5], "Pearl") << "carriage returns are dropped wherever they stand";
-}
+// Each file's bytes and the texts they must give; "old" marks a slot the
+// reader must not touch.
+TEST_F(TextTable, LinesGiveTheTextsAfterTheirLabel) {
+    std::string zero = LABEL + "Kelp";
+    zero.push_back('\0');
+    const struct {
+        std::string bytes;
+        std::vector<std::pair<int, std::string>> texts;
+        const char* why;
+    } cases[] = {
+        {"#### any label ##Hello\n" + LABEL + "\n" + LABEL + "!\nshort\n" + LABEL + "Pe\rarl\r\r\n",
+         {{1, "Hello"}, {2, ""}, {3, "!"}, {4, ""}, {5, "Pearl"}, {6, ""}},
+         "the first 17 characters are a label; carriage returns are dropped wherever they stand"},
+        {zero + LABEL + "Coral\n" + LABEL + "Wreck\n", {{1, "Kelp"}, {2, "Coral"}, {3, "Wreck"}},
+         "a zero byte ends a line and the bytes after it begin the next"},
+        {Lines(3, "\n"), {{0, "old"}, {3, "text 3"}, {4, ""}, {458, ""}}, "a short file leaves the rest empty"},
+        {Lines(470, "\n"), {{458, "text 458"}, {459, "old"}, {470, "old"}}, "lines past 458 never reach the table"},
+        {LABEL + "K\xE4se\n" + LABEL + "K\xC3\xA4se\n", {{1, "K\xE4se"}, {2, "K\xC3\xA4se"}},
+         "bytes are ISO 8859-1 characters: UTF-8 letters arrive as two"},
+    };
+    for (const auto& c : cases) {
+        for (int i = 0; i < TEXT_SLOTS; i++) codeTexts[i] = "old";
+        ASSERT_EQ(Load(c.bytes), 1) << c.why;
+        for (const auto& [slot, text] : c.texts) EXPECT_EQ(codeTexts[slot], text) << c.why << ": text " << slot;
+    }
 
-TEST_F(TextTable, WindowsLineEndsGiveTheSameTextsUpTo458Lines) {
     ASSERT_EQ(Load(Lines(458, "\r\n")), 1);
     Table<std::string, TEXT_SLOTS> crlf = codeTexts;
     ASSERT_EQ(Load(Lines(458, "\n")), 1);
-    for (int i = 1; i <= 458; i++) EXPECT_EQ(crlf[i], codeTexts[i]) << i;
-    EXPECT_EQ(codeTexts[458], "text 458");
-    ASSERT_EQ(Load(Lines(470, "\n")), 1);
-    EXPECT_EQ(codeTexts[459], "old") << "lines past 458 never reach the table";
-    EXPECT_EQ(codeTexts[470], "old");
-}
+    for (int i = 1; i <= 458; i++) EXPECT_EQ(crlf[i], codeTexts[i]) << "Windows line ends, text " << i;
 
-TEST_F(TextTable, AZeroByteEndsALine) {
-    std::string bytes = LABEL + "Kelp";
-    bytes.push_back('\0');
-    bytes += LABEL + "Coral\n" + LABEL + "Wreck\n";
-    ASSERT_EQ(Load(bytes), 1);
-    EXPECT_EQ(codeTexts[1], "Kelp");
-    EXPECT_EQ(codeTexts[2], "Coral") << "the bytes after the zero begin the next line";
-    EXPECT_EQ(codeTexts[3], "Wreck");
-}
-
-TEST_F(TextTable, AShortFileLeavesTheRestEmpty) {
-    ASSERT_EQ(Load(Lines(3, "\n")), 1);
-    EXPECT_EQ(codeTexts[3], "text 3");
-    for (int i = 4; i <= 458; i++) EXPECT_EQ(codeTexts[i], "") << i;
-    EXPECT_EQ(codeTexts[0], "old") << "text 0 is never filled";
-}
-
-TEST_F(TextTable, BytesAreIso8859Characters) {
-    ASSERT_EQ(Load(LABEL + "K\xE4se\n" + LABEL + "K\xC3\xA4se\n"), 1);
-    ASSERT_EQ(codeTexts[1].size(), 4u);
-    EXPECT_EQ(WidenLatin1(codeTexts[1]), u"K\u00E4se");
-    EXPECT_EQ(codeTexts[2].size(), 5u) << "UTF-8 letters arrive as two characters";
-}
-
-TEST_F(TextTable, AMissingFileLeavesEmptyTexts) {
     EXPECT_EQ(LoadCodeTextsFrom(folder + "nothing-here.txt"), 0);
-    for (int i = 1; i <= 458; i++) EXPECT_EQ(codeTexts[i], "") << i;
+    for (int i = 1; i <= 458; i++) EXPECT_EQ(codeTexts[i], "") << "a missing file, text " << i;
 }
 
 TEST_F(TextTable, TheGameReadsItsFileFromTheWorkingFolder) {
