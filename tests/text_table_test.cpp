@@ -1,5 +1,5 @@
 // Reading the text table: label column, line ends, zero bytes, short files,
-// the 458-line limit and ISO 8859-1 bytes; and the game's own table.
+// the limit of lines read and ISO 8859-1 bytes; and the game's own table.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -49,15 +49,16 @@ TEST_F(TextTable, TheFirst17CharactersAreALabel) {
     EXPECT_EQ(codeTexts[5], "Pearl") << "carriage returns are dropped wherever they stand";
 }
 
-TEST_F(TextTable, WindowsLineEndsGiveTheSameTextsUpTo458Lines) {
-    ASSERT_EQ(Load(Lines(458, "\r\n")), 1);
+TEST_F(TextTable, WindowsLineEndsGiveTheSameTextsUpToTheLastLineRead) {
+    const int last = TEXT_LINES_READ;
+    ASSERT_EQ(Load(Lines(last, "\r\n")), 1);
     Table<std::string, TEXT_SLOTS> crlf = codeTexts;
-    ASSERT_EQ(Load(Lines(458, "\n")), 1);
-    for (int i = 1; i <= 458; i++) EXPECT_EQ(crlf[i], codeTexts[i]) << i;
-    EXPECT_EQ(codeTexts[458], "text 458");
-    ASSERT_EQ(Load(Lines(470, "\n")), 1);
-    EXPECT_EQ(codeTexts[459], "old") << "lines past 458 never reach the table";
-    EXPECT_EQ(codeTexts[470], "old");
+    ASSERT_EQ(Load(Lines(last, "\n")), 1);
+    for (int i = 1; i <= last; i++) EXPECT_EQ(crlf[i], codeTexts[i]) << i;
+    EXPECT_EQ(codeTexts[last], "text " + std::to_string(last));
+    ASSERT_EQ(Load(Lines(last + 12, "\n")), 1);
+    EXPECT_EQ(codeTexts[last + 1], "old") << "lines past the last one read never reach the table";
+    EXPECT_EQ(codeTexts[last + 12], "old");
 }
 
 TEST_F(TextTable, AZeroByteEndsALine) {
@@ -73,7 +74,7 @@ TEST_F(TextTable, AZeroByteEndsALine) {
 TEST_F(TextTable, AShortFileLeavesTheRestEmpty) {
     ASSERT_EQ(Load(Lines(3, "\n")), 1);
     EXPECT_EQ(codeTexts[3], "text 3");
-    for (int i = 4; i <= 458; i++) EXPECT_EQ(codeTexts[i], "") << i;
+    for (int i = 4; i <= TEXT_LINES_READ; i++) EXPECT_EQ(codeTexts[i], "") << i;
     EXPECT_EQ(codeTexts[0], "old") << "text 0 is never filled";
 }
 
@@ -86,23 +87,23 @@ TEST_F(TextTable, BytesAreIso8859Characters) {
 
 TEST_F(TextTable, AMissingFileLeavesEmptyTexts) {
     EXPECT_EQ(LoadCodeTextsFrom(folder + "nothing-here.txt"), 0);
-    for (int i = 1; i <= 458; i++) EXPECT_EQ(codeTexts[i], "") << i;
+    for (int i = 1; i <= TEXT_LINES_READ; i++) EXPECT_EQ(codeTexts[i], "") << i;
 }
 
 TEST_F(TextTable, TheGameReadsItsFileFromTheWorkingFolder) {
     ASSERT_EQ(MakeFolder(folder + "data/texts", 1), 1);
-    WriteWholeFile(folder + "data/texts/codetexts.txt", Lines(458, "\r\n"));
+    WriteWholeFile(folder + "data/texts/codetexts.txt", Lines(TEXT_LINES_READ, "\r\n"));
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
     ASSERT_EQ(chdir(folder.c_str()), 0);
     LoadCodeTexts();
     ASSERT_EQ(chdir(previous), 0);
     EXPECT_EQ(codeTexts[1], "text 1");
-    EXPECT_EQ(codeTexts[458], "text 458");
+    EXPECT_EQ(codeTexts[TEXT_LINES_READ], "text " + std::to_string(TEXT_LINES_READ));
 }
 
 // The generated table of the data folder.
-TEST(GameTexts, TheTableHas458LinesWithLabelsAndDrawableCharacters) {
+TEST(GameTexts, TheTableHasTheLinesReadWithLabelsAndDrawableCharacters) {
     std::string bytes = ReadWholeFile(std::string(GLD_RUN_DIR) + "/data/texts/codetexts.txt");
     ASSERT_FALSE(bytes.empty()) << "data/texts/codetexts.txt is missing";
     BuildAllGlyphTables();
@@ -123,7 +124,7 @@ TEST(GameTexts, TheTableHas458LinesWithLabelsAndDrawableCharacters) {
         }
         start = end + 1;
     }
-    EXPECT_EQ(lines, 458);
+    EXPECT_EQ(lines, TEXT_LINES_READ);
 }
 
 }  // namespace
