@@ -6,7 +6,8 @@
 //   glimmerdeep_bench window [run folder]    in a real window, in real time
 //   glimmerdeep_bench headless [run folder]  SDL's dummy drivers, virtual time
 // A third argument gives the number of menu frames, a fourth that of the
-// level's and the worst case's frames (short runs under a profiler).
+// level's and the worst case's frames (short runs under a profiler; 0: the
+// menu only).
 // In the window the pictures are drawn the way the platform chooses for a
 // real window; headless they go through the logical screen texture.
 #include <time.h>
@@ -229,7 +230,7 @@ int main(int argc, char** argv) {
     if (chdir(argc > 2 ? argv[2] : GLD_RUN_DIR) != 0) std::printf("note: no run folder, pictures will be missing\n");
     const char* mode = window ? "window" : "headless";
     if (argc > 3) MENU_FRAMES = std::max(1, std::atoi(argv[3]));
-    if (argc > 4) LEVEL_FRAMES = WORST_FRAMES = std::max(1, std::atoi(argv[4]));
+    if (argc > 4) LEVEL_FRAMES = WORST_FRAMES = std::max(0, std::atoi(argv[4]));
 
     if (!window) UseVirtualTime(1);
     double beforeStartUp = SinceProcessStartMs();
@@ -261,6 +262,12 @@ int main(int argc, char** argv) {
     else std::printf("%s: resident memory after the menu %.1f MB\n", mode, ResidentMegabytes());
 
     PrintProfileSaveFigures(mode);
+    if (LEVEL_FRAMES == 0) {
+        PlatformShutdown();
+        std::error_code ignored;
+        std::filesystem::remove_all(pattern, ignored);
+        return 0;
+    }
 
     StartBenchLevel();
     TFrameFigures level;
