@@ -15,8 +15,10 @@ constexpr long BEST_TIMES_FILE_BYTES = BEST_TIME_RECORDS * (4 + BEST_TIME_NAME_B
 
 }  // namespace
 
+// No file yet (a save folder made before the game's first run) is a fresh
+// table without a word; only a file that cannot be read whole is reported.
 void ReadBestTimes() {
-    if (firstRun == 1) {
+    if (firstRun == 1 || PathKind(BestTimesPath()) == 0) {
         ResetBestTimes();
         return;
     }

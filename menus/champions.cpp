@@ -1,15 +1,20 @@
 // The champions list: the closing story enters the player's total, the list
 // goes to "adchampions.ppp" (ten records of 20 bytes) and is read back at
-// start-up, so a champion stays one from run to run.
+// start-up, so a champion stays one from run to run; the information dialog
+// shows it on a page of its own.
 #include "menus/champions.h"
 
 #include <cstdint>
 
+#include "menus/dialogs.h"
+#include "shell/pictures.h"
 #include "shell/save_file.h"
 #include "tables/champion_tables.h"
+#include "tables/dialog_tables.h"
 #include "tables/menu_tables.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
+#include "text/text.h"
 
 namespace {
 
@@ -90,4 +95,28 @@ void SaveChampions() {
     TStream stream = BeginSaveFile(path);
     if (stream) WriteString(stream, bytes);
     FinishSaveFile(stream, path);
+}
+
+// The places in the player list's frame and rows: the place, the name, the
+// position reached and the total. Back goes to the information page again;
+// Escape or Enter leave the dialog, as on every page.
+void DrawChampionsPage() {
+    SetDrawScale(1.0f, 1.0f);
+    DrawPicture(mediumPopupImage, 512, 384);
+    DrawPicture(playerMenuImage, 512, 374);
+    DrawGlyphText(codeTexts[459], 512, 164.0f, ALIGN_CENTRE, FONT_HEAD);
+    int rows = 0;
+    for (int place = 1; place <= CHAMPION_PLACES; place++) {
+        if (champScore[place] == 0 && champName[place].empty()) continue;   // an empty place
+        rows++;
+        const float y = static_cast<float>(30 * rows + 189);
+        const int font = place == 1 ? FONT_NORMAL : FONT_HIGHLIGHT;   // the best one shines
+        DrawGlyphText(TextFromInt(place) + ".", 312, y, ALIGN_RIGHT, font);
+        DrawGlyphText(champName[place], 322, y, ALIGN_LEFT, font);
+        DrawGlyphText(codeTexts[106] + " " + TextFromInt(champProgress[place]), 475, y, ALIGN_LEFT, font);
+        DrawGlyphText(TextFromInt(champScore[place]) + " " + codeTexts[107], 730, y, ALIGN_RIGHT, font);
+    }
+    if (rows == 0) DrawDialogLine(461, 512, 354.0f);
+    if (DialogButton(512, 569, 462)) dialogKind = DIALOG_INFO;
+    else if ((keyEscape || keyEnter) && DialogFullyOpen()) CloseDialog();
 }

@@ -5,3 +5,5 @@
 void LoadChampions();   // start-up
 void AddChampion();     // the closing story enters the current player
 void SaveChampions();
+// Dialog 102, the champions page, drawn by the dialog layer.
+void DrawChampionsPage();

@@ -1,11 +1,12 @@
 // The dialog layer and its small dialogs: the fade every dialog shares, the
-// dispatcher of the dialog kinds, quitting, information, map help, the
-// continue-or-restart questions and the in-game menu.
+// dispatcher of the dialog kinds, quitting, information (and the way to the
+// champions), map help, the continue-or-restart questions and the in-game menu.
 #include "menus/dialogs.h"
 
 #include "audio/audio.h"
 #include "map/map.h"
 #include "map/puzzle.h"
+#include "menus/champions.h"
 #include "menus/menu.h"
 #include "menus/profiles.h"
 #include "shell/pictures.h"
@@ -45,9 +46,13 @@ void DrawTextPage(int heading, int firstText, const int* lineY, int lines) {
     if (DialogButton(512, 584, 5) || KeyConfirms()) CloseDialog();
 }
 
+// The information page leads on to the champions list beside its OK.
 void DrawInfoDialog() {
     static const int lineY[] = {264, 294, 344, 374, 424, 454};
-    DrawTextPage(131, 132, lineY, 6);
+    MediumDialogLayout(131);
+    for (int i = 0; i < 6; i++) DrawDialogLine(132 + i, 512, static_cast<float>(lineY[i]));
+    if (DialogButton(427, 584, 460)) dialogKind = DIALOG_CHAMPIONS;
+    if (DialogButton(597, 584, 5) || KeyConfirms()) CloseDialog();
 }
 
 void DrawMapHelp() {
@@ -113,6 +118,7 @@ void DrawDialogOfKind() {
     case DIALOG_QUIT: DrawQuitDialog(); break;
     case DIALOG_OPTIONS: DrawOptionsDialog(); break;
     case DIALOG_INFO: DrawInfoDialog(); break;
+    case DIALOG_CHAMPIONS: DrawChampionsPage(); break;
     case DIALOG_PLAYERS: DrawPlayerList(); break;
     case DIALOG_NEW_PLAYER: DrawNewPlayerDialog(); break;
     case DIALOG_DELETE_PLAYER: DrawDeletePlayerDialog(); break;

@@ -211,12 +211,13 @@ int ReadProfileFile(const std::string& path, TPlayerProfile& player) {
 }
 
 // A broken file is never thrown away: it goes aside under a name of its own
-// that no earlier broken file holds.
-void KeepBrokenFile(const std::string& path) {
-    if (PathKind(path) != 1) return;
+// that no earlier broken file holds. Gives that name, or "" when it could
+// not be moved.
+std::string KeepBrokenFile(const std::string& path) {
+    if (PathKind(path) != 1) return "";
     std::string aside = path + ".broken";
     for (int n = 2; PathKind(aside) != 0; n++) aside = path + ".broken" + std::to_string(n);
-    if (!RenameFile(path, aside)) PrintError("could not keep the broken profile " + path + " aside");
+    return RenameFile(path, aside) ? aside : "";
 }
 
 }  // namespace
@@ -225,8 +226,14 @@ void ReadProfiles() {
     LoadAllProfiles(firstRun);
 }
 
+// A save folder that holds no profile file yet (its settings written first,
+// or the folder made by hand) is a first run for the ten slots: their files
+// are made without a word. A file that went missing beside the others, or
+// one that cannot be read whole, is reported on one line.
 void LoadAllProfiles(int newFolder) {
-    if (newFolder == 1) {
+    int anyFile = 0;
+    for (int slot = 1; slot < PLAYER_SLOTS; slot++) anyFile |= PathKind(ProfilePath(slot)) != 0;
+    if (newFolder == 1 || !anyFile) {
         for (int slot = 1; slot < PLAYER_SLOTS; slot++) {
             ResetProfile(slot);
             SaveProfile(slot);
@@ -237,11 +244,19 @@ void LoadAllProfiles(int newFolder) {
         if (ReadProfileFile(path, players[slot])) continue;
         // One player's damaged file costs that player only: the slot starts
         // empty and the other nine are read as they are.
-        KeepBrokenFile(path);
-        PrintError("the profile " + path + " is missing or damaged; the slot starts empty");
+        int mayWrite = 1;
+        if (PathKind(path) == 0) {
+            PrintError("the profile " + path + " is missing; the slot starts empty");
+        } else {
+            std::string aside = KeepBrokenFile(path);
+            // what cannot be moved aside is not written over either
+            mayWrite = !aside.empty();
+            PrintError("the profile " + path + " is damaged" +
+                       (mayWrite ? "; kept as " + aside : " and cannot be moved aside") + "; the slot starts empty");
+        }
         ResetProfile(slot);
         profileFileBytes[slot].clear();
-        SaveProfile(slot);
+        if (mayWrite) SaveProfile(slot);
     }
 }
 

@@ -159,6 +159,33 @@ static SDL_Texture* FittedTexture(TImage image, SDL_Texture* source) {
     return fit;
 }
 
+// Whether a drawing, rotated around its handle, lies wholly outside the
+// viewport: the software renderer would scale and rotate it whole before
+// clipping it away. Two pixels of margin keep the filtered edges.
+static int OutsideViewport(const SDL_FRect& dest, float handleX, float handleY) {
+    float left = dest.x, top = dest.y, right = dest.x + dest.w, bottom = dest.y + dest.h;
+    if (drawState.rotation != 0.0f) {
+        const double turn = drawState.rotation * 3.14159265358979323846 / 180.0;
+        const double c = std::cos(turn), s = std::sin(turn);
+        const double cx = dest.x + handleX, cy = dest.y + handleY;
+        const double cornersX[] = {dest.x, dest.x + dest.w, dest.x, dest.x + dest.w};
+        const double cornersY[] = {dest.y, dest.y, dest.y + dest.h, dest.y + dest.h};
+        left = top = 1e30f;
+        right = bottom = -1e30f;
+        for (int i = 0; i < 4; i++) {
+            const double dx = cornersX[i] - cx, dy = cornersY[i] - cy;
+            const float px = static_cast<float>(cx + dx * c - dy * s), py = static_cast<float>(cy + dx * s + dy * c);
+            left = std::min(left, px);
+            right = std::max(right, px);
+            top = std::min(top, py);
+            bottom = std::max(bottom, py);
+        }
+    }
+    const float margin = 2.0f;
+    return right < drawState.viewX - margin || bottom < drawState.viewY - margin ||
+           left > drawState.viewX + drawState.viewWidth + margin || top > drawState.viewY + drawState.viewHeight + margin;
+}
+
 void PaintImage(TImage image, float x, float y, int frame) {
     if (!image || frame < 0 || frame >= image->frameCount || !DisplayIsOpen()) return;
     float sx = drawState.scaleX, sy = drawState.scaleY;
@@ -184,6 +211,10 @@ void PaintImage(TImage image, float x, float y, int frame) {
     default: break;
     }
     if (!texture) return;
+    // Blended at alpha 0, or added in black, a picture changes no pixel: the
+    // faded ends of the effects cost nothing.
+    if ((mode == SDL_BLENDMODE_BLEND || mode == SDL_BLENDMODE_ADD) && alphaMod == 0) return;
+    if (mode == SDL_BLENDMODE_ADD && drawState.red == 0 && drawState.green == 0 && drawState.blue == 0) return;
 
     SDL_Rect source{image->frameX[frame], image->frameY[frame], image->width, image->height};
     float ax = std::fabs(sx), ay = std::fabs(sy);
@@ -191,6 +222,7 @@ void PaintImage(TImage image, float x, float y, int frame) {
     float handleX = sx > 0 ? image->handle_x * ax : (image->width - image->handle_x) * ax;
     float handleY = sy > 0 ? image->handle_y * ay : (image->height - image->handle_y) * ay;
     SDL_FRect dest{x - handleX, y - handleY, image->width * ax, image->height * ay};
+    if (OutsideViewport(dest, handleX, handleY)) return;
     if (sx == 1.0f && sy == 1.0f && drawState.rotation == 0.0f) {
         if (SDL_Texture* fit = FittedTexture(image, texture)) {
             // Placed on whole window pixels, so that the copy is one to one.

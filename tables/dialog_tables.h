@@ -8,6 +8,7 @@ enum {
     DIALOG_QUIT = 99,
     DIALOG_OPTIONS = 100,
     DIALOG_INFO = 101,
+    DIALOG_CHAMPIONS = 102,     // the champions list, from the information dialog
     DIALOG_PLAYERS = 103,
     DIALOG_NEW_PLAYER = 105,
     DIALOG_DELETE_PLAYER = 106,

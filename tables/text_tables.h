@@ -30,7 +30,7 @@ struct TGlyphSlot {
     float y = 0.0f;   // top edge of the cell on the screen
 };
 
-// Every word the player sees, by text number 0..500 (1..458 read from the file).
+// Every word the player sees, by text number 0..500 (1..TEXT_LINES_READ read from the file).
 // Texts hold one character per byte, ISO 8859-1.
 extern Table<std::string, TEXT_SLOTS> codeTexts;
 

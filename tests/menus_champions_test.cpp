@@ -1,15 +1,23 @@
-// The champions list: places by score, the 200-byte file, and the list read
-// back by the next run of the program.
+// The champions list: places by score, the 200-byte file, the list read
+// back by the next run of the program and shown on its page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "menus/champions.h"
+#include "menus/menu.h"
 #include "tables/champion_tables.h"
+#include "tables/dialog_tables.h"
 #include "tables/menu_tables.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
+#include "platform/platform.h"
+#include "tables/text_tables.h"
 #include "tests/driver.h"
 #include "tests/test_support.h"
 
@@ -88,6 +96,97 @@ TEST(Champions, ABrokenFileGivesAnEmptyList) {
         EXPECT_EQ(champScore[place], 0);
         EXPECT_TRUE(champName[place].empty());
     }
+    DriverStop();
+}
+
+// The lines of glyphs one frame paints, each read back into its characters
+// through the fonts' own glyph tables (blanks only move the pen, so they are
+// not among them), top to bottom.
+struct TPaintedGlyph {
+    int font, cell;
+    float x, y;
+};
+std::vector<TPaintedGlyph> paintedGlyphs;
+
+void RecordGlyph(int font, int cell, float x, float y) {
+    paintedGlyphs.push_back({font, cell, x, y});
+}
+
+std::vector<std::string> LinesOfNextFrame() {
+    paintedGlyphs.clear();
+    glyphPaintHook = RecordGlyph;
+    DriverFrames(1);
+    glyphPaintHook = nullptr;
+    std::map<int, std::vector<std::pair<float, char>>> rows;
+    for (const TPaintedGlyph& g : paintedGlyphs) {
+        char shown = '?';
+        for (int code = 33; code < 256; code++)
+            if (glyphCell[g.font][code] == g.cell) {
+                shown = static_cast<char>(code);
+                break;
+            }
+        rows[static_cast<int>(std::lround(g.y))].push_back({g.x, shown});
+    }
+    std::vector<std::string> lines;
+    for (auto& row : rows) {
+        std::sort(row.second.begin(), row.second.end());
+        std::string line;
+        for (const auto& glyph : row.second) line.push_back(glyph.second);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string WithoutBlanks(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+    return text;
+}
+
+int HasLine(const std::vector<std::string>& lines, const std::string& part) {
+    for (const std::string& line : lines)
+        if (line.find(part) != std::string::npos) return 1;
+    return 0;
+}
+
+const int INFO_X = 780, INFO_Y = 741;              // the menu's information button
+const int CHAMPIONS_X = 427, CHAMPIONS_Y = 584;    // the information dialog's way to the list
+const int BACK_X = 512, BACK_Y = 569;
+
+void OpenChampionsPage() {
+    EnterMainMenu();
+    DriverFrames(40);
+    DriverClick(INFO_X, INFO_Y);
+    DriverFrames(20);
+    ASSERT_EQ(dialogKind, DIALOG_INFO);
+    DriverClick(CHAMPIONS_X, CHAMPIONS_Y);
+    ASSERT_EQ(dialogKind, DIALOG_CHAMPIONS);
+}
+
+TEST(Champions, ThePageOfTheInformationDialogShowsTheListKeptFromTheLastRun) {
+    DriverOptions options;
+    options.settings = "0\r\n200\r\n200\r\n-1\r\n0\r\n5\r\n1\r\n";
+    ASSERT_EQ(DriverStart(options), 1);
+    OpenChampionsPage();
+    std::vector<std::string> lines = LinesOfNextFrame();
+    EXPECT_TRUE(HasLine(lines, WithoutBlanks(codeTexts[461]))) << "no champions yet";
+    playStarted = 1;
+    Finish(2, u"Marlin", 4321, 120);
+
+    DriverStop();
+    DriverOptions again;
+    again.keepSaveFolder = 1;
+    ASSERT_EQ(DriverStart(again), 1);
+    OpenChampionsPage();
+    lines = LinesOfNextFrame();
+    EXPECT_TRUE(HasLine(lines, WithoutBlanks("1. Marlin " + codeTexts[106] + " 120 4321 " + codeTexts[107])))
+        << "the first place: its number, name, position and total";
+    EXPECT_FALSE(HasLine(lines, WithoutBlanks(codeTexts[461])));
+    EXPECT_FALSE(HasLine(lines, "2.")) << "empty places are not shown";
+    // a picture of the page for review beside the art sheets
+    MakeFolder(std::string(GLD_RUN_DIR) + "/../contact/", 1);
+    SaveScreenPng(std::string(GLD_RUN_DIR) + "/../contact/menus_champions.png");
+    DriverClick(BACK_X, BACK_Y);
+    EXPECT_EQ(dialogKind, DIALOG_INFO) << "back to the information page";
     DriverStop();
 }
 

@@ -260,6 +260,52 @@ TEST(Profiles, ABrokenFileIsKeptAsideAndSpreadsNowhere) {
     }
 }
 
+// Lines of what the start-up printed on standard error that name a profile.
+int ProfileLines(const std::string& printed) {
+    int lines = 0;
+    for (size_t at = printed.find("the profile "); at != std::string::npos; at = printed.find("the profile ", at + 1))
+        lines++;
+    return lines;
+}
+
+TEST(Profiles, AFolderWithSettingsButNoProfilesStartsTenPlayersQuietly) {
+    DriverOptions options;
+    options.settings = "0\r\n200\r\n200\r\n-1\r\n0\r\n5\r\n1\r\n";
+    testing::internal::CaptureStderr();
+    const int started = DriverStart(options);
+    const std::string printed = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(started, 1);
+    ASSERT_EQ(firstRun, 0) << "the folder was there before the start";
+    EXPECT_EQ(ProfileLines(printed), 0) << printed;
+    EXPECT_EQ(printed.find("best times"), std::string::npos) << printed;
+    for (int slot = 1; slot <= 10; slot++) {
+        EXPECT_EQ(FileSize(ProfileFile(slot)), FIXED_BYTES) << "slot " << slot;
+        EXPECT_EQ(PathKind(ProfileFile(slot) + ".broken"), 0) << "slot " << slot;
+    }
+    DriverStop();
+}
+
+TEST(Profiles, ADamagedFileAndAMissingOneAreReportedOnALineEach) {
+    ASSERT_EQ(DriverStart(), 1);
+    WriteWholeFile(ProfileFile(4), "cut short");
+    ASSERT_TRUE(DeleteFile(ProfileFile(9)));
+    DriverStop();
+    DriverOptions again;
+    again.keepSaveFolder = 1;
+    testing::internal::CaptureStderr();
+    const int started = DriverStart(again);
+    const std::string printed = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(started, 1);
+    EXPECT_EQ(ProfileLines(printed), 2) << printed;
+    EXPECT_NE(printed.find("players4.ppp is damaged"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("players9.ppp is missing"), std::string::npos) << printed;
+    EXPECT_EQ(ReadWholeFile(ProfileFile(4) + ".broken"), "cut short");
+    EXPECT_EQ(PathKind(ProfileFile(9) + ".broken"), 0) << "nothing to keep aside";
+    EXPECT_EQ(FileSize(ProfileFile(4)), FIXED_BYTES);
+    EXPECT_EQ(FileSize(ProfileFile(9)), FIXED_BYTES);
+    DriverStop();
+}
+
 TEST(Profiles, ASecondBrokenFileDoesNotOverwriteTheFirst) {
     ASSERT_EQ(DriverStart(), 1);
     WriteWholeFile(ProfileFile(7), "one");

@@ -108,10 +108,11 @@ struct TFitGroup {
 const TFitGroup FIT_GROUPS[] = {
     {FONT_HEAD, ROOM_SMALL, {1, 9, 380, 21, 25, 59}, "small dialog heading"},
     {FONT_TEXT, ROOM_SMALL, {2, 3, 10, 11, 381, 382, 22, 31, 32}, "small dialog line"},
-    {FONT_HIGHLIGHT, ROOM_BUTTON3, {4, 5, 6, 55, 57, 61, 12, 13, 383, 384, 24, 25, 54, 56, 342, 124, 50, 62, 96, 101, 102, 112, 51},
+    {FONT_HIGHLIGHT, ROOM_BUTTON3, {4, 5, 6, 55, 57, 61, 12, 13, 383, 384, 24, 25, 54, 56, 342, 124, 50, 62, 96, 101, 102, 112, 51, 460, 462},
      "caption on a three-part button"},
-    {FONT_HEAD, ROOM_MEDIUM, {15, 23, 131, 331, 121, 351, 365, 372}, "dialog heading"},
+    {FONT_HEAD, ROOM_MEDIUM, {15, 23, 131, 331, 121, 351, 365, 372, 459}, "dialog heading"},
     {FONT_TEXT, ROOM_MEDIUM, {16, 17}, "options slider label"},
+    {FONT_TEXT, ROOM_MEDIUM, {461}, "champions page without champions"},
     {FONT_TEXT, ROOM_MAP_POPUP, {345, 348}, "stage popup line"},
     {FONT_HEAD, ROOM_BIG, {281, 141, 171, 151, 161, 181, 191, 201}, "help page heading"},
     {FONT_TEXT, ROOM_BIG, {282, 283, 149, 152, 162, 182, 192}, "help page line across the page"},

@@ -1,5 +1,5 @@
 // Reading the text table: label column, line ends, zero bytes, short files,
-// the 458-line limit and ISO 8859-1 bytes; and the game's own table.
+// the limit of lines read and ISO 8859-1 bytes; and the game's own table.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -47,6 +47,7 @@ protected:
 TEST_F(TextTable, LinesGiveTheTextsAfterTheirLabel) {
     std::string zero = LABEL + "Kelp";
     zero.push_back('\0');
+    const int last = TEXT_LINES_READ;
     const struct {
         std::string bytes;
         std::vector<std::pair<int, std::string>> texts;
@@ -57,8 +58,10 @@ TEST_F(TextTable, LinesGiveTheTextsAfterTheirLabel) {
          "the first 17 characters are a label; carriage returns are dropped wherever they stand"},
         {zero + LABEL + "Coral\n" + LABEL + "Wreck\n", {{1, "Kelp"}, {2, "Coral"}, {3, "Wreck"}},
          "a zero byte ends a line and the bytes after it begin the next"},
-        {Lines(3, "\n"), {{0, "old"}, {3, "text 3"}, {4, ""}, {458, ""}}, "a short file leaves the rest empty"},
-        {Lines(470, "\n"), {{458, "text 458"}, {459, "old"}, {470, "old"}}, "lines past 458 never reach the table"},
+        {Lines(3, "\n"), {{0, "old"}, {3, "text 3"}, {4, ""}, {last, ""}}, "a short file leaves the rest empty"},
+        {Lines(last + 12, "\n"),
+         {{last, "text " + std::to_string(last)}, {last + 1, "old"}, {last + 12, "old"}},
+         "lines past the last one read never reach the table"},
         {LABEL + "K\xE4se\n" + LABEL + "K\xC3\xA4se\n", {{1, "K\xE4se"}, {2, "K\xC3\xA4se"}},
          "bytes are ISO 8859-1 characters: UTF-8 letters arrive as two"},
     };
@@ -68,29 +71,29 @@ TEST_F(TextTable, LinesGiveTheTextsAfterTheirLabel) {
         for (const auto& [slot, text] : c.texts) EXPECT_EQ(codeTexts[slot], text) << c.why << ": text " << slot;
     }
 
-    ASSERT_EQ(Load(Lines(458, "\r\n")), 1);
+    ASSERT_EQ(Load(Lines(last, "\r\n")), 1);
     Table<std::string, TEXT_SLOTS> crlf = codeTexts;
-    ASSERT_EQ(Load(Lines(458, "\n")), 1);
-    for (int i = 1; i <= 458; i++) EXPECT_EQ(crlf[i], codeTexts[i]) << "Windows line ends, text " << i;
+    ASSERT_EQ(Load(Lines(last, "\n")), 1);
+    for (int i = 1; i <= last; i++) EXPECT_EQ(crlf[i], codeTexts[i]) << "Windows line ends, text " << i;
 
     EXPECT_EQ(LoadCodeTextsFrom(folder + "nothing-here.txt"), 0);
-    for (int i = 1; i <= 458; i++) EXPECT_EQ(codeTexts[i], "") << "a missing file, text " << i;
+    for (int i = 1; i <= last; i++) EXPECT_EQ(codeTexts[i], "") << "a missing file, text " << i;
 }
 
 TEST_F(TextTable, TheGameReadsItsFileFromTheWorkingFolder) {
     ASSERT_EQ(MakeFolder(folder + "data/texts", 1), 1);
-    WriteWholeFile(folder + "data/texts/codetexts.txt", Lines(458, "\r\n"));
+    WriteWholeFile(folder + "data/texts/codetexts.txt", Lines(TEXT_LINES_READ, "\r\n"));
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
     ASSERT_EQ(chdir(folder.c_str()), 0);
     LoadCodeTexts();
     ASSERT_EQ(chdir(previous), 0);
     EXPECT_EQ(codeTexts[1], "text 1");
-    EXPECT_EQ(codeTexts[458], "text 458");
+    EXPECT_EQ(codeTexts[TEXT_LINES_READ], "text " + std::to_string(TEXT_LINES_READ));
 }
 
 // The generated table of the data folder.
-TEST(GameTexts, TheTableHas458LinesWithLabelsAndDrawableCharacters) {
+TEST(GameTexts, TheTableHasTheLinesReadWithLabelsAndDrawableCharacters) {
     std::string bytes = ReadWholeFile(std::string(GLD_RUN_DIR) + "/data/texts/codetexts.txt");
     ASSERT_FALSE(bytes.empty()) << "data/texts/codetexts.txt is missing";
     BuildAllGlyphTables();
@@ -111,7 +114,7 @@ TEST(GameTexts, TheTableHas458LinesWithLabelsAndDrawableCharacters) {
         }
         start = end + 1;
     }
-    EXPECT_EQ(lines, 458);
+    EXPECT_EQ(lines, TEXT_LINES_READ);
 }
 
 }  // namespace

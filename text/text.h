@@ -8,7 +8,7 @@
 enum { ALIGN_LEFT = 1, ALIGN_RIGHT = 2, ALIGN_CENTRE = 3 };
 enum { FONT_NORMAL = 1, FONT_HIGHLIGHT = 2, FONT_HEAD = 4, FONT_TEXT = 7 };
 
-// Reads "data/texts/codetexts.txt" into texts 1..458. Called during asset loading
+// Reads "data/texts/codetexts.txt" into texts 1..TEXT_LINES_READ. Called during asset loading
 // and every frame while F5 is held after the first 100 frames.
 void LoadCodeTexts();
 // Builds the glyph tables and loads the four font strips; last step of asset loading.

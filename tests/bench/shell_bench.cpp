@@ -5,7 +5,9 @@
 // cell mossed and the particle, glow and fish pools full.
 //   glimmerdeep_bench window [run folder]    in a real window, in real time
 //   glimmerdeep_bench headless [run folder]  SDL's dummy drivers, virtual time
-// A third argument gives the number of menu frames.
+// A third argument gives the number of menu frames, a fourth that of the
+// level's and the worst case's frames (short runs under a profiler; 0: the
+// menu only).
 // In the window the pictures are drawn the way the platform chooses for a
 // real window; headless they go through the logical screen texture.
 #include <time.h>
@@ -42,7 +44,7 @@
 namespace {
 
 int MENU_FRAMES = 2000;          // 50 s at 40 frames per second
-const int LEVEL_FRAMES = 400;
+int LEVEL_FRAMES = 400;
 const int WARM_FRAMES = 60;      // the board fades in first
 
 TImage levelBackground = nullptr;
@@ -111,7 +113,7 @@ void LevelPass(int sync) {
 
 // ---- the worst case: every pool full, every cell mossed
 
-const int WORST_FRAMES = 400;
+int WORST_FRAMES = 400;
 
 // Fills whatever the last frame freed: a mix of every kind that only moves
 // and fades, glows rising from the bottom and fish from both sides.
@@ -228,6 +230,7 @@ int main(int argc, char** argv) {
     if (chdir(argc > 2 ? argv[2] : GLD_RUN_DIR) != 0) std::printf("note: no run folder, pictures will be missing\n");
     const char* mode = window ? "window" : "headless";
     if (argc > 3) MENU_FRAMES = std::max(1, std::atoi(argv[3]));
+    if (argc > 4) LEVEL_FRAMES = WORST_FRAMES = std::max(0, std::atoi(argv[4]));
 
     if (!window) UseVirtualTime(1);
     double beforeStartUp = SinceProcessStartMs();
@@ -239,6 +242,7 @@ int main(int argc, char** argv) {
         std::filesystem::remove_all(pattern, ignored);
         return 1;
     }
+    SeedRandom(1);   // the same glows, fish and particles in every run, so runs compare
     RunLoopPass(window);
     std::printf("%s, renderer %s, %s: process start to first shown frame %.1f ms\n", mode, RendererName().c_str(),
                 ScreenPath() == SCREEN_PATH_WINDOW ? "straight to the window" : "through the screen texture",
@@ -259,6 +263,12 @@ int main(int argc, char** argv) {
     else std::printf("%s: resident memory after the menu %.1f MB\n", mode, ResidentMegabytes());
 
     PrintProfileSaveFigures(mode);
+    if (LEVEL_FRAMES == 0) {
+        PlatformShutdown();
+        std::error_code ignored;
+        std::filesystem::remove_all(pattern, ignored);
+        return 0;
+    }
 
     StartBenchLevel();
     TFrameFigures level;

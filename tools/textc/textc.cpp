@@ -4,9 +4,10 @@
 //   textc <source> <output>
 //
 // The source holds one text per line: "NNN label | text", with '#' comment
-// lines and blank lines between. The output has exactly 458 lines; line n is
-// text n: a 17-character label column followed by the text as one byte per
-// character (ISO 8859-1), lines ending in CR LF. A character that ISO 8859-1
+// lines and blank lines between. The output has exactly as many lines as the
+// game reads (TEXT_LINES_READ); line n is text n: a 17-character label column
+// followed by the text as one byte per character (ISO 8859-1), lines ending
+// in CR LF. A character that ISO 8859-1
 // or the game's fonts cannot show stops the build with the line named.
 #include <cstdio>
 #include <fstream>
@@ -15,11 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "tables/sizes.h"
 #include "text/glyph_lists.h"
 
 namespace {
 
-constexpr int TEXT_COUNT = 458;
+constexpr int TEXT_COUNT = TEXT_LINES_READ;
 constexpr size_t LABEL_COLUMN = 17;
 
 struct TSourceText {
@@ -120,7 +122,7 @@ int ParseSource(const std::string& path, std::vector<TSourceText>& texts) {
         }
         int n = std::stoi(number);
         if (n < 1 || n > TEXT_COUNT) {
-            Fail(lineNo, "text number " + number + " is outside 1 to 458");
+            Fail(lineNo, "text number " + number + " is outside 1 to " + std::to_string(TEXT_COUNT));
             continue;
         }
         if (texts[n].defined) {
