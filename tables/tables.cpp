@@ -13,6 +13,7 @@
 #include "tables/menu_tables.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
+#include "tables/story_tables.h"
 #include "tables/text_tables.h"
 
 void AllocateGameTables() {
@@ -29,5 +30,6 @@ void AllocateGameTables() {
     ClearEffectTables();
     ClearMenuTables();
     ClearMapTables();
+    ClearStoryTables();
     ClearAudioTables();
 }

@@ -9,3 +9,5 @@ void MakeFishArt();         // data/fishes
 void MakePowerUpArt();      // data/pu
 void MakeInterfaceArt();    // data/UI, data/texts banners and mode buttons, icon32.ico
 void MakeBackgroundArt();   // data/bg
+void MakeStoryArt();        // data/story and the old turtle's grotto in data/bg
+void MakeBrandingArt();     // data/branding: the pages before the title and their configuration
