@@ -184,6 +184,47 @@ static int OutsideViewport(const SDL_FRect& dest, float handleX, float handleY) 
     const float margin = 2.0f;
     return right < drawState.viewX - margin || bottom < drawState.viewY - margin ||
            left > drawState.viewX + drawState.viewWidth + margin || top > drawState.viewY + drawState.viewHeight + margin;
+// SDL's software renderer turns a copy of the whole scaled picture before it
+// clips it to the screen: for the title's rays, four times the screen's width,
+// that costs more than a frame. Drawn as two textured triangles instead, only
+// the pixels that reach the screen are touched. Small pictures keep the copy.
+static const float ROTATED_QUAD_MIN_AREA = 128.0f * 128.0f;
+
+static int DrawsRotatedAsQuad(const SDL_FRect& dest) {
+    if (drawState.rotation == 0.0f || dest.w * dest.h < ROTATED_QUAD_MIN_AREA) return 0;
+    SDL_RendererInfo info;
+    return SDL_GetRendererInfo(gameRenderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
+// The frame `source` of `texture` on `dest`, mirrored by `flip`, turned
+// clockwise by the drawing rotation around `centre` (relative to dest), in
+// the drawing colour and `alpha` carried by the corners.
+static void PaintRotatedQuad(SDL_Texture* texture, const SDL_Rect& source, const SDL_FRect& dest, SDL_FPoint centre,
+                             int flip, Uint8 alpha) {
+    int textureWidth = 0, textureHeight = 0;
+    if (SDL_QueryTexture(texture, nullptr, nullptr, &textureWidth, &textureHeight) != 0) return;
+    float u0 = static_cast<float>(source.x) / textureWidth, u1 = static_cast<float>(source.x + source.w) / textureWidth;
+    float v0 = static_cast<float>(source.y) / textureHeight, v1 = static_cast<float>(source.y + source.h) / textureHeight;
+    if (flip & SDL_FLIP_HORIZONTAL) std::swap(u0, u1);
+    if (flip & SDL_FLIP_VERTICAL) std::swap(v0, v1);
+    const double radians = drawState.rotation * 3.14159265358979323846 / 180.0;
+    const float c = static_cast<float>(std::cos(radians)), s = static_cast<float>(std::sin(radians));
+    const float pivotX = dest.x + centre.x, pivotY = dest.y + centre.y;
+    const SDL_Color colour{static_cast<Uint8>(drawState.red), static_cast<Uint8>(drawState.green),
+                           static_cast<Uint8>(drawState.blue), alpha};
+    const float CX[4] = {dest.x, dest.x + dest.w, dest.x + dest.w, dest.x};
+    const float CY[4] = {dest.y, dest.y, dest.y + dest.h, dest.y + dest.h};
+    const float U[4] = {u0, u1, u1, u0}, V[4] = {v0, v0, v1, v1};
+    SDL_Vertex corners[4];
+    for (int i = 0; i < 4; i++) {
+        const float dx = CX[i] - pivotX, dy = CY[i] - pivotY;
+        corners[i].position = SDL_FPoint{pivotX + dx * c - dy * s, pivotY + dx * s + dy * c};
+        corners[i].color = colour;
+        corners[i].tex_coord = SDL_FPoint{U[i], V[i]};
+    const int TRIANGLES[6] = {0, 1, 2, 0, 2, 3};
+    // The colour and alpha travel with the corners, so the texture adds none of its own.
+    SDL_SetTextureColorMod(texture, 255, 255, 255);
+    SDL_SetTextureAlphaMod(texture, 255);
+    SDL_RenderGeometry(gameRenderer, texture, corners, 4, TRIANGLES, 6);
 }
 
 void PaintImage(TImage image, float x, float y, int frame) {
@@ -255,7 +296,10 @@ void PaintImage(TImage image, float x, float y, int frame) {
         SDL_RenderCopyF(gameRenderer, texture, &source, &dest);
     } else {
         SDL_FPoint centre{handleX, handleY};
-        SDL_RenderCopyExF(gameRenderer, texture, &source, &dest, drawState.rotation, &centre,
-                          static_cast<SDL_RendererFlip>(flip));
+        if (DrawsRotatedAsQuad(dest))
+            PaintRotatedQuad(texture, source, dest, centre, flip, alphaMod);
+        else
+            SDL_RenderCopyExF(gameRenderer, texture, &source, &dest, drawState.rotation, &centre,
+                              static_cast<SDL_RendererFlip>(flip));
     }
 }

@@ -23,8 +23,8 @@ const TScreen SCREENS[] = {
     {SCREEN_MENU, [](int) { EnterMainMenu(); }, RunMainMenu},
     {SCREEN_MATCH3, [](int) { EnterGameScreen(); }, GameScreenFrame},
     {SCREEN_MAP, [](int) { EnterMap(); }, RunMap},
-    {SCREEN_STORY, [](int) { EnterStory(); }, RunStory},
-    {SCREEN_ENDING, [](int) { EnterEnding(); }, RunEnding},
+    {SCREEN_STORY, [](int) { EnterIntroStory(); }, RunIntroStory},
+    {SCREEN_ENDING, [](int) { EnterEndingStory(); }, RunEndingStory},
     {SCREEN_QUIT, [](int) { quitRequested = 1; }, nullptr},
 };
 

@@ -15,6 +15,7 @@
 #include "tables/puzzle_tables.h"
 #include "tables/shell_tables.h"
 #include "tables/stage_map_tables.h"
+#include "tables/story_tables.h"
 #include "tables/text_tables.h"
 
 void AllocateGameTables() {
@@ -33,5 +34,6 @@ void AllocateGameTables() {
     ClearMapTables();
     ClearStageMapTables();
     ClearPuzzleTables();
+    ClearStoryTables();
     ClearAudioTables();
 }

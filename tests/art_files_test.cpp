@@ -28,6 +28,8 @@ std::vector<std::string> AllPngPictures() {
         "data/texts/gtbutt3.png", "data/UI/niner.png", "data/UI/helptileexpl.png", "data/UI/helpstoneexpl.png",
         "data/UI/optionstrack.png", "data/UI/bnmove2.png", "data/UI/cb.png", "data/UI/h.png",
         "data/puzzles/puzzleframe.png", "data/puzzles/kachel128x120.png", "data/puzzles/shadow128x120.png",
+        "data/story/storyperg.png", "data/story/storyborderleft.png", "data/story/storyborderup2.png",
+        "data/story/storyborderdown.png",
     };
     for (int n = 1; n <= 9; n++)
         for (const char* family : {"glb", "glo", "dirt"}) names.push_back("data/effects/" + std::string(family) + std::to_string(n) + ".png");
@@ -76,6 +78,7 @@ TEST(ArtFiles, EveryPictureDecodesAndShowsSomething) {
 TEST(ArtFiles, BackgroundsAreFullScreenJpegs) {
     std::vector<std::string> names = {"data/bg/loadbg.jpg", "data/bg/menubgalt.jpg"};
     for (int n = 1; n <= 12; n++) names.push_back("data/bg/bg" + std::to_string(n) + ".jpg");
+    names.push_back("data/bg/bgwizard.jpg");
     double previousLight = 1e9;
     for (int n = 0; n < static_cast<int>(names.size()); n++) {
         TArtPicture p;

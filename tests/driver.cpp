@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "shell/replay.h"
 #include "shell/shell.h"
+#include "shell/title.h"
 #include "tables/shell_tables.h"
 #include "tests/test_support.h"
 
@@ -125,6 +126,7 @@ int DriverStart(const DriverOptions& options) {
     ResetPlatformInput();
     gameRunning = 1;
     int result = PrepareGame();
+    if (!options.showSplash && gameScreen == SCREEN_SPLASH) EnterTitle();
     // The game's timers live as long as the process; starting every run on a
     // whole second of them makes the frame-rate count, and all that depends
     // on it, the same in every run, alone or after other tests.

@@ -11,6 +11,8 @@ struct DriverOptions {
     uint32_t seed = 1;          // the random seed, set right after start-up
     int keepSaveFolder = 0;     // 1: the save folder of the previous run is used again
     std::string workFolder;     // the game's working folder; empty: the run folder
+    int showSplash = 0;         // 1: start-up shows the branding pages; 0: the title follows at once,
+                                // as a game without pages starts, so a test begins on the title
 };
 
 // A fresh save folder, the headless platform, virtual time, then every step of

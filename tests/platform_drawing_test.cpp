@@ -193,8 +193,10 @@ static int SameColour(uint32_t a, uint32_t b) {
 
 // Every screen pixel whose centre maps clearly inside one block (by the
 // inverse of the paint transform) must show that block's colour, and every
-// pixel clearly outside the frame the clear colour.
-static void CheckTransform(float x, float y, float hx, float hy, float sx, float sy, float degrees) {
+// pixel clearly outside the frame the clear colour. "Clearly" is 1.5 screen
+// pixels, or `edgeTexels` of the picture when that is given.
+static void CheckTransform(float x, float y, float hx, float hy, float sx, float sy, float degrees,
+                           double edgeTexels = 0.0) {
     SCOPED_TRACE(testing::Message() << "handle " << hx << "," << hy << " scale " << sx << "," << sy << " rot "
                                     << degrees);
     TImage image = QuadrantImage();
@@ -211,7 +213,7 @@ static void CheckTransform(float x, float y, float hx, float hy, float sx, float
     ReadScreen();
     double r = degrees * 3.14159265358979 / 180.0;
     double c = std::cos(r), s = std::sin(r);
-    double margin = 1.5 / std::min(std::fabs(sx), std::fabs(sy));
+    double margin = edgeTexels > 0.0 ? edgeTexels : 1.5 / std::min(std::fabs(sx), std::fabs(sy));
     int checkedInside = 0, checkedOutside = 0, wrong = 0;
     for (int py = 0; py < 768; py++) {
         for (int px = 0; px < 1024; px++) {
@@ -250,6 +252,10 @@ TEST_F(Drawing, PaintTransformsAroundTheHandle) {
     CheckTransform(600, 400, 20, 5, 2.5f, 4, -135);
     CheckTransform(400, 300, 15, 2, -3, -5, 0);
     CheckTransform(500, 300, 4, 12, -4, 3, 60);
+    // Large turned pictures take the software renderer's triangle path, which
+    // places its corners on whole pixels and samples within a texel.
+    CheckTransform(512, 384, 10, 10, 12, 12, 30, 1.0);
+    CheckTransform(480, 400, 4, 12, -10, 9, -70, 1.0);
 }
 
 TEST_F(Drawing, ViewportClipsDrawingAndCls) {

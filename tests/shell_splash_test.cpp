@@ -24,6 +24,7 @@ static int StartWithSplash(const std::string& config) {
     if (!config.empty()) WriteWholeFile(work + "data/branding/splashconfig.txt", config);
     DriverOptions options;
     options.workFolder = work;
+    options.showSplash = 1;
     return DriverStart(options);
 }
 
@@ -109,6 +110,25 @@ static std::vector<int> PagesUntilTheTitle(int frames) {
         DriverFrames(1);
     }
     return pages;
+}
+
+TEST(Splash, TheShippedPagesPlayInTurnAndHandOverToTheTitle) {
+    DriverOptions options;
+    options.showSplash = 1;
+    ASSERT_EQ(DriverStart(options), 1);
+    ASSERT_EQ(gameScreen, SCREEN_SPLASH);
+    ASSERT_GE(splashPageCount, 1);
+    std::vector<int> expected;
+    int frames = 0;
+    for (int p = 1; p <= splashPageCount; p++) {
+        EXPECT_NE(splashImages[p], nullptr) << "page " << p << " names a picture that is there";
+        EXPECT_GT(splashPages[p].time, 0) << "page " << p << " ends by itself";
+        expected.push_back(p);
+        frames += splashPages[p].time + 17;   // shown, then the fade-out before the next set-up
+    }
+    EXPECT_EQ(PagesUntilTheTitle(frames), expected);
+    EXPECT_EQ(gameScreen, SCREEN_TITLE);
+    DriverStop();
 }
 
 TEST(Splash, NobodyIsHeldOnAPageThatCannotBeShownOrEnded) {

@@ -12,3 +12,5 @@ void MakeBackgroundArt();   // data/bg
 void MakeStageMapArt();     // data/map and the popup's rail data/texts/stagemap.png
 void MakeStagePictureArt();  // data/puzzles/m1..m12: the stage pictures, their preview and thumbnail
 void MakePuzzleArt();       // data/puzzles: the frame, the pieces' bevel and shadow
+void MakeStoryArt();        // data/story and the old turtle's grotto in data/bg
+void MakeBrandingArt();     // data/branding: the pages before the title and their configuration

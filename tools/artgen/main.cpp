@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
     MakeStageMapArt();
     MakeStagePictureArt();
     MakePuzzleArt();
+    MakeStoryArt();
+    MakeBrandingArt();
     WriteContactSheets();
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("artgen: pictures written in %.2f s\n", seconds);
