@@ -184,6 +184,8 @@ static int OutsideViewport(const SDL_FRect& dest, float handleX, float handleY) 
     const float margin = 2.0f;
     return right < drawState.viewX - margin || bottom < drawState.viewY - margin ||
            left > drawState.viewX + drawState.viewWidth + margin || top > drawState.viewY + drawState.viewHeight + margin;
+}
+
 // SDL's software renderer turns a copy of the whole scaled picture before it
 // clips it to the screen: for the title's rays, four times the screen's width,
 // that costs more than a frame. Drawn as two textured triangles instead, only
@@ -220,6 +222,7 @@ static void PaintRotatedQuad(SDL_Texture* texture, const SDL_Rect& source, const
         corners[i].position = SDL_FPoint{pivotX + dx * c - dy * s, pivotY + dx * s + dy * c};
         corners[i].color = colour;
         corners[i].tex_coord = SDL_FPoint{U[i], V[i]};
+    }
     const int TRIANGLES[6] = {0, 1, 2, 0, 2, 3};
     // The colour and alpha travel with the corners, so the texture adds none of its own.
     SDL_SetTextureColorMod(texture, 255, 255, 255);

@@ -126,8 +126,8 @@ class SourceFacts:
         hits = []
         for kind, args in self.calls(self.function_body(path, function), self.CALLS):
             caption = args[self.CALLS[kind]]
-            m = re.fullmatch(r"(?:codeTexts\[)?\s*(\d+)\s*\]?", caption)
-            if m and int(m.group(1)) == number:
+            m = re.fullmatch(r"(?:codeTexts\[)?\s*(\w+)\s*\]?", caption)
+            if m and self.evaluate(m.group(1), constants) == number:
                 hits.append((self.evaluate(args[0], constants), self.evaluate(args[1], constants)))
         if len(hits) != 1:
             raise LookupError("%d controls captioned %r in %s of %s" % (len(hits), caption_label, function, path))

@@ -319,11 +319,16 @@ class Road:
         self.skip_opening_story(story)
 
     def skip_opening_story(self, story):
-        """From the opening story to the first position. The story screen of
-        today goes on with a click anywhere; pages with a skip button will
-        want that button, taken from the story's own drawing code."""
-        self.click((512, 384))
-        self.wait_change("the first position", story, WHOLE, 0.4)
+        """From the opening story to the first position: the skip button cuts
+        each of its pages short, and the end of the last one starts the game."""
+        skip = self.control("map/story.cpp", "RunStoryButtons", "storySkip")
+        page = story
+        for n in range(1, 5):
+            self.click(skip)
+            after = "the first position" if n == 4 else "story page %d" % (n + 1)
+            self.wait_change(after, page, WHOLE, 0.1)
+            page = self.settle()
+            self.keep("story-page-%d" % (n + 1) if n < 4 else "first-position")
 
     def level_comes(self, name, help_expected):
         level = self.settle()
