@@ -11,11 +11,11 @@
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 
-namespace {
-
 std::string ChampionsPath() {
     return saveFolder + "adchampions.ppp";
 }
+
+namespace {
 
 int IntAt(const std::string& bytes, size_t at) {
     uint32_t v = 0;
