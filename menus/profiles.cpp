@@ -147,7 +147,8 @@ void BringIntoRange(TPlayerProfile& p) {
         for (int w = 1; w <= WANTED_ITEMS; w++) {
             // a wanted colour, or that colour plus 100 once its item has arrived
             int& kind = o.wanted[w].wantedKind;
-            if (!IsLineKind(kind) && !IsLineKind(kind - 100)) kind = 0;
+            int arrivedKind = kind >= 100 ? kind - 100 : 0;   // no overflow below the smallest integer
+            if (!IsLineKind(kind) && !IsLineKind(arrivedKind)) kind = 0;
         }
     }
     for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
