@@ -3,7 +3,8 @@
 // developer keys, the close box and the focus lost and regained. It must not
 // crash, must never index a table out of range, and must keep its memory flat.
 // `make test` runs a short fixed game; `make soak` a long one
-// (GLD_SOAK_FRAMES, GLD_SOAK_SEED).
+// (GLD_SOAK_FRAMES, GLD_SOAK_SEED; GLD_SOAK_REPORT frames between the memory
+// figures, 10 000 by default).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -143,6 +144,7 @@ const char* WINDOW_SETTINGS = "0\r\n200\r\n200\r\n-1\r\n0\r\n5\r\n1\r\n";
 TEST(Soak, ARandomPlayerNeverCrashesNorIndexesATableOutOfRange) {
     const int frames = EnvironmentNumber("GLD_SOAK_FRAMES", 3000);
     const uint32_t seed = static_cast<uint32_t>(EnvironmentNumber("GLD_SOAK_SEED", 1));
+    const int reportEvery = EnvironmentNumber("GLD_SOAK_REPORT", 10000);   // frames between memory figures
     DriverOptions options;
     options.settings = WINDOW_SETTINGS;
     options.seed = seed;
@@ -168,7 +170,7 @@ TEST(Soak, ARandomPlayerNeverCrashesNorIndexesATableOutOfRange) {
             starts++;
         }
         ASSERT_EQ(tableOutOfRangeCount, outOfRangeBefore) << "a table was indexed out of range at frame " << frame;
-        if (frame % 10000 == 0) {
+        if (frame % reportEvery == 0) {
             residentLast = ResidentKilobytes();
             if (frame == 20000) residentEarly = residentLast;
             std::printf("frame %d: resident %ld kB, screen %d, %d starts\n", frame, residentLast, gameScreen, starts);
