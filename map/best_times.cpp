@@ -5,11 +5,11 @@
 #include "tables/best_time_tables.h"
 #include "tables/shell_tables.h"
 
-namespace {
-
 std::string BestTimesPath() {
     return saveFolder + "besttimes.ppp";
 }
+
+namespace {
 
 constexpr long BEST_TIMES_FILE_BYTES = BEST_TIME_RECORDS * (4 + BEST_TIME_NAME_BYTES);
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+std::string BestTimesPath();    // the file in the save folder
 // Start-up: a fresh table on the first run, the file on every later start;
 // a missing or short file starts a fresh table too, and says so.
 void ReadBestTimes();

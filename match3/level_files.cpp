@@ -213,15 +213,21 @@ int AddPreviewItem(int level, int x, int y, int kind) {
 
 int LoadLevelPreviews() {
     levelErrorText.clear();
-    int codes[LEVEL_CODES];
     for (int level = 1; level <= LEVEL_FILES; level++) {
-        ClearPreview(level);
-        if (!ReadLevelCodes(level, codes)) {
+        if (!LoadLevelPreview(level)) {
             ReportBrokenFile(LevelFileName(level));
             return 0;
         }
-        ReadPreview(level, codes);
     }
+    return 1;
+}
+
+int LoadLevelPreview(int level) {
+    if (level < 1 || level >= LEVEL_SLOTS) return 0;
+    int codes[LEVEL_CODES];
+    ClearPreview(level);
+    if (!ReadLevelCodes(level, codes)) return 0;
+    ReadPreview(level, codes);
     return 1;
 }
 

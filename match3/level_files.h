@@ -19,6 +19,8 @@ void BuildLevelList();
 // Returns 0 at the first missing or short file after reporting it on standard
 // error and in a message box when a display is open; start-up then ends.
 int LoadLevelPreviews();
+// One level file into its preview tables; 0 when the file is missing or short.
+int LoadLevelPreview(int level);
 // The first free preview cell (resp. item) slot of a level, filled; returns the
 // slot, 0 when the level's 200 slots are taken.
 int AddPreviewCell(int level, int x, int y, int code, int mossFlag, int stoneFlag, int pillarFlag);

@@ -16,11 +16,11 @@
 #include "tables/shell_tables.h"
 #include "text/text.h"
 
-namespace {
-
 std::string ChampionsPath() {
     return saveFolder + "adchampions.ppp";
 }
+
+namespace {
 
 int IntAt(const std::string& bytes, size_t at) {
     uint32_t v = 0;

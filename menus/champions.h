@@ -2,6 +2,9 @@
 // "adchampions.ppp".
 #pragma once
 
+#include <string>
+
+std::string ChampionsPath();   // the file in the save folder
 void LoadChampions();   // start-up
 void AddChampion();     // the closing story enters the current player
 void SaveChampions();

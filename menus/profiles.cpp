@@ -94,10 +94,6 @@ constexpr long PROFILE_FIXED_BYTES = 4 * PROFILE_INTEGERS;
 constexpr int NAME_LONGEST = 12;
 constexpr int NAME_READ_LIMIT = 4096;
 
-std::string ProfilePath(int slot) {
-    return saveFolder + "players" + std::to_string(slot) + ".ppp";
-}
-
 int IsNameEdge(char16_t c) { return c <= 32; }
 
 std::u16string TrimName(const std::u16string& name) {
@@ -151,7 +147,8 @@ void BringIntoRange(TPlayerProfile& p) {
         for (int w = 1; w <= WANTED_ITEMS; w++) {
             // a wanted colour, or that colour plus 100 once its item has arrived
             int& kind = o.wanted[w].wantedKind;
-            if (!IsLineKind(kind) && !IsLineKind(kind - 100)) kind = 0;
+            int arrivedKind = kind >= 100 ? kind - 100 : 0;   // no overflow below the smallest integer
+            if (!IsLineKind(kind) && !IsLineKind(arrivedKind)) kind = 0;
         }
     }
     for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
@@ -175,8 +172,12 @@ void BringIntoRange(TPlayerProfile& p) {
     p.secondPick = Within(p.secondPick, 0, PUZZLE_PIECES - 1, 0);
 }
 
-// Reads one profile file into `player`: 1 when the file was whole; 0 when it
-// is missing, shorter than its integers, or names more bytes than it holds.
+}  // namespace
+
+std::string ProfilePath(int slot) {
+    return saveFolder + "players" + std::to_string(slot) + ".ppp";
+}
+
 int ReadProfileFile(const std::string& path, TPlayerProfile& player) {
     long size = FileSize(path);
     if (size < PROFILE_FIXED_BYTES) return 0;
@@ -209,6 +210,8 @@ int ReadProfileFile(const std::string& path, TPlayerProfile& player) {
     player = read;
     return 1;
 }
+
+namespace {
 
 // A broken file is never thrown away: it goes aside under a name of its own
 // that no earlier broken file holds. Gives that name, or "" when it could

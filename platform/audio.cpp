@@ -147,7 +147,11 @@ static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
         claimed += MixedFrames(std::min<int64_t>(frames, MAX_SOUND_FRAMES * 8), static_cast<int>(info->rate));
         if (claimed > MAX_SOUND_FRAMES) return 0;
     }
-    out.reserve(static_cast<size_t>(claimed) * 2);
+    // The claim is only a number in the file: the room made ahead is held to
+    // what a Vorbis file of this size could decode to, and grows as it must.
+    long fileBytes = FileSize(path);
+    int64_t plausible = static_cast<int64_t>(fileBytes > 0 ? fileBytes : 0) * 64;
+    out.reserve(static_cast<size_t>(std::min<int64_t>(claimed * 2, plausible)));
     // After opening a chained file the decoder may stand in a later section
     // (it visits every section to learn the lengths): start from the first.
     if (ov_raw_seek(&file, 0) != 0) return 0;

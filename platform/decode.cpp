@@ -20,11 +20,8 @@ static int SideAllowed(unsigned long side) {
 }
 
 // PNG pixels as BGRA bytes are 0xAARRGGBB words on a little-endian machine.
-int DecodePng(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return 0;
+// The image has been begun from a file or from memory.
+static int FinishPng(png_image& image, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha) {
     if (!SideAllowed(image.width) || !SideAllowed(image.height)) {
         png_image_free(&image);
         return 0;
@@ -46,6 +43,23 @@ int DecodePng(const std::string& path, std::vector<uint32_t>& pixels, int& width
         return 0;
     }
     return 1;
+}
+
+int DecodePng(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return 0;
+    return FinishPng(image, pixels, width, height, hasAlpha);
+}
+
+int DecodePngBytes(const unsigned char* bytes, size_t size, std::vector<uint32_t>& pixels, int& width, int& height,
+                   int& hasAlpha) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes, size)) return 0;
+    return FinishPng(image, pixels, width, height, hasAlpha);
 }
 
 struct TJpegError {

@@ -48,35 +48,35 @@ static int DecodeDib(const std::string& b, size_t at, size_t size, std::vector<u
     return 1;
 }
 
-void SetWindowIcon(const std::string& icoPath) {
-    if (!gameWindow) return;
-    TStream in = OpenForRead(icoPath);
-    if (!in) return;
+// The file is small: an ICO that claims more than this is not the game's icon.
+constexpr long ICON_FILE_LIMIT = 4 * 1024 * 1024;
+
+int ReadIconPixels(const std::string& icoPath, std::vector<uint32_t>& pixels, int& w, int& h) {
     long size = FileSize(icoPath);
-    std::string bytes = ReadString(in, static_cast<int>(size > 0 ? size : 0));
+    if (size < 22 || size > ICON_FILE_LIMIT) return 0;
+    TStream in = OpenForRead(icoPath);
+    if (!in) return 0;
+    std::string bytes = ReadString(in, static_cast<int>(size));
     Close(in);
-    if (bytes.size() < 22 || Read16(bytes, 2) != 1 || Read16(bytes, 4) < 1) return;
+    if (bytes.size() < 22 || Read16(bytes, 2) != 1 || Read16(bytes, 4) < 1) return 0;
     size_t entrySize = Read32(bytes, 6 + 8);
     size_t entryAt = Read32(bytes, 6 + 12);
-    if (entryAt + entrySize > bytes.size() || entrySize < 8) return;
+    if (entryAt + entrySize > bytes.size() || entrySize < 8) return 0;
+    if (bytes.compare(entryAt, 4, "\x89PNG") == 0) {
+        // An embedded PNG is read where it lies, with the same size limits as
+        // every picture of the game.
+        int hasAlpha = 0;
+        return DecodePngBytes(reinterpret_cast<const unsigned char*>(bytes.data()) + entryAt, entrySize, pixels, w, h,
+                              hasAlpha);
+    }
+    return DecodeDib(bytes, entryAt, entrySize, pixels, w, h);
+}
+
+void SetWindowIcon(const std::string& icoPath) {
+    if (!gameWindow) return;
     std::vector<uint32_t> pixels;
     int w = 0, h = 0;
-    if (bytes.compare(entryAt, 4, "\x89PNG") == 0) {
-        std::string temp = EnvironmentValue("TMPDIR");
-        // libpng reads files: the embedded picture goes through a scratch file.
-        std::string scratch = (temp.empty() ? std::string("/tmp") : temp) + "/gld-icon-" +
-                              std::to_string(static_cast<long>(SDL_GetTicks())) + ".png";
-        TStream out = OpenForWrite(scratch);
-        if (!out) return;
-        WriteString(out, bytes.substr(entryAt, entrySize));
-        Close(out);
-        int hasAlpha = 0;
-        int ok = DecodePng(scratch, pixels, w, h, hasAlpha);
-        DeleteFile(scratch);
-        if (!ok) return;
-    } else if (!DecodeDib(bytes, entryAt, entrySize, pixels, w, h)) {
-        return;
-    }
+    if (!ReadIconPixels(icoPath, pixels, w, h)) return;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), w, h, 32, w * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!surface) return;
     SDL_SetWindowIcon(gameWindow, surface);

@@ -65,6 +65,9 @@ void CloseDisplay();
 int DisplayIsOpen();
 void SetWindowTitle(const std::string& title);
 void SetWindowIcon(const std::string& icoPath);   // first icon of an ICO file
+// That first icon as 0xAARRGGBB pixels, top row first; 0 when the file holds
+// none the game can read.
+int ReadIconPixels(const std::string& icoPath, std::vector<uint32_t>& pixels, int& width, int& height);
 void SetLogicalResolution(int width, int height);
 // How frames reach the window, from the next OpenDisplay on. AUTO: straight
 // into a real window, each picture scaled as it is drawn; through a picture of

@@ -99,6 +99,8 @@ void ApplyOutputMapping();
 int ReadLogicalRect(int x, int y, int width, int height, std::vector<uint32_t>& out);
 // Decoders: fill pixels as 0xAARRGGBB; 0 on failure.
 int DecodePng(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha);
+int DecodePngBytes(const unsigned char* bytes, size_t size, std::vector<uint32_t>& pixels, int& width, int& height,
+                   int& hasAlpha);
 int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height);
 // Called once per PumpEvents: keeps channels moving when there is no audio device.
 void UpdateSilentAudio();

@@ -5,7 +5,7 @@
 #include "tables/shell_tables.h"
 #include "tables/sizes.h"
 
-static std::string SettingsPath() {
+std::string SettingsPath() {
     return saveFolder + "settings.txt";
 }
 

@@ -1,12 +1,13 @@
 #!/bin/sh
-# Installs the Debian packages the game needs to build, test and run.
+# Installs the Debian packages the game needs to build, test and run, and the
+# packages named as arguments (make fuzz adds clang and its fuzzer runtime).
 # As root through apt-get, otherwise through sudo; without either it prints the
 # one line to run and fails.
 set -e
 PACKAGES="cmake g++ make pkg-config libsdl2-dev libpng-dev zlib1g-dev \
 libjpeg62-turbo-dev libogg-dev libvorbis-dev libcairo2-dev libfreetype-dev \
 libgtest-dev fonts-comfortaa libfluidsynth-dev timgm6mb-soundfont xvfb xauth \
-xdotool openbox x11-utils python3"
+xdotool openbox x11-utils python3 $*"
 
 missing=""
 for p in $PACKAGES; do
