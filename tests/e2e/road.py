@@ -322,13 +322,14 @@ class Road:
         """From the opening story to the first position: the skip button cuts
         each of its pages short, and the end of the last one starts the game."""
         skip = self.control("map/story.cpp", "RunStoryButtons", "storySkip")
-        page = story
+        # Each click cuts one page short: its last 20 frames fade to the next
+        # page. Clicks in those frames are ignored, so the next click waits
+        # well past them; a page whose click was lost still ends by itself.
         for n in range(1, 5):
             self.click(skip)
-            after = "the first position" if n == 4 else "story page %d" % (n + 1)
-            self.wait_change(after, page, WHOLE, 0.1)
-            page = self.settle()
-            self.keep("story-page-%d" % (n + 1) if n < 4 else "first-position")
+            time.sleep(2.5)
+            self.keep("story-after-skip-%d" % n)
+        self.wait_change("the first position", story, WHOLE, 0.4, 60)
 
     def level_comes(self, name, help_expected):
         level = self.settle()
@@ -340,7 +341,8 @@ class Road:
     def close_level_help(self, level):
         """The first levels open their help by themselves; OK turns a page or
         closes it, until the level shows again."""
-        shown = self.wait_change("the level's help", level, BIG_POPUP, 0.3, 10)
+        # It may already be open when the level has settled.
+        self.wait_change("the level's help", level, BIG_POPUP, 0.3, 10, required=False)
         shown = self.settle(BIG_POPUP)
         self.keep("level-help")
         ok = self.control("menus/help_pages.cpp", "DrawHelpPages", "ok")
@@ -572,6 +574,11 @@ def main(argv):
         session.start_window_manager(road.env)
         with open(os.path.join(output, "game-output.txt"), "w") as log:
             road.walk(log)
+        # Every picture, sound and text the road passed through must be there.
+        with open(os.path.join(output, "game-output.txt")) as log:
+            errors = [line.strip() for line in log if line.startswith("error ")]
+        if errors:
+            raise StepFailed("the game reported %s" % "; ".join(errors[:5]))
         print("passed: %d steps in %.1f s" % (len(road.pictures), time.time() - road.started))
         return 0
     except StepFailed as error:
