@@ -87,14 +87,7 @@ void StartPosition(int position, int leaving) {
 
 void DrawMapFrame() {
     SetAlpha(1.0f);
-    DrawPicture(mapBorderLeft, 0, 0);
-    DrawPicture(mapBorderTop, 80, 0);
-    DrawPicture(mapBorderBottom, 80, 648);
-    SetDrawScale(-1.0f, 1.0f);
-    DrawPicture(mapBorderLeft, 1024, 0);
-    DrawPicture(mapBorderTop, 944, 0);
-    DrawPicture(mapBorderBottom, 944, 648);
-    SetDrawScale(1.0f, 1.0f);
+    DrawMirroredFrame(mapBorderLeft, mapBorderTop, mapBorderBottom, 80, 648);
 }
 
 void PlaceSigns() {

@@ -132,14 +132,7 @@ void MoveParchment() {
 
 void DrawStoryBorders() {
     SetAlpha(1.0f);
-    DrawPicture(storyBorderLeft, 0, 0);
-    DrawPicture(storyBorderTop, 80, 0);
-    DrawPicture(storyBorderBottom, 80, 668);
-    SetDrawScale(-1.0f, 1.0f);
-    DrawPicture(storyBorderLeft, 1024, 0);
-    DrawPicture(storyBorderTop, 944, 0);
-    DrawPicture(storyBorderBottom, 944, 668);
-    SetDrawScale(1.0f, 1.0f);
+    DrawMirroredFrame(storyBorderLeft, storyBorderTop, storyBorderBottom, 80, 668);
 }
 
 // The heading and three lines of page `page`, from y offsets of the parchment's centre.
@@ -306,6 +299,22 @@ void LoadEndingArt() {
     storyBorderBottom = LoadStoryPicture(BORDER_BOTTOM_FILE, 0, 0);
 }
 
+// Both stories start alike: the parchment below the screen, no dialog, the
+// first page with its length known (the first frame's fade reads it).
+static void StartStoryPages(int firstPageLength, int screen) {
+    score = 0;
+    dialogKind = 0;
+    dialogOpenLevel = 0;
+    parchmentY = parchmentTargetY = PARCHMENT_BELOW;
+    for (int k = 1; k <= 4; k++) holderBlink[k] = 0;
+    storyPage = 1;
+    storyFrame = 0;
+    storyPageLength = firstPageLength;
+    pauseOverlay = -1;
+    inputEnabled = 1;
+    gameScreen = screen;
+}
+
 void FreeEndingArt() {
     FreeSharedArt();
     FreePuzzleTiles();   // the last stage's puzzle is over
@@ -329,18 +338,7 @@ void EnterIntroStory() {
         const int kind = RandomInt(13, 16);
         SpawnFlyer(static_cast<float>(x), static_cast<float>(y), static_cast<float>(speed), kind);
     }
-    score = 0;
-    dialogKind = 0;
-    dialogOpenLevel = 0;
-    parchmentY = parchmentTargetY = PARCHMENT_BELOW;
-    for (int k = 1; k <= 4; k++) holderBlink[k] = 0;
-    storyPage = 1;
-    storyFrame = 0;
-    // The first frame's background fade reads the page's length.
-    storyPageLength = OPENING_PAGE_LENGTH[1];
-    pauseOverlay = -1;
-    inputEnabled = 1;
-    gameScreen = SCREEN_STORY;
+    StartStoryPages(OPENING_PAGE_LENGTH[1], SCREEN_STORY);
     musicLevel = 0;
     PlayMusic(STORY_MUSIC);
     StartFadeIn();
@@ -410,17 +408,7 @@ void EnterEndingStory() {
     ClearFloatingTexts();
     ClearParticles();
     PlayMusic(STORY_MUSIC);
-    score = 0;
-    dialogKind = 0;
-    dialogOpenLevel = 0;
-    parchmentY = parchmentTargetY = PARCHMENT_BELOW;
-    for (int k = 1; k <= 4; k++) holderBlink[k] = 0;
-    storyPage = 1;
-    storyFrame = 0;
-    storyPageLength = CLOSING_PAGE_LENGTH[1];
-    pauseOverlay = -1;
-    inputEnabled = 1;
-    gameScreen = SCREEN_ENDING;
+    StartStoryPages(CLOSING_PAGE_LENGTH[1], SCREEN_ENDING);
     StartFadeIn();
 }
 

@@ -3,6 +3,8 @@
 // of the players, the options, the information and quitting.
 #include "menus/menu.h"
 
+#include "shell/pictures.h"
+
 #include "audio/audio.h"
 #include "effects/effects.h"
 #include "map/map.h"
@@ -10,6 +12,7 @@
 #include "menus/dialogs.h"
 #include "menus/profiles.h"
 #include "shell/assets.h"
+#include "shell/pictures.h"
 #include "shell/screen_change.h"
 #include "tables/dialog_tables.h"
 #include "tables/effect_tables.h"
@@ -41,17 +44,9 @@ void TryFlyer(int firstKind, int lastKind, int fromLeft) {
 
 // The border fades in over the first frames; the right half is the left one mirrored.
 void DrawMenuFrame() {
-    SetDrawScale(1.0f, 1.0f);
     SetBlend(BLEND_ALPHA);
     SetAlpha(menuFrame * FRAME_FADE_STEP < 1.0f ? menuFrame * FRAME_FADE_STEP : 1.0f);
-    PaintImage(menuBorderLeft, 0, 0, 0);
-    PaintImage(menuBorderTop, 100, 0, 0);
-    PaintImage(menuBorderBottom, 100, 678, 0);
-    SetDrawScale(-1.0f, 1.0f);
-    PaintImage(menuBorderLeft, 1024, 0, 0);
-    PaintImage(menuBorderTop, 924, 0, 0);
-    PaintImage(menuBorderBottom, 924, 678, 0);
-    SetDrawScale(1.0f, 1.0f);
+    DrawMirroredFrame(menuBorderLeft, menuBorderTop, menuBorderBottom, 100, 678);
     SetAlpha(1.0f);
 }
 

@@ -1,5 +1,7 @@
 #include "shell/pictures.h"
 
+#include "tables/sizes.h"
+
 TImage LoadPicture(const std::string& path) {
     TImage image = LoadImageFile(path);
     if (!image) PrintLine("error LoadIm " + path);
@@ -18,4 +20,17 @@ void DrawPicture(TImage image, float x, float y) {
 
 void DrawPictureFrame(TImage image, float x, float y, int frame, int lastFrame) {
     if (image && frame >= 0 && frame <= lastFrame) PaintImage(image, x, y, frame);
+}
+
+void DrawMirroredFrame(TImage left, TImage top, TImage bottom, float edgeX, float bottomY) {
+    const float right = static_cast<float>(SCREEN_WIDTH);
+    SetDrawScale(1.0f, 1.0f);
+    DrawPicture(left, 0, 0);
+    DrawPicture(top, edgeX, 0);
+    DrawPicture(bottom, edgeX, bottomY);
+    SetDrawScale(-1.0f, 1.0f);
+    DrawPicture(left, right, 0);
+    DrawPicture(top, right - edgeX, 0);
+    DrawPicture(bottom, right - edgeX, bottomY);
+    SetDrawScale(1.0f, 1.0f);
 }

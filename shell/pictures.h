@@ -14,3 +14,7 @@ TImage LoadPictureStrip(const std::string& path, int cellWidth, int cellHeight, 
 void DrawPicture(TImage image, float x, float y);
 // Draws nothing for a frame outside 0..lastFrame.
 void DrawPictureFrame(TImage image, float x, float y, int frame, int lastFrame);
+// A screen's frame: the left side at the left edge and the left halves of the
+// top and bottom edges from x = edgeX (the bottom at y = bottomY), then the
+// same three mirrored onto the right half of the screen.
+void DrawMirroredFrame(TImage left, TImage top, TImage bottom, float edgeX, float bottomY);
