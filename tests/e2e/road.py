@@ -47,16 +47,16 @@ class StepFailed(Exception):
 
 
 class Road:
-    def __init__(self, game, run_folder, facts, session, output, home):
+    def __init__(self, game, run_folder, facts, x_server, output, home):
         self.game, self.run_folder, self.facts = game, run_folder, facts
-        self.x, self.output, self.home = session, output, home
+        self.x, self.output, self.home = x_server, output, home
         self.pictures, self.names = [], []
         self.window = None
         self.process = None
         self.music_wanted = None
         self.started = time.time()
         self.save_folder = os.path.join(home, "share", facts.save_folder_below_base())
-        self.env = dict(session.env, HOME=home, XDG_DATA_HOME=os.path.join(home, "share"),
+        self.env = dict(x_server.env, HOME=home, XDG_DATA_HOME=os.path.join(home, "share"),
                         XDG_CONFIG_HOME=os.path.join(home, "config"), XDG_CACHE_HOME=os.path.join(home, "cache"),
                         XDG_RUNTIME_DIR=os.path.join(home, "runtime"))
         os.makedirs(self.env["XDG_RUNTIME_DIR"], mode=0o700)
@@ -558,11 +558,11 @@ def main(argv):
     # A stop from outside (ctest's time limit) still cleans up.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     home = tempfile.mkdtemp(prefix="glimmerdeep-road-")
-    session = screen.XSession(home)
+    x_server = screen.XServer(home)
     road = None
     try:
         try:
-            session.start()
+            x_server.start()
         except screen.NoXServer as error:
             print("skipped: %s" % error)
             return SKIPPED
@@ -570,8 +570,8 @@ def main(argv):
         if missing:
             print("FAILED: missing %s (tools/scripts/install-deps.sh installs them)" % " ".join(missing))
             return 1
-        road = Road(game, run_folder, facts, session, output, home)
-        session.start_window_manager(road.env)
+        road = Road(game, run_folder, facts, x_server, output, home)
+        x_server.start_window_manager(road.env)
         with open(os.path.join(output, "game-output.txt"), "w") as log:
             road.walk(log)
         # Every picture, sound and text the road passed through must be there.
@@ -585,7 +585,7 @@ def main(argv):
         print("FAILED: %s" % error)
         return 1
     finally:
-        session.close()
+        x_server.close()
         if road and road.pictures:
             screen.write_contact_sheet(os.path.join(output, "contact-sheet.png"), road.pictures)
             with open(os.path.join(output, "steps.txt"), "w") as f:

@@ -120,7 +120,7 @@ def draw_number(sheet, width, x, y, number, size=3):
                 sheet[at:at + 3 * size] = colour * size
 
 
-class XSession:
+class XServer:
     """Xvfb on the first free display with openbox on it; everything it starts
     is stopped again by close()."""
 
