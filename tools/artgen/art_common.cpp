@@ -350,3 +350,26 @@ void DrawPearlBody(cairo_t* cr, double cx, double cy, double r, TRgb c) {
     cairo_set_line_width(cr, 2.5);
     cairo_stroke(cr);
 }
+
+void Frond(cairo_t* cr, double x, double y, double length, double lean, TRgb c, TRandom& rnd, double width) {
+    cairo_move_to(cr, x, y);
+    const double ex = x + lean, ey = y - length;
+    cairo_curve_to(cr, x + lean * 0.2 + rnd.Range(-15, 15), y - length * 0.35, ex - lean * 0.5, ey + length * 0.3, ex, ey);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    SetRgb(cr, Darker(c, 0.5), 0.9);
+    cairo_set_line_width(cr, width);
+    cairo_stroke_preserve(cr);
+    SetRgb(cr, c, 0.95);
+    cairo_set_line_width(cr, width * 0.57);
+    cairo_stroke(cr);
+}
+
+void EdgeShade(cairo_t* cr, double x0, double y0, double x1, double y1, double w, double h, double alpha) {
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
+    cairo_pattern_add_color_stop_rgba(p, 0, 0.01, 0.04, 0.10, alpha);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0.01, 0.04, 0.10, 0.0);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+}

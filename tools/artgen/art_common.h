@@ -92,3 +92,9 @@ cairo_font_face_t* DisplayFace();
 // face: dark outline, vertical gradient fill from top to bottom colour.
 void DrawTitleText(cairo_t* cr, const char* utf8, double cx, double baseline, double size,
                    TRgb top, TRgb bottom, TRgb outline, double outlineWidth);
+// A stem of kelp or weed rising `length` from (x, y) and leaning `lean`: a
+// dark outline `width` wide under its colour at a little over half of that.
+void Frond(cairo_t* cr, double x, double y, double length, double lean, TRgb c, TRandom& rnd, double width);
+// The dark water at a frame's edge: (0, 0)-(w, h) shaded from `alpha` at
+// (x0, y0) to nothing at (x1, y1).
+void EdgeShade(cairo_t* cr, double x0, double y0, double x1, double y1, double w, double h, double alpha);

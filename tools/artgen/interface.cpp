@@ -335,19 +335,6 @@ void RimTube(cairo_t* cr, double x0, double y0, double x1, double y1, double wid
     }
 }
 
-void Frond(cairo_t* cr, double x, double y, double length, double lean, TRgb c, TRandom& rnd) {
-    cairo_move_to(cr, x, y);
-    double ex = x + lean, ey = y - length;
-    cairo_curve_to(cr, x + lean * 0.2 + rnd.Range(-15, 15), y - length * 0.35, ex - lean * 0.5, ey + length * 0.3, ex, ey);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    SetRgb(cr, Darker(c, 0.5), 0.9);
-    cairo_set_line_width(cr, 7);
-    cairo_stroke_preserve(cr);
-    SetRgb(cr, c, 0.95);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
-}
-
 // Menu frame: the left side (mirrored for the right), and the left halves of
 // the top and bottom edges (mirrored at the middle of the screen).
 void MakeMenuBorders() {
@@ -356,16 +343,10 @@ void MakeMenuBorders() {
         const int W = 110, H = 768;
         cairo_surface_t* art = NewSurface(W, H);
         cairo_t* cr = cairo_create(art);
-        cairo_rectangle(cr, 0, 0, 26, H);
-        cairo_pattern_t* shade = cairo_pattern_create_linear(0, 0, 30, 0);
-        cairo_pattern_add_color_stop_rgba(shade, 0, 0.01, 0.05, 0.12, 0.85);
-        cairo_pattern_add_color_stop_rgba(shade, 1, 0.01, 0.05, 0.12, 0.0);
-        cairo_set_source(cr, shade);
-        cairo_fill(cr);
-        cairo_pattern_destroy(shade);
+        EdgeShade(cr, 0, 0, 30, 0, 26, H, 0.85);
         for (int i = 0; i < 7; i++)
             Frond(cr, rnd.Range(4, 40), H + 10, rnd.Range(180, 420), rnd.Range(10, 60),
-                  Mix({0.15, 0.55, 0.35}, {0.2, 0.7, 0.6}, rnd.Unit()), rnd);
+                  Mix({0.15, 0.55, 0.35}, {0.2, 0.7, 0.6}, rnd.Unit()), rnd, 7);
         RimTube(cr, 14, 30, 14, H - 30, 12);
         for (int y = 60; y < H - 40; y += 90) {
             cairo_arc(cr, 14, y, 6, 0, 2 * M_PI);
@@ -381,13 +362,7 @@ void MakeMenuBorders() {
         cairo_surface_t* art = NewSurface(W, H);
         cairo_t* cr = cairo_create(art);
         double y = bottom ? H - 14 : 14;
-        cairo_rectangle(cr, 0, bottom ? H - 30 : 0, W, 30);
-        cairo_pattern_t* shade = cairo_pattern_create_linear(0, bottom ? H : 0, 0, bottom ? H - 30 : 30);
-        cairo_pattern_add_color_stop_rgba(shade, 0, 0.01, 0.05, 0.12, 0.8);
-        cairo_pattern_add_color_stop_rgba(shade, 1, 0.01, 0.05, 0.12, 0.0);
-        cairo_set_source(cr, shade);
-        cairo_fill(cr);
-        cairo_pattern_destroy(shade);
+        EdgeShade(cr, 0, bottom ? H : 0, 0, bottom ? H - 30 : 30, W, H, 0.8);
         RimTube(cr, -20, y, W + 20, y, 12);
         // half of a shell ornament at the middle of the screen
         cairo_save(cr);

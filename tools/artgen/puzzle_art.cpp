@@ -77,19 +77,6 @@ void Scallop(cairo_t* cr, double x, double y, double size, int down) {
     cairo_restore(cr);
 }
 
-void Frond(cairo_t* cr, double x, double y, double length, double lean, TRgb c, TRandom& rnd) {
-    cairo_move_to(cr, x, y);
-    double ex = x + lean, ey = y - length;
-    cairo_curve_to(cr, x + lean * 0.2 + rnd.Range(-15, 15), y - length * 0.35, ex - lean * 0.5, ey + length * 0.3, ex, ey);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    SetRgb(cr, Darker(c, 0.5), 0.9);
-    cairo_set_line_width(cr, 8);
-    cairo_stroke_preserve(cr);
-    SetRgb(cr, c, 0.95);
-    cairo_set_line_width(cr, 4.5);
-    cairo_stroke(cr);
-}
-
 void Bubble(cairo_t* cr, double x, double y, double r) {
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.3, y - r * 0.3, r * 0.1, x, y, r);
@@ -149,7 +136,7 @@ cairo_surface_t* DrawPuzzleFrame() {
     TRandom rnd(7207);
     for (int i = 0; i < 9; i++)
         Frond(cr, rnd.Range(6, 150), H + 12, rnd.Range(160, 520), rnd.Range(-20, 70),
-              Mix({0.12, 0.45, 0.32}, {0.18, 0.62, 0.55}, rnd.Unit()), rnd);
+              Mix({0.12, 0.45, 0.32}, {0.18, 0.62, 0.55}, rnd.Unit()), rnd, 8);
     for (int i = 0; i < 16; i++) Bubble(cr, rnd.Range(18, 170), rnd.Range(70, H - 90), rnd.Range(2.5, 8));
 
     // status band at the top

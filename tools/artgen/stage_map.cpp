@@ -637,26 +637,6 @@ void MakePositionIcons() {
 
 // ---------------------------------------------------------------- the map's frame
 
-void Frond(cairo_t* cr, double x, double y, double length, double lean, TRgb c, TRandom& rnd) {
-    cairo_move_to(cr, x, y);
-    double ex = x + lean, ey = y - length;
-    cairo_curve_to(cr, x + lean * 0.2 + rnd.Range(-10, 10), y - length * 0.35, ex - lean * 0.5, ey + length * 0.3, ex, ey);
-    Stroke(cr, Darker(c, 0.5), 6, 0.9);
-    cairo_move_to(cr, x, y);
-    cairo_curve_to(cr, x + lean * 0.2, y - length * 0.35, ex - lean * 0.5, ey + length * 0.3, ex, ey);
-    Stroke(cr, c, 3, 0.95);
-}
-
-void Shade(cairo_t* cr, double x0, double y0, double x1, double y1, double w, double h, double alpha) {
-    cairo_rectangle(cr, 0, 0, w, h);
-    cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
-    cairo_pattern_add_color_stop_rgba(p, 0, 0.01, 0.04, 0.10, alpha);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0.01, 0.04, 0.10, 0.0);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-}
-
 void Tube(cairo_t* cr, double x0, double y0, double x1, double y1, double width) {
     cairo_move_to(cr, x0, y0);
     cairo_line_to(cr, x1, y1);
@@ -673,10 +653,10 @@ void MakeMapBorders() {
         const int W = 80, H = 768;
         cairo_surface_t* art = NewSurface(W, H);
         cairo_t* cr = cairo_create(art);
-        Shade(cr, 0, 0, 40, 0, W, H, 0.85);
+        EdgeShade(cr, 0, 0, 40, 0, W, H, 0.85);
         for (int i = 0; i < 6; i++)
             Frond(cr, rnd.Range(2, 30), H + 8, rnd.Range(160, 380), rnd.Range(6, 40),
-                  Mix({0.55, 0.3, 0.45}, {0.85, 0.45, 0.5}, rnd.Unit()), rnd);
+                  Mix({0.55, 0.3, 0.45}, {0.85, 0.45, 0.5}, rnd.Unit()), rnd, 6);
         Tube(cr, 12, 24, 12, H - 24, 10);
         for (int y = 80; y < H - 60; y += 120) {
             cairo_arc(cr, 12, y, 6, 0, 2 * M_PI);
@@ -691,8 +671,8 @@ void MakeMapBorders() {
         const int W = 432, H = bottom ? 120 : 60;
         cairo_surface_t* art = NewSurface(W, H);
         cairo_t* cr = cairo_create(art);
-        if (bottom) Shade(cr, 0, H, 0, H - 70, W, H, 0.85);
-        else Shade(cr, 0, 0, 0, 48, W, H, 0.85);
+        if (bottom) EdgeShade(cr, 0, H, 0, H - 70, W, H, 0.85);
+        else EdgeShade(cr, 0, 0, 0, 48, W, H, 0.85);
         double y = bottom ? 40 : 12;
         Tube(cr, -20, y, W + 20, y, 10);
         // half of the cartouche at the middle of the screen

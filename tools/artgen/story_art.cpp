@@ -203,13 +203,7 @@ void MakeBorders() {
         const int W = 90, H = 768;
         cairo_surface_t* art = NewSurface(W, H);
         cairo_t* cr = cairo_create(art);
-        cairo_rectangle(cr, 0, 0, 40, H);
-        cairo_pattern_t* shade = cairo_pattern_create_linear(0, 0, 40, 0);
-        cairo_pattern_add_color_stop_rgba(shade, 0, 0.01, 0.04, 0.1, 0.85);
-        cairo_pattern_add_color_stop_rgba(shade, 1, 0.01, 0.04, 0.1, 0.0);
-        cairo_set_source(cr, shade);
-        cairo_fill(cr);
-        cairo_pattern_destroy(shade);
+        EdgeShade(cr, 0, 0, 40, 0, W, H, 0.85);
         for (int i = 0; i < 6; i++)
             KelpStrand(cr, rnd.Range(6, 50), H + 10, rnd.Range(220, 520), rnd.Range(-10, 40), rnd.Range(4, 7),
                        Mix(KELP, {0.3, 0.7, 0.5}, rnd.Unit()), rnd);
@@ -232,13 +226,7 @@ void MakeBorders() {
         const int W = 432, H = 70;
         cairo_surface_t* art = NewSurface(W, H);
         cairo_t* cr = cairo_create(art);
-        cairo_rectangle(cr, 0, 0, W, 40);
-        cairo_pattern_t* shade = cairo_pattern_create_linear(0, 0, 0, 40);
-        cairo_pattern_add_color_stop_rgba(shade, 0, 0.01, 0.04, 0.1, 0.8);
-        cairo_pattern_add_color_stop_rgba(shade, 1, 0.01, 0.04, 0.1, 0.0);
-        cairo_set_source(cr, shade);
-        cairo_fill(cr);
-        cairo_pattern_destroy(shade);
+        EdgeShade(cr, 0, 0, 0, 40, W, 40, 0.8);
         // kelp hanging from the beam
         for (double x = 20; x < W - 10; x += rnd.Range(34, 60)) {
             double length = rnd.Range(18, 48);
