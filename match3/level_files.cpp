@@ -236,7 +236,7 @@ void LoadLevel() {
     const int resuming = player.savedLevelFlag == 1;
     levelNo = positionLevel[mapPosition];
 
-    // 1. a clean board
+    // a clean board
     levelFrame = 0;
     rescueUsed = 0;
     orderHigh = 0;
@@ -248,14 +248,14 @@ void LoadLevel() {
     }
     for (int c = 1; c < LEVEL_COLUMNS; c++) columns[c] = TColumn{};
 
-    // 2..4. the file, the fish, the counters
+    // the file, the fish, the counters
     int codes[LEVEL_CODES];
     ReadLevelCodes(levelNo, codes);
     if (!resuming) ClearFishOrders();
     mossLeft = 0;
     stonesLeft = 0;
 
-    // 5. cells and fish in file order
+    // cells and fish in file order
     for (int r = 1; r <= LEVEL_ROWS; r++) {
         for (int c = 1; c <= LEVEL_COLS; c++) {
             int code = codes[LevelCodeIndex(r, c)];
@@ -281,12 +281,12 @@ void LoadLevel() {
         }
     }
 
-    // 6. floors under every cell, then the border pieces
+    // floors under every cell, then the border pieces
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++)
         if (cells[slot].exists) AddItem(cells[slot].x, cells[slot].y + CELL_SPACING, ITEM_FLOOR);
     ApplyBorderKinds();
 
-    // 7. a starting item on every cell; floors stay only under the lowest cells
+    // a starting item on every cell; floors stay only under the lowest cells
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
         const TCell& cell = cells[slot];
         if (!cell.exists) continue;
@@ -299,7 +299,7 @@ void LoadLevel() {
         AddItem(cell.x, cell.y, NewItemKind(0));
     }
 
-    // 8. stones, pillars and stone pillars
+    // stones, pillars and stone pillars
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
         const TCell& cell = cells[slot];
         if (!cell.exists) continue;
@@ -318,10 +318,10 @@ void LoadLevel() {
         }
     }
 
-    // 9. an unfinished level comes back as it was left
+    // an unfinished level comes back as it was left
     if (playStarted == 1 && resuming) ResumeSavedLevel();
 
-    // 10. no selection, no swap, nothing resting yet
+    // no selection, no swap, nothing resting yet
     ClearSelection();
     resolvePending = 0;
     swapFirst = swapSecond = swapPhase = swapDir = 0;

@@ -267,7 +267,7 @@ void SaveProfile(int slot) {
     if (slot < 1 || slot >= PLAYER_SLOTS) return;
     TPlayerProfile& player = players[slot];
     const int inPlay = gameScreen == SCREEN_MATCH3 && endingShown == 0 && slot == currentPlayer && playStarted == 1;
-    // 1. a level in progress
+    // a level in progress
     if (inPlay && levelEndTimer == 0) {
         player.savedLevelFlag = 1;
         player.savedLevelScore = score;
@@ -283,10 +283,10 @@ void SaveProfile(int slot) {
             if (items[s].kind != 0) saved.savedItemSpare = -1;
         }
     }
-    // 2. the stage's picture puzzle in progress
+    // the stage's picture puzzle in progress
     if (inPlay && levelEndTimer > 0 && levelEndTimer < 920 && player.playerProgress == stageEnd[currentStage])
         player.puzzlePending = 1;
-    // 3. the file, whole, unless it would get the very bytes it holds
+    // the file, whole, unless it would get the very bytes it holds
     std::string bytes = EncodeProfile(player);
     if (!profileFileBytes[slot].empty() && profileFileBytes[slot] == bytes) return;
     std::string path = ProfilePath(slot);

@@ -112,6 +112,18 @@ void ApplyOutputMapping() {
     ApplyViewport();
 }
 
+// Back to the game's own drawing after a picture was drawn into another.
+void RestoreDrawTarget() {
+    if (!gameRenderer) return;
+    if (drawToWindow) {
+        ApplyOutputMapping();
+        return;
+    }
+    SDL_SetRenderTarget(gameRenderer, screenTarget);
+    SDL_RenderSetScale(gameRenderer, 1.0f, 1.0f);
+    ApplyViewport();
+}
+
 void SetScreenPath(int path) {
     if (path >= SCREEN_PATH_AUTO && path <= SCREEN_PATH_WINDOW) screenPathWanted = path;
 }

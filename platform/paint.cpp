@@ -24,9 +24,16 @@ static void DropUnreadPixels(TImage image) {
 }
 
 static void ReleaseFitTexture(TImage image) {
-    if (image->fitTexture && image->textureGeneration == rendererGeneration && gameRenderer)
-        SDL_DestroyTexture(static_cast<SDL_Texture*>(image->fitTexture));
-    image->fitTexture = nullptr;
+    for (void*& fit : image->fitTexture) {
+        if (fit && image->textureGeneration == rendererGeneration && gameRenderer)
+            SDL_DestroyTexture(static_cast<SDL_Texture*>(fit));
+        fit = nullptr;
+    }
+}
+
+static int IsSoftwareRenderer() {
+    SDL_RendererInfo info;
+    return gameRenderer && SDL_GetRendererInfo(gameRenderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
 }
 
 void ReleaseImageTextures(TImage image) {
@@ -47,7 +54,7 @@ int PrepareImageTextures(TImage image) {
         // The textures died with their renderer.
         image->texture = nullptr;
         image->maskTexture = nullptr;
-        image->fitTexture = nullptr;
+        image->fitTexture[0] = image->fitTexture[1] = nullptr;
         image->textureDirty = 1;
         image->textureGeneration = rendererGeneration;
     }
@@ -124,34 +131,49 @@ static SDL_Texture* MaskTexture(TImage image, int cut) {
     return static_cast<SDL_Texture*>(image->maskTexture);
 }
 
-// Pictures this big, drawn unscaled straight into a window of another size
-// than the logical screen, are scaled once into a copy of the window's pixels
-// and then copied pixel for pixel: filtering a full-screen picture anew every
-// frame is the dearest thing a software rasteriser does.
-static const int FIT_MIN_PIXELS = 256 * 256;
+// Pictures this big, drawn unscaled (or only mirrored), are made once into a
+// copy at the output's pixels, mirrored when drawn mirrored, and then copied
+// pixel for pixel: filtering a big picture anew every frame is the dearest
+// thing a software rasteriser does, and SDL's software renderer mirrors a
+// picture by turning a whole copy of it. Other renderers mirror for nothing,
+// and a picture at the output's size already is its own copy.
+static const int FIT_MIN_PIXELS = 128 * 128;
 
-static SDL_Texture* FittedTexture(TImage image, SDL_Texture* source) {
-    if (!drawToWindow || image->frameCount != 1 || source != image->texture) return nullptr;
+static float FitScaleX() {
+    return drawToWindow ? static_cast<float>(outputWidth) / logicalWidth : 1.0f;
+}
+
+static float FitScaleY() {
+    return drawToWindow ? static_cast<float>(outputHeight) / logicalHeight : 1.0f;
+}
+
+static SDL_Texture* FittedTexture(TImage image, SDL_Texture* source, int mirrored) {
+    if (image->frameCount != 1 || source != image->texture) return nullptr;
     if (image->width * image->height < FIT_MIN_PIXELS) return nullptr;
-    if (outputWidth == logicalWidth && outputHeight == logicalHeight) return nullptr;
-    if (image->fitTexture && image->fitOutputWidth == outputWidth && image->fitOutputHeight == outputHeight)
-        return static_cast<SDL_Texture*>(image->fitTexture);
-    ReleaseFitTexture(image);
-    int w = std::max(1, static_cast<int>(std::lround(image->width * static_cast<double>(outputWidth) / logicalWidth)));
-    int h = std::max(1, static_cast<int>(std::lround(image->height * static_cast<double>(outputHeight) / logicalHeight)));
+    const int sameSize = !drawToWindow || (outputWidth == logicalWidth && outputHeight == logicalHeight);
+    if (mirrored ? !IsSoftwareRenderer() : sameSize) return nullptr;
+    if (image->fitOutputWidth != outputWidth || image->fitOutputHeight != outputHeight) ReleaseFitTexture(image);
+    if (image->fitTexture[mirrored]) return static_cast<SDL_Texture*>(image->fitTexture[mirrored]);
+    int w = std::max(1, static_cast<int>(std::lround(image->width * static_cast<double>(FitScaleX()))));
+    int h = std::max(1, static_cast<int>(std::lround(image->height * static_cast<double>(FitScaleY()))));
     SDL_Texture* fit = SDL_CreateTexture(gameRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w, h);
     if (!fit) return nullptr;
     // Scaled as a direct drawing would scale it, alpha and all.
     FlushPendingClear();
     SDL_SetRenderTarget(gameRenderer, fit);
+    SDL_RenderSetScale(gameRenderer, 1.0f, 1.0f);
+    SDL_RenderSetViewport(gameRenderer, nullptr);
+    SDL_SetTextureBlendMode(fit, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(gameRenderer, 0, 0, 0, 0);
+    SDL_RenderClear(gameRenderer);
     SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
     SDL_SetTextureColorMod(source, 255, 255, 255);
     SDL_SetTextureAlphaMod(source, 255);
-    SDL_RenderCopy(gameRenderer, source, nullptr, nullptr);
-    SDL_SetRenderTarget(gameRenderer, nullptr);
-    ApplyOutputMapping();
+    SDL_RenderCopyEx(gameRenderer, source, nullptr, nullptr, 0.0, nullptr,
+                     mirrored ? SDL_FLIP_HORIZONTAL : SDL_FLIP_NONE);
+    RestoreDrawTarget();
     SDL_SetTextureScaleMode(fit, SDL_ScaleModeNearest);
-    image->fitTexture = fit;
+    image->fitTexture[mirrored] = fit;
     image->fitWidth = w;
     image->fitHeight = h;
     image->fitOutputWidth = outputWidth;
@@ -186,6 +208,54 @@ static int OutsideViewport(const SDL_FRect& dest, float handleX, float handleY) 
            left > drawState.viewX + drawState.viewWidth + margin || top > drawState.viewY + drawState.viewHeight + margin;
 }
 
+// SDL's software renderer scales a picture that crosses the screen's edge
+// whole into a copy before it clips it, and mirrors one by turning a copy of
+// it: the glows' tall streaks and the mirrored fish cost more than the rest of
+// a frame that way. Clipped to the viewport first and drawn as two textured
+// triangles, only the pixels that reach the screen are touched.
+static int CrossesViewport(const SDL_FRect& dest) {
+    const float left = drawState.viewX + drawShiftX, top = drawState.viewY + drawShiftY;
+    return dest.x < left || dest.y < top || dest.x + dest.w > left + drawState.viewWidth ||
+           dest.y + dest.h > top + drawState.viewHeight;
+}
+
+// `dest` is already shifted into the output; `flip` mirrors the frame
+// `source`. The clipped corners stay on whole texels (SDL's triangles take
+// their corners' texture coordinates in whole texels), so a clipped side may
+// reach less than a texel beyond the viewport, which the triangles clip.
+static void PaintClippedQuad(SDL_Texture* texture, const SDL_Rect& source, const SDL_FRect& dest, int flip,
+                             Uint8 alpha) {
+    int textureWidth = 0, textureHeight = 0;
+    if (SDL_QueryTexture(texture, nullptr, nullptr, &textureWidth, &textureHeight) != 0) return;
+    const float left = drawState.viewX + drawShiftX, top = drawState.viewY + drawShiftY;
+    const float texelW = dest.w / source.w, texelH = dest.h / source.h;
+    // The visible texel columns and rows, counted from the drawn left and top.
+    const int c0 = std::max(0, static_cast<int>(std::floor((left - dest.x) / texelW)));
+    const int c1 = std::min(source.w, static_cast<int>(std::ceil((left + drawState.viewWidth - dest.x) / texelW)));
+    const int r0 = std::max(0, static_cast<int>(std::floor((top - dest.y) / texelH)));
+    const int r1 = std::min(source.h, static_cast<int>(std::ceil((top + drawState.viewHeight - dest.y) / texelH)));
+    if (c0 >= c1 || r0 >= r1) return;
+    const float x0 = dest.x + c0 * texelW, x1 = dest.x + c1 * texelW;
+    const float y0 = dest.y + r0 * texelH, y1 = dest.y + r1 * texelH;
+    auto u = [&](int column) {
+        return static_cast<float>(source.x + ((flip & SDL_FLIP_HORIZONTAL) ? source.w - column : column)) / textureWidth;
+    };
+    auto v = [&](int row) {
+        return static_cast<float>(source.y + ((flip & SDL_FLIP_VERTICAL) ? source.h - row : row)) / textureHeight;
+    };
+    const SDL_Color colour{static_cast<Uint8>(drawState.red), static_cast<Uint8>(drawState.green),
+                           static_cast<Uint8>(drawState.blue), alpha};
+    SDL_Vertex corners[4] = {{{x0, y0}, colour, {u(c0), v(r0)}},
+                             {{x1, y0}, colour, {u(c1), v(r0)}},
+                             {{x1, y1}, colour, {u(c1), v(r1)}},
+                             {{x0, y1}, colour, {u(c0), v(r1)}}};
+    const int TRIANGLES[6] = {0, 1, 2, 0, 2, 3};
+    // The colour and alpha travel with the corners, so the texture adds none of its own.
+    SDL_SetTextureColorMod(texture, 255, 255, 255);
+    SDL_SetTextureAlphaMod(texture, 255);
+    SDL_RenderGeometry(gameRenderer, texture, corners, 4, TRIANGLES, 6);
+}
+
 // SDL's software renderer turns a copy of the whole scaled picture before it
 // clips it to the screen: for the title's rays, four times the screen's width,
 // that costs more than a frame. Drawn as two textured triangles instead, only
@@ -194,8 +264,7 @@ static const float ROTATED_QUAD_MIN_AREA = 128.0f * 128.0f;
 
 static int DrawsRotatedAsQuad(const SDL_FRect& dest) {
     if (drawState.rotation == 0.0f || dest.w * dest.h < ROTATED_QUAD_MIN_AREA) return 0;
-    SDL_RendererInfo info;
-    return SDL_GetRendererInfo(gameRenderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+    return IsSoftwareRenderer();
 }
 // The frame `source` of `texture` on `dest`, mirrored by `flip`, turned
 // clockwise by the drawing rotation around `centre` (relative to dest), in
@@ -267,16 +336,22 @@ void PaintImage(TImage image, float x, float y, int frame) {
     float handleY = sy > 0 ? image->handle_y * ay : (image->height - image->handle_y) * ay;
     SDL_FRect dest{x - handleX, y - handleY, image->width * ax, image->height * ay};
     if (OutsideViewport(dest, handleX, handleY)) return;
-    if (sx == 1.0f && sy == 1.0f && drawState.rotation == 0.0f) {
-        if (SDL_Texture* fit = FittedTexture(image, texture)) {
-            // Placed on whole window pixels, so that the copy is one to one.
-            float scaleX = static_cast<float>(outputWidth) / logicalWidth;
-            float scaleY = static_cast<float>(outputHeight) / logicalHeight;
+    // Whether the renderer scales this drawing: a picture that is not copied
+    // pixel for pixel.
+    int scaled = sx != 1.0f || sy != 1.0f || (drawToWindow && (outputWidth != logicalWidth || outputHeight != logicalHeight));
+    if ((sx == 1.0f || sx == -1.0f) && sy == 1.0f && drawState.rotation == 0.0f) {
+        if (SDL_Texture* fit = FittedTexture(image, texture, sx < 0)) {
+            // Placed on whole output pixels, so that the copy is one to one.
+            const float scaleX = FitScaleX(), scaleY = FitScaleY();
+            const float shiftX = drawToWindow ? static_cast<float>(outputX) : 0.0f;
+            const float shiftY = drawToWindow ? static_cast<float>(outputY) : 0.0f;
             texture = fit;
             source = SDL_Rect{0, 0, image->fitWidth, image->fitHeight};
-            dest = SDL_FRect{(std::round(dest.x * scaleX + outputX) - outputX) / scaleX,
-                             (std::round(dest.y * scaleY + outputY) - outputY) / scaleY, image->fitWidth / scaleX,
+            dest = SDL_FRect{(std::round(dest.x * scaleX + shiftX) - shiftX) / scaleX,
+                             (std::round(dest.y * scaleY + shiftY) - shiftY) / scaleY, image->fitWidth / scaleX,
                              image->fitHeight / scaleY};
+            sx = 1.0f;   // the copy is mirrored already
+            scaled = 0;
         }
     }
     SDL_SetTextureBlendMode(texture, mode);
@@ -295,7 +370,10 @@ void PaintImage(TImage image, float x, float y, int frame) {
     int flip = SDL_FLIP_NONE;
     if (sx < 0) flip |= SDL_FLIP_HORIZONTAL;
     if (sy < 0) flip |= SDL_FLIP_VERTICAL;
-    if (flip == SDL_FLIP_NONE && drawState.rotation == 0.0f) {
+    if (drawState.rotation == 0.0f && (flip != SDL_FLIP_NONE || (scaled && CrossesViewport(dest))) &&
+        IsSoftwareRenderer()) {
+        PaintClippedQuad(texture, source, dest, flip, alphaMod);
+    } else if (flip == SDL_FLIP_NONE && drawState.rotation == 0.0f) {
         SDL_RenderCopyF(gameRenderer, texture, &source, &dest);
     } else {
         SDL_FPoint centre{handleX, handleY};

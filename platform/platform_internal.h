@@ -37,7 +37,7 @@ struct TImageData {
     void* maskTexture = nullptr;    // thresholded copy for BLEND_MASK
     int maskCutLow = 0;             // the copy serves the cuts above low
     int maskCutHigh = -1;           // up to high (picture alpha, 0..255)
-    void* fitTexture = nullptr;     // a big picture scaled once to the window's pixels
+    void* fitTexture[2] = {nullptr, nullptr};   // a big picture made once at the output's pixels, as is and mirrored
     int fitWidth = 0, fitHeight = 0;
     int fitOutputWidth = 0, fitOutputHeight = 0;   // the letterbox it was made for
     int textureDirty = 1;           // pixels changed since the upload
@@ -95,6 +95,8 @@ int PendingClearInside(float left, float top, float right, float bottom);
 // Places the logical screen in the window's output pixels (drawing straight
 // to the window); again after every change of the window's size.
 void ApplyOutputMapping();
+// Draws into the screen again (the window or the logical screen texture).
+void RestoreDrawTarget();
 // Reads a logical rectangle of the finished picture, 0xAARRGGBB, opaque; 1 on success.
 int ReadLogicalRect(int x, int y, int width, int height, std::vector<uint32_t>& out);
 // Decoders: fill pixels as 0xAARRGGBB; 0 on failure.

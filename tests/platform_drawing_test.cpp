@@ -178,10 +178,11 @@ TEST_F(Drawing, EmptyPicturesAndMissingFramesDrawNothing) {
 // A 20 x 20 picture of four 10 x 10 blocks of different colours.
 static const uint32_t QUADRANT[4] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFF00u};
 
-static TImage QuadrantImage() {
-    TImage image = MakeImage(20, 20, 1);
-    for (int y = 0; y < 20; y++)
-        for (int x = 0; x < 20; x++) SetImagePixel(image, 0, x, y, QUADRANT[(y / 10) * 2 + x / 10]);
+static TImage QuadrantImage(int size = 20) {
+    TImage image = MakeImage(size, size, 1);
+    const int half = size / 2;
+    for (int y = 0; y < size; y++)
+        for (int x = 0; x < size; x++) SetImagePixel(image, 0, x, y, QUADRANT[(y / half) * 2 + x / half]);
     return image;
 }
 
@@ -196,10 +197,11 @@ static int SameColour(uint32_t a, uint32_t b) {
 // pixel clearly outside the frame the clear colour. "Clearly" is 1.5 screen
 // pixels, or `edgeTexels` of the picture when that is given.
 static void CheckTransform(float x, float y, float hx, float hy, float sx, float sy, float degrees,
-                           double edgeTexels = 0.0) {
-    SCOPED_TRACE(testing::Message() << "handle " << hx << "," << hy << " scale " << sx << "," << sy << " rot "
-                                    << degrees);
-    TImage image = QuadrantImage();
+                           double edgeTexels = 0.0, int size = 20) {
+    SCOPED_TRACE(testing::Message() << "at " << x << "," << y << " handle " << hx << "," << hy << " scale " << sx
+                                    << "," << sy << " rot " << degrees << " size " << size);
+    TImage image = QuadrantImage(size);
+    const double half = size / 2;
     SetImageFiltered(image, 0);   // nearest sampling: block edges stay sharp
     SetImageAnchor(image, hx, hy);
     SetClearColor(0, 0, 0);
@@ -220,13 +222,13 @@ static void CheckTransform(float x, float y, float hx, float hy, float sx, float
             double dx = px + 0.5 - x, dy = py + 0.5 - y;
             double u = (dx * c + dy * s) / sx + hx;
             double v = (-dx * s + dy * c) / sy + hy;
-            int inside = u > margin && v > margin && u < 20 - margin && v < 20 - margin &&
-                         std::fabs(u - 10) > margin && std::fabs(v - 10) > margin;
-            int outside = u < -margin || v < -margin || u > 20 + margin || v > 20 + margin;
+            int inside = u > margin && v > margin && u < size - margin && v < size - margin &&
+                         std::fabs(u - half) > margin && std::fabs(v - half) > margin;
+            int outside = u < -margin || v < -margin || u > size + margin || v > size + margin;
             uint32_t got = screen[static_cast<size_t>(py) * 1024 + px] & 0xFFFFFFu;
             if (inside) {
                 checkedInside++;
-                uint32_t want = QUADRANT[(static_cast<int>(v) / 10) * 2 + static_cast<int>(u) / 10] & 0xFFFFFFu;
+                uint32_t want = QUADRANT[static_cast<int>(v / half) * 2 + static_cast<int>(u / half)] & 0xFFFFFFu;
                 if (!SameColour(got, want) && wrong++ < 5)
                     ADD_FAILURE() << "at " << px << "," << py << " u,v " << u << "," << v << " got " << std::hex << got
                                   << " want " << want << std::dec;
@@ -256,6 +258,12 @@ TEST_F(Drawing, PaintTransformsAroundTheHandle) {
     // places its corners on whole pixels and samples within a texel.
     CheckTransform(512, 384, 10, 10, 12, 12, 30, 1.0);
     CheckTransform(480, 400, 4, 12, -10, 9, -70, 1.0);
+    // Scaled across the screen's edges, and mirrored: clipped to the screen
+    // before they are drawn, as are big mirrored pictures' mirrored copies.
+    CheckTransform(1010, 740, 10, 10, 3, 30, 0);
+    CheckTransform(10, 20, 15, 15, -2, 40, 0);
+    CheckTransform(900, 100, 150, 40, -1, 1, 0, 0.0, 200);
+    CheckTransform(100, 700, 20, 150, -1, 1, 0, 0.0, 200);
 }
 
 TEST_F(Drawing, ViewportClipsDrawingAndCls) {
