@@ -1,6 +1,7 @@
 // Reading picture files: PNG through libpng, JPEG through libjpeg.
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -19,48 +20,107 @@ static int SideAllowed(unsigned long side) {
     return side > 0 && side <= static_cast<unsigned long>(MAX_PICTURE_SIDE);
 }
 
-// PNG pixels as BGRA bytes are 0xAARRGGBB words on a little-endian machine.
-// The image has been begun from a file or from memory.
-static int FinishPng(png_image& image, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha) {
-    if (!SideAllowed(image.width) || !SideAllowed(image.height)) {
-        png_image_free(&image);
-        return 0;
-    }
-    hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
-    image.format = PNG_FORMAT_BGRA;
-    width = static_cast<int>(image.width);
-    height = static_cast<int>(image.height);
+// The pixels grow with the rows actually decoded, never to more than the
+// claimed size: a small file that claims a huge picture fails before it has
+// cost more memory than its data could fill. Doubling keeps the copies few.
+static int GrowForRow(std::vector<uint32_t>& pixels, int width, int height, int row) {
+    const size_t needed = static_cast<size_t>(row + 1) * width, whole = static_cast<size_t>(width) * height;
+    if (pixels.size() >= needed) return 1;
     try {
-        pixels.assign(static_cast<size_t>(width) * height, 0);
+        pixels.resize(std::min(whole, std::max(needed, pixels.size() * 2)));
     } catch (const std::bad_alloc&) {
-        png_image_free(&image);
-        pixels = std::vector<uint32_t>();
-        return 0;
-    }
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), width * 4, nullptr)) {
-        png_image_free(&image);
-        pixels = std::vector<uint32_t>();
         return 0;
     }
     return 1;
 }
 
+// Where libpng reads its bytes from: a file or a block of memory.
+struct TPngSource {
+    FILE* file = nullptr;
+    const unsigned char* bytes = nullptr;
+    size_t size = 0, at = 0;
+};
+
+static void ReadPngBytes(png_structp png, png_bytep out, size_t length) {
+    TPngSource* source = static_cast<TPngSource*>(png_get_io_ptr(png));
+    if (source->file) {
+        if (std::fread(out, 1, length, source->file) != length) png_error(png, "cut short");
+        return;
+    }
+    if (length > source->size - source->at) png_error(png, "cut short");
+    std::memcpy(out, source->bytes + source->at, length);
+    source->at += length;
+}
+
+[[noreturn]] static void PngFailed(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
+
+static void PngQuiet(png_structp, png_const_charp) {}
+
+// Any PNG as 8-bit BGRA, whose bytes are 0xAARRGGBB words on a little-endian
+// machine. An interlaced picture is decoded in passes over the whole picture,
+// so only it is allocated whole from its header.
+static int DecodePngFrom(TPngSource& source, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha) {
+    pixels.clear();
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFailed, PngQuiet);
+    if (!png) return 0;
+    png_infop info = png_create_info_struct(png);
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
+        pixels = std::vector<uint32_t>();
+        return 0;
+    }
+    png_set_read_fn(png, &source, ReadPngBytes);
+    png_read_info(png, info);
+    png_uint_32 w = 0, h = 0;
+    int depth = 0, colourType = 0, interlace = 0;
+    png_get_IHDR(png, info, &w, &h, &depth, &colourType, &interlace, nullptr, nullptr);
+    if (!SideAllowed(w) || !SideAllowed(h)) png_longjmp(png, 1);
+    const int transparency = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
+    hasAlpha = (colourType & PNG_COLOR_MASK_ALPHA) != 0 || transparency;
+    if (colourType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
+    if (colourType == PNG_COLOR_TYPE_GRAY && depth < 8) png_set_expand_gray_1_2_4_to_8(png);
+    if (transparency) png_set_tRNS_to_alpha(png);
+    if (depth == 16) png_set_strip_16(png);
+    if (!(colourType & PNG_COLOR_MASK_COLOR)) png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    const int passes = png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) != static_cast<size_t>(w) * 4) png_longjmp(png, 1);
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    if (passes > 1 && !GrowForRow(pixels, width, height, height - 1)) png_longjmp(png, 1);
+    for (int pass = 0; pass < passes; pass++) {
+        for (int y = 0; y < height; y++) {
+            if (!GrowForRow(pixels, width, height, y)) png_longjmp(png, 1);
+            png_read_row(png, reinterpret_cast<png_bytep>(pixels.data() + static_cast<size_t>(y) * width), nullptr);
+        }
+    }
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return 1;
+}
+
 int DecodePng(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return 0;
-    return FinishPng(image, pixels, width, height, hasAlpha);
+    TPngSource source;
+    source.file = std::fopen(path.c_str(), "rb");
+    if (!source.file) return 0;
+    int ok = DecodePngFrom(source, pixels, width, height, hasAlpha);
+    std::fclose(source.file);
+    return ok;
 }
 
 int DecodePngBytes(const unsigned char* bytes, size_t size, std::vector<uint32_t>& pixels, int& width, int& height,
                    int& hasAlpha) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, bytes, size)) return 0;
-    return FinishPng(image, pixels, width, height, hasAlpha);
+    TPngSource source;
+    source.bytes = bytes;
+    source.size = size;
+    return DecodePngFrom(source, pixels, width, height, hasAlpha);
 }
+
+static const long JPEG_MEMORY_LIMIT = 64L << 20;
 
 struct TJpegError {
     jpeg_error_mgr manager;
@@ -96,6 +156,10 @@ int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& widt
         return 0;
     }
     jpeg_create_decompress(&info);
+    // A progressive picture is decoded into a buffer of the whole picture's
+    // coefficients, zeroed first: a header of a few bytes could make it
+    // claim hundreds of megabytes. Over the limit the decoder fails.
+    info.mem->max_memory_to_use = JPEG_MEMORY_LIMIT;
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
     if (!SideAllowed(info.image_width) || !SideAllowed(info.image_height) || error.warned) longjmp(error.jump, 1);
@@ -103,8 +167,8 @@ int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& widt
     jpeg_start_decompress(&info);
     width = static_cast<int>(info.output_width);
     height = static_cast<int>(info.output_height);
+    pixels.clear();
     try {
-        pixels.assign(static_cast<size_t>(width) * height, 0);
         row.resize(static_cast<size_t>(width) * 3);
     } catch (const std::bad_alloc&) {
         allocated = 0;
@@ -112,6 +176,7 @@ int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& widt
     if (!allocated) longjmp(error.jump, 1);
     while (info.output_scanline < info.output_height && !error.warned) {
         int y = static_cast<int>(info.output_scanline);
+        if (!GrowForRow(pixels, width, height, y)) longjmp(error.jump, 1);
         JSAMPROW rows[1] = {row.data()};
         jpeg_read_scanlines(&info, rows, 1);
         uint32_t* out = pixels.data() + static_cast<size_t>(y) * width;

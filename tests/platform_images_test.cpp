@@ -2,6 +2,7 @@
 // the pixel-exact overlap test.
 #include <gtest/gtest.h>
 
+#include <png.h>
 #include <zlib.h>
 
 #include <filesystem>
@@ -96,6 +97,68 @@ TEST_F(Pictures, PngWithAlphaKeepsItsPixels) {
     EXPECT_FALSE(ImageLoadFlags(image) & 1);
     EXPECT_EQ(ImagePixel(image, 0, 3, 2), pixels[2 * 7 + 3]);
     FreeImage(image);
+}
+
+// A PNG in any of its layouts: `rows` holds each row's bytes as the layout
+// stores them (after packing for depths below 8).
+void WriteLayoutPng(const std::string& path, int w, int h, int colourType, int depth, int interlace,
+                    const std::vector<std::string>& rows, const std::vector<png_color>& palette = {},
+                    const std::string& transparency = "") {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, file);
+    png_set_IHDR(png, info, w, h, depth, colourType, interlace, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
+    if (!transparency.empty())
+        png_set_tRNS(png, info, reinterpret_cast<png_const_bytep>(transparency.data()),
+                     static_cast<int>(transparency.size()), nullptr);
+    png_write_info(png, info);
+    std::vector<png_bytep> pointers;
+    for (const std::string& row : rows) pointers.push_back(reinterpret_cast<png_bytep>(const_cast<char*>(row.data())));
+    png_write_image(png, pointers.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
+}
+
+// Grey, grey with alpha at 16 bits, a palette with transparency at 2 bits and
+// interlaced colour all read as the 0xAARRGGBB pixels they hold.
+TEST_F(Pictures, EveryPngLayoutReadsAsItsPixels) {
+    struct TCase {
+        const char* name;
+        int colourType, depth, interlace;
+        std::vector<std::string> rows;
+        std::vector<png_color> palette;
+        std::string transparency;
+        std::vector<uint32_t> want;   // 3 x 2 pixels
+        int alpha;
+    };
+    const std::vector<TCase> cases = {
+        {"grey", PNG_COLOR_TYPE_GRAY, 8, PNG_INTERLACE_NONE, {std::string("\x00\x80\xff", 3), "\x10\x20\x30"}, {}, "",
+         {0xFF000000u, 0xFF808080u, 0xFFFFFFFFu, 0xFF101010u, 0xFF202020u, 0xFF303030u}, 0},
+        {"grey16", PNG_COLOR_TYPE_GRAY_ALPHA, 16, PNG_INTERLACE_NONE,
+         {std::string("\x12\x34\xff\xff\x80\x00\x40\x00\x00\x00\x00\x00", 12),
+          std::string("\xff\xff\x00\x00\x01\x00\x80\x00\x20\x00\xc0\x00", 12)},
+         {}, "", {0xFF121212u, 0x40808080u, 0x00000000u, 0x00FFFFFFu, 0x80010101u, 0xC0202020u}, 1},
+        {"palette", PNG_COLOR_TYPE_PALETTE, 2, PNG_INTERLACE_NONE, {"\x1b", "\xe4"},   // 0 1 2 / 3 2 1
+         {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 8, 7}}, std::string("\xff\x80\x00", 3),
+         {0xFFFF0000u, 0x8000FF00u, 0x000000FFu, 0xFF090807u, 0x000000FFu, 0x8000FF00u}, 1},
+        {"interlaced", PNG_COLOR_TYPE_RGB, 8, PNG_INTERLACE_ADAM7,
+         {"\x01\x02\x03\x04\x05\x06\x07\x08\x09", "\x0a\x0b\x0c\x0d\x0e\x0f\x10\x11\x12"}, {}, "",
+         {0xFF010203u, 0xFF040506u, 0xFF070809u, 0xFF0A0B0Cu, 0xFF0D0E0Fu, 0xFF101112u}, 0},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = folder + c.name + ".png";
+        WriteLayoutPng(path, 3, 2, c.colourType, c.depth, c.interlace, c.rows, c.palette, c.transparency);
+        TImage image = LoadImageFile(path, 0);   // unmasked: black stays black
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(ImageHasAlpha(image), c.alpha != 0);
+        for (int i = 0; i < 6; i++) EXPECT_EQ(ImagePixel(image, 0, i % 3, i / 3), c.want[i]) << "pixel " << i;
+        FreeImage(image);
+    }
 }
 
 // A loaded picture lets go of its pixels once drawn; reading them, and a new
