@@ -52,7 +52,7 @@ void PlaySound(int index, int x) {
 void PlayMusic(const std::string& fileName) {
     StopMusic();
     FreeSound(musicSound);
-    musicSound = LoadSoundFile(std::string(MUSIC_FOLDER) + fileName, 1);
+    musicSound = LoadSoundFile(std::string(MUSIC_FOLDER) + fileName, SOUND_LOOPS | SOUND_IN_BACKGROUND);
     musicChannel = Cue(musicSound, musicChannel);
     SetVolume(musicChannel, musicLevel * VOLUME_PER_STEP);
 }

@@ -39,7 +39,7 @@ struct TProfileCoder {
 };
 
 void CodeProfile(TProfileCoder& coder, TPlayerProfile& p) {
-    // order 1: fields 1 to 32
+    // the player's counters and state
     int* head[] = {&p.playerGameMode, &p.spare1, &p.itemSet, &p.spare2, &p.spare3, &p.playerProgress,
                    &p.puzzlePending, &p.spare4, &p.savedLevelFlag, &p.spare5, &p.playerHelpSetting,
                    &p.playerRandomId, &p.spare6, &p.playerLevelSeconds, &p.spare7, &p.playerScore,
@@ -47,11 +47,11 @@ void CodeProfile(TProfileCoder& coder, TPlayerProfile& p) {
                    &p.spare12, &p.spare13, &p.spare14, &p.spare15, &p.playerItemsCleared, &p.playerMossCleared,
                    &p.playerStonesCollected, &p.spare16, &p.spare17, &p.playerMatches};
     for (int* field : head) coder.Field(*field);
-    // 2, 3
+    // the spare table and the orders served
     for (int i = 1; i <= 30; i++) coder.Field(p.spareTable[i]);
     coder.Field(p.playerOrdersServed);
     coder.Field(p.spare18);
-    // 4: the saved fish
+    // the saved fish
     for (int f = 1; f <= FISH_ORDERS_SAVED; f++) {
         TFishOrder& o = p.fishOrders[f];
         coder.Field(o.orderSize);
@@ -69,16 +69,16 @@ void CodeProfile(TProfileCoder& coder, TPlayerProfile& p) {
         coder.Field(o.fishKind);
         coder.Field(o.orderSpare3);
     }
-    // 5: the saved board
+    // the saved board
     for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
         TSavedSlot& b = p.savedSlots[s];
         int* slot[] = {&b.savedIsMoss, &b.savedPillarCell, &b.savedStonePillarCell, &b.savedItemX,
                        &b.savedItemY, &b.savedItemKind, &b.savedItemSpare};
         for (int* field : slot) coder.Field(*field);
     }
-    // 6
+    // the power-ups' targets
     for (int i = 1; i <= 7; i++) coder.Field(p.powerupTarget[i]);
-    // 7, 8: the picture puzzle
+    // the picture puzzle
     for (int i = 1; i < PUZZLE_PIECES; i++) {
         TPuzzlePiece& c = p.puzzlePieces[i];
         int* piece[] = {&c.targetX, &c.targetY, &c.x, &c.y, &c.spareA, &c.spareB,

@@ -1,5 +1,6 @@
 // Sounds and channels on top of the game's mixer, and the audio device that
-// plays the mix. Sounds are decoded at load into 44100 Hz 16-bit stereo.
+// plays the mix. Sounds are decoded at load into 44100 Hz 16-bit stereo,
+// long tracks on a thread of their own.
 //
 // Without an audio device the game runs silently, but the channels still move
 // on with the game clock (once per PumpEvents), so Playing() reports what it
@@ -8,16 +9,41 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <new>
 #include <stdexcept>
+#include <system_error>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/mixer.h"
 #include "platform/platform.h"
 #include "platform/platform_internal.h"
+
+// The device's callback takes the device's lock; the game and the threads
+// that decode in the background also take this one, which holds without a
+// device too. Always this one first.
+static std::recursive_mutex soundTables;
+
+// A music track takes a third of a second to decode, which the game would
+// show as a frozen frame at every change of music: such sounds are decoded on
+// a thread of their own while the frames go on. One decoder per sound slot;
+// a slot freed while its sound is decoding stops the decoder first.
+struct TDecoder {
+    std::thread thread;
+    std::atomic<int> cancelled{0};
+    void Finish(int cancel) {
+        if (cancel) cancelled = 1;
+        if (thread.joinable()) thread.join();
+        cancelled = 0;
+    }
+    ~TDecoder() { Finish(1); }
+};
+static TDecoder decoders[MIX_SOUNDS];
 
 static SDL_AudioDeviceID audioDevice = 0;
 static int64_t channelOrder = 0;
@@ -54,6 +80,7 @@ void OpenAudioDevice() {
 
 void CloseAudioDevice() {
     if (!audioDevice) return;
+    for (TDecoder& decoder : decoders) decoder.Finish(1);
     SDL_CloseAudioDevice(audioDevice);
     audioDevice = 0;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -63,12 +90,15 @@ int AudioDeviceOpen() {
     return audioDevice != 0;
 }
 
+
 static void Lock() {
+    soundTables.lock();
     if (audioDevice) SDL_LockAudioDevice(audioDevice);
 }
 
 static void Unlock() {
     if (audioDevice) SDL_UnlockAudioDevice(audioDevice);
+    soundTables.unlock();
 }
 
 void UpdateSilentAudio() {
@@ -83,7 +113,9 @@ void UpdateSilentAudio() {
     if (elapsed <= 0) return;
     int64_t scaled = elapsed * MIX_RATE + silentRemainder;
     silentRemainder = scaled % 1000;
+    Lock();
     AdvanceFrames(gameMixer, scaled / 1000);
+    Unlock();
 }
 
 // ---------------------------------------------------------------- decoding
@@ -134,7 +166,7 @@ struct TOggFile {
 // A chained file may change its channel count and rate from one logical
 // section to the next, so each run of one section is converted with that
 // section's own format. The length the file claims is checked first.
-static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
+static int DecodeOgg(const std::string& path, std::vector<int16_t>& out, const std::atomic<int>* cancelled) {
     TOggFile ogg;
     if (ov_fopen(path.c_str(), &ogg.file) != 0) return 0;
     ogg.open = 1;
@@ -175,6 +207,7 @@ static int DecodeOgg(const std::string& path, std::vector<int16_t>& out) {
     char buffer[16384];
     int section = 0;
     while (ok) {
+        if (cancelled && cancelled->load()) return 0;
         long got = ov_read(&file, buffer, sizeof buffer, 0, 2, 1, &section);
         if (got == OV_HOLE) continue;
         if (got <= 0) break;
@@ -237,36 +270,78 @@ static int DecodeWav(const std::string& path, std::vector<int16_t>& out) {
     return ok;
 }
 
-TSound LoadSoundFile(const std::string& path, int flags) {
-    std::string real = ResolvePath(path);
-    if (PathKind(real) != 1) return 0;
-    std::vector<int16_t> samples;
+// The samples of a sound file, 0 when it cannot be decoded.
+static int DecodeSoundFile(const std::string& real, std::vector<int16_t>& samples, const std::atomic<int>* cancelled) {
     TStream probe = OpenForRead(real);
     std::string magic = ReadString(probe, 4);
     Close(probe);
-    int ok = 0;
     // A sound too big for the memory there is, is a sound that failed to load.
     try {
-        if (magic == "OggS") ok = DecodeOgg(real, samples);
-        else if (magic == "RIFF") ok = DecodeWav(real, samples);
+        if (magic == "OggS") return DecodeOgg(real, samples, cancelled);
+        if (magic == "RIFF") return DecodeWav(real, samples);
     } catch (const std::bad_alloc&) {
-        ok = 0;
+        return 0;
     } catch (const std::length_error&) {
-        ok = 0;
+        return 0;
     }
-    if (!ok) return 0;
-    Lock();
-    int slot = 0;
+    return 0;
+}
+
+// Call with the lock held: the first free sound slot, taken, or 0.
+static int TakeSoundSlot(int flags) {
     for (int s = 1; s < MIX_SOUNDS; s++) {
-        if (!gameMixer.sounds[s].used) {
-            slot = s;
-            break;
-        }
+        TMixSound& sound = gameMixer.sounds[s];
+        if (sound.used) continue;
+        sound = TMixSound{};
+        sound.used = 1;
+        sound.loop = (flags & SOUND_LOOPS) != 0;
+        return s;
     }
+    return 0;
+}
+
+static void DecodeInBackground(int slot, std::string real) {
+    std::vector<int16_t> samples;
+    int ok = DecodeSoundFile(real, samples, &decoders[slot].cancelled);
+    if (decoders[slot].cancelled) return;
+    Lock();
+    TMixSound& sound = gameMixer.sounds[slot];
+    if (ok) {
+        sound.samples.swap(samples);
+        sound.frames = static_cast<int64_t>(sound.samples.size() / 2);
+    }
+    sound.pending = 0;
+    Unlock();
+}
+
+void WaitForSounds() {
+    for (TDecoder& decoder : decoders) decoder.Finish(0);
+}
+
+TSound LoadSoundFile(const std::string& path, int flags) {
+    std::string real = ResolvePath(path);
+    if (PathKind(real) != 1) return 0;
+    if (flags & SOUND_IN_BACKGROUND) {
+        Lock();
+        int slot = TakeSoundSlot(flags);
+        if (slot) gameMixer.sounds[slot].pending = 1;
+        Unlock();
+        if (!slot) return 0;
+        decoders[slot].Finish(1);   // a decoder of the slot's last sound has stopped writing
+        try {
+            decoders[slot].thread = std::thread(DecodeInBackground, slot, real);
+        } catch (const std::system_error&) {
+            // No thread to be had: decoded here and now.
+            DecodeInBackground(slot, real);
+        }
+        return slot;
+    }
+    std::vector<int16_t> samples;
+    if (!DecodeSoundFile(real, samples, nullptr)) return 0;
+    Lock();
+    int slot = TakeSoundSlot(flags);
     if (slot) {
         TMixSound& sound = gameMixer.sounds[slot];
-        sound.used = 1;
-        sound.loop = (flags & 1) != 0;
         sound.samples.swap(samples);
         sound.frames = static_cast<int64_t>(sound.samples.size() / 2);
     }
@@ -279,6 +354,7 @@ void FreeSound(TSound& sound) {
         sound = 0;
         return;
     }
+    decoders[sound].Finish(1);
     Lock();
     for (int c = 1; c < MIX_CHANNELS; c++) {
         TMixChannel& channel = gameMixer.channels[c];

@@ -17,7 +17,7 @@ void ChannelGains(const TMixChannel& channel, float& left, float& right) {
 static int Audible(const TMixer& mixer, const TMixChannel& channel) {
     if (!channel.used || !channel.active || channel.paused) return 0;
     if (channel.sound <= 0 || channel.sound >= MIX_SOUNDS || !mixer.sounds[channel.sound].used) return 0;
-    return 1;
+    return !mixer.sounds[channel.sound].pending;
 }
 
 // Moves a channel on by `count` frames of its sound, ending or looping it.

@@ -16,6 +16,7 @@ static const int64_t MAX_SOUND_FRAMES = int64_t(20) * 60 * MIX_RATE;
 struct TMixSound {
     int used = 0;
     int loop = 0;
+    int pending = 0;                   // still being decoded: its channels wait silent
     std::vector<int16_t> samples;      // interleaved left, right
     int64_t frames = 0;
 };

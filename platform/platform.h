@@ -141,7 +141,14 @@ void SetInputRecorder(TInputRecorder recorder);
 using TSound = int;     // 0 is the empty sound
 using TChannel = int;   // 0 is no channel
 
-TSound LoadSoundFile(const std::string& path, int flags);   // flags 1: loops
+// flags 1: loops; 2: decoded on a thread of its own, for long tracks: the
+// sound is there at once, and a channel playing it waits silent (yet counts
+// as playing) until the samples are in. A file that fails to decode then
+// leaves an empty sound, which ends at once.
+enum { SOUND_LOOPS = 1, SOUND_IN_BACKGROUND = 2 };
+TSound LoadSoundFile(const std::string& path, int flags);
+// Waits until every sound decoding in the background is in.
+void WaitForSounds();
 void FreeSound(TSound& sound);
 TChannel Play(TSound sound, TChannel channel = 0);
 TChannel Cue(TSound sound, TChannel channel = 0);

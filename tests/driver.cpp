@@ -137,8 +137,13 @@ int DriverStart(const DriverOptions& options) {
     return result;
 }
 
+// Music decoded in the background is in before the next frame, so a
+// scripted game hears the same at the same frame on any machine.
 void DriverFrames(int n) {
-    for (int i = 0; i < n; i++) RunLoopPass(0);
+    for (int i = 0; i < n; i++) {
+        RunLoopPass(0);
+        WaitForSounds();
+    }
 }
 
 int DriverWindowCoordinate(int logical) {

@@ -375,3 +375,63 @@ TEST_F(Sounds, AWavClaimingMoreThanItHoldsLoadsWhatItHolds) {
     EXPECT_NEAR(static_cast<double>(gameMixer.sounds[sound].frames), 4410, 30);
     FreeSound(sound);
 }
+
+// A track decoded in the background: there at once, its channel counting as
+// playing but standing still until the samples are in, then the very samples
+// of a decode in the foreground. A broken file leaves an empty sound; a sound
+// freed while it decodes stops its decoder and frees its slot.
+TEST_F(Sounds, ATrackDecodedInTheBackgroundWaitsSilentThenPlaysTheSameSamples) {
+    std::vector<int16_t> tone;
+    for (int i = 0; i < 44100 * 3; i++) tone.push_back(static_cast<int16_t>(9000 * std::sin(i * 0.05)));
+    ASSERT_TRUE(SaveOgg(folder + "track.ogg", tone, 1, 44100));
+    TSound here = LoadSoundFile(folder + "track.ogg", SOUND_LOOPS);
+    ASSERT_NE(here, 0);
+
+    TSound later = LoadSoundFile(folder + "track.ogg", SOUND_LOOPS | SOUND_IN_BACKGROUND);
+    ASSERT_NE(later, 0);
+    TChannel channel = Play(later);
+    ASSERT_NE(channel, 0);
+    EXPECT_TRUE(Playing(channel));
+    {
+        // Whatever the decoder has reached, a channel on a sound still pending
+        // neither sounds nor moves.
+        TMixer pendingMixer;
+        pendingMixer.sounds[1].used = 1;
+        pendingMixer.sounds[1].pending = 1;
+        pendingMixer.sounds[1].samples.assign(2000, 5000);
+        pendingMixer.sounds[1].frames = 1000;
+        TMixChannel& waiting = pendingMixer.channels[1];
+        waiting.used = waiting.active = 1;
+        waiting.sound = 1;
+        waiting.volume = 1.0f;
+        std::vector<int16_t> out(200);
+        MixFrames(pendingMixer, out.data(), 100);
+        EXPECT_EQ(*std::max_element(out.begin(), out.end()), 0);
+        EXPECT_EQ(waiting.position, 0);
+        EXPECT_EQ(waiting.active, 1);
+    }
+    WaitForSounds();
+    EXPECT_EQ(gameMixer.sounds[later].pending, 0);
+    EXPECT_EQ(gameMixer.sounds[later].loop, 1);
+    EXPECT_EQ(gameMixer.sounds[later].samples, gameMixer.sounds[here].samples);
+    EXPECT_TRUE(Playing(channel));
+
+    WriteWholeFile(folder + "broken.ogg", "OggS but nothing else");
+    TSound broken = LoadSoundFile(folder + "broken.ogg", SOUND_IN_BACKGROUND);
+    ASSERT_NE(broken, 0);
+    WaitForSounds();
+    // No samples and no longer pending: the mixer ends any channel on it.
+    EXPECT_EQ(gameMixer.sounds[broken].pending, 0);
+    EXPECT_EQ(gameMixer.sounds[broken].frames, 0);
+
+    for (int i = 0; i < 20; i++) {
+        TSound dropped = LoadSoundFile(folder + "track.ogg", SOUND_IN_BACKGROUND);
+        ASSERT_NE(dropped, 0);
+        const int slot = dropped;
+        FreeSound(dropped);
+        EXPECT_EQ(gameMixer.sounds[slot].used, 0);
+    }
+    FreeSound(broken);
+    FreeSound(later);
+    FreeSound(here);
+}
