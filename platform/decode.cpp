@@ -59,8 +59,9 @@ static void ReadPngBytes(png_structp png, png_bytep out, size_t length) {
 static void PngQuiet(png_structp, png_const_charp) {}
 
 // Any PNG as 8-bit BGRA, whose bytes are 0xAARRGGBB words on a little-endian
-// machine. An interlaced picture is decoded in passes over the whole picture,
-// so only it is allocated whole from its header.
+// machine. An interlaced picture is decoded in passes over the whole picture;
+// its first pass, an eighth of the rows, already grows it row by row, so a
+// file cut short fails as early there too.
 static int DecodePngFrom(TPngSource& source, std::vector<uint32_t>& pixels, int& width, int& height, int& hasAlpha) {
     pixels.clear();
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFailed, PngQuiet);
@@ -91,7 +92,6 @@ static int DecodePngFrom(TPngSource& source, std::vector<uint32_t>& pixels, int&
     if (png_get_rowbytes(png, info) != static_cast<size_t>(w) * 4) png_longjmp(png, 1);
     width = static_cast<int>(w);
     height = static_cast<int>(h);
-    if (passes > 1 && !GrowForRow(pixels, width, height, height - 1)) png_longjmp(png, 1);
     for (int pass = 0; pass < passes; pass++) {
         for (int y = 0; y < height; y++) {
             if (!GrowForRow(pixels, width, height, y)) png_longjmp(png, 1);
