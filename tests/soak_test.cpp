@@ -98,6 +98,13 @@ struct TRandomPlayer {
         } else if (roll < 500) {
             PressAt(Roll(0, 1023), Roll(0, 767), Roll(2, 30), Roll(-40, 40), Roll(-40, 40));
         } else if (roll < 680) {
+            // In a story a player mostly skips the page (the bottom row's
+            // right button); its menu button at the left end would otherwise
+            // send the random player back to the menu long before a story ends.
+            if (gameScreen == SCREEN_STORY && Roll(0, 3) > 0) {
+                PressAt(937 + Roll(-12, 12), 741 + Roll(-8, 8), 1, 0, 0);
+                return;
+            }
             const int* spot = BUTTON_SPOTS[Roll(0, sizeof BUTTON_SPOTS / sizeof *BUTTON_SPOTS - 1)];
             PressAt(spot[0] + Roll(-12, 12), spot[1] + Roll(-8, 8), 1, 0, 0);
         } else if (roll < 860) {
