@@ -208,6 +208,15 @@ static int OutsideViewport(const SDL_FRect& dest, float handleX, float handleY) 
            left > drawState.viewX + drawState.viewWidth + margin || top > drawState.viewY + drawState.viewHeight + margin;
 }
 
+// Two textured triangles over the four corners, clockwise from the top left.
+// The colour and alpha travel with the corners, so the texture adds none of its own.
+static void DrawQuad(SDL_Texture* texture, const SDL_Vertex (&corners)[4]) {
+    static const int TRIANGLES[6] = {0, 1, 2, 0, 2, 3};
+    SDL_SetTextureColorMod(texture, 255, 255, 255);
+    SDL_SetTextureAlphaMod(texture, 255);
+    SDL_RenderGeometry(gameRenderer, texture, corners, 4, TRIANGLES, 6);
+}
+
 // SDL's software renderer scales a picture that crosses the screen's edge
 // whole into a copy before it clips it, and mirrors one by turning a copy of
 // it: the glows' tall streaks and the mirrored fish cost more than the rest of
@@ -249,11 +258,7 @@ static void PaintClippedQuad(SDL_Texture* texture, const SDL_Rect& source, const
                              {{x1, y0}, colour, {u(c1), v(r0)}},
                              {{x1, y1}, colour, {u(c1), v(r1)}},
                              {{x0, y1}, colour, {u(c0), v(r1)}}};
-    const int TRIANGLES[6] = {0, 1, 2, 0, 2, 3};
-    // The colour and alpha travel with the corners, so the texture adds none of its own.
-    SDL_SetTextureColorMod(texture, 255, 255, 255);
-    SDL_SetTextureAlphaMod(texture, 255);
-    SDL_RenderGeometry(gameRenderer, texture, corners, 4, TRIANGLES, 6);
+    DrawQuad(texture, corners);
 }
 
 // SDL's software renderer turns a copy of the whole scaled picture before it
@@ -292,11 +297,7 @@ static void PaintRotatedQuad(SDL_Texture* texture, const SDL_Rect& source, const
         corners[i].color = colour;
         corners[i].tex_coord = SDL_FPoint{U[i], V[i]};
     }
-    const int TRIANGLES[6] = {0, 1, 2, 0, 2, 3};
-    // The colour and alpha travel with the corners, so the texture adds none of its own.
-    SDL_SetTextureColorMod(texture, 255, 255, 255);
-    SDL_SetTextureAlphaMod(texture, 255);
-    SDL_RenderGeometry(gameRenderer, texture, corners, 4, TRIANGLES, 6);
+    DrawQuad(texture, corners);
 }
 
 void PaintImage(TImage image, float x, float y, int frame) {
