@@ -27,7 +27,6 @@ namespace {
 constexpr int WAIT_FOR_CONTINUE = 499;
 constexpr int PANEL_GONE = 520;
 constexpr int PUZZLE_START = 540;
-constexpr int LEVEL_DONE = 920;
 constexpr int LABEL_X = 312, VALUE_X = 712;
 
 int OnOrdinaryLevel() {
@@ -247,5 +246,11 @@ void RunLevelEnd() {
     if (playing && levelEndTimer < PANEL_GONE) DrawPanel();
     RunPuzzleSteps();
     if (levelEndTimer == 521 && continueToLevel == 1) levelEndTimer = LEVEL_DONE;
-    if (levelEndTimer == LEVEL_DONE) FinishLevel();
+    // The bookkeeping runs once: a pause (the window losing the focus) holds
+    // the timer where it is, and at 920 that would move the frontier on by a
+    // position in every paused frame.
+    if (levelEndTimer == LEVEL_DONE) {
+        FinishLevel();
+        levelEndTimer = LEVEL_DONE + 1;
+    }
 }

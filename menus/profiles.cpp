@@ -284,7 +284,7 @@ void SaveProfile(int slot) {
         }
     }
     // the stage's picture puzzle in progress
-    if (inPlay && levelEndTimer > 0 && levelEndTimer < 920 && player.playerProgress == stageEnd[currentStage])
+    if (inPlay && levelEndTimer > 0 && levelEndTimer < LEVEL_DONE && player.playerProgress == stageEnd[currentStage])
         player.puzzlePending = 1;
     // the file, whole, unless it would get the very bytes it holds
     std::string bytes = EncodeProfile(player);

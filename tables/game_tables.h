@@ -13,6 +13,7 @@ extern int levelNo;         // the level of mapPosition
 extern int levelFrame, score, ordersNeeded, mossLeft, stonesLeft;
 extern float boardAlpha;
 extern int levelEndTimer;
+constexpr int LEVEL_DONE = 920;   // levelEndTimer at the results' bookkeeping
 extern int levelPosition;       // mapPosition when the game screen was entered
 extern int positionInStage;     // 1..10 within the current stage, every frame
 extern int puzzleRewardKind;    // 2 while the stage's picture puzzle runs here

@@ -88,6 +88,26 @@ TEST(LevelEnd, TheResultsArePaidAndTheNextLevelFollows) {
     EXPECT_EQ(gameScreen, SCREEN_MAP);
     EXPECT_EQ(player.playerUnlocked, 4);
     EXPECT_EQ(player.playerProgress, 2);
+
+    // The window loses the focus right after the bookkeeping: while the pause
+    // holds the results, the frontier stays moved on by one position only.
+    player.playerProgress = 4;
+    mapPosition = 4;
+    BeginScreenChange(SCREEN_MATCH3, 0);
+    DriverFrames(40);
+    WinNow();
+    levelEndTimer = 499;
+    PressContinue();
+    RunToEndFrame(LEVEL_DONE);
+    ASSERT_EQ(player.playerProgress, 5) << "the bookkeeping frame has run";
+    DriverFocus(0);
+    DriverFrames(40);
+    DriverFocus(1);
+    for (int guard = 0; guard < 600 && !(gameScreen == SCREEN_MATCH3 && levelEndTimer == 0); guard++)
+        DriverFrames(1);
+    EXPECT_EQ(player.playerUnlocked, 5);
+    EXPECT_EQ(player.playerProgress, 5);
+    EXPECT_EQ(mapPosition, 5);
     DriverStop();
 }
 
