@@ -79,6 +79,12 @@ void SaveBytes(const std::string& bytes, const std::string& relPath) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+void SaveReviewPicture(cairo_surface_t* surface, const std::string& fileName) {
+    std::filesystem::create_directories(contactDir);
+    std::string path = contactDir + "/" + fileName;
+    cairo_surface_write_to_png(surface, path.c_str());
+}
+
 void WriteContactSheets() {
     std::map<std::string, std::vector<const TSheetEntry*>> families;
     for (const TSheetEntry& e : sheetEntries) families[e.family].push_back(&e);
@@ -119,9 +125,7 @@ void WriteContactSheets() {
             cairo_show_text(cr, entries[i]->relPath.c_str());
         }
         cairo_destroy(cr);
-        std::filesystem::create_directories(contactDir);
-        std::string path = contactDir + "/" + family + ".png";
-        cairo_surface_write_to_png(sheet, path.c_str());
+        SaveReviewPicture(sheet, family + ".png");
         cairo_surface_destroy(sheet);
     }
     for (TSheetEntry& e : sheetEntries) cairo_surface_destroy(e.picture);
@@ -139,12 +143,44 @@ cairo_surface_t* NewSurface(int width, int height) {
     return s;
 }
 
+cairo_t* BeginPicture(int width, int height) {
+    cairo_surface_t* picture = NewSurface(width, height);
+    cairo_t* cr = cairo_create(picture);
+    cairo_surface_destroy(picture);   // the context keeps it
+    return cr;
+}
+
+void EndPicture(cairo_t* cr, const std::string& relPath, const std::string& family) {
+    cairo_surface_t* picture = cairo_surface_reference(cairo_get_target(cr));
+    cairo_destroy(cr);
+    SavePicture(picture, relPath, family);
+    cairo_surface_destroy(picture);
+}
+
+void EndPictureWithShadow(cairo_t* cr, const std::string& relPath, const std::string& family,
+                          double dx, double dy, int blur, double alpha) {
+    cairo_surface_t* picture = cairo_surface_reference(cairo_get_target(cr));
+    cairo_destroy(cr);
+    int w = cairo_image_surface_get_width(picture), h = cairo_image_surface_get_height(picture);
+    cairo_t* shadowed = BeginPicture(w, h);
+    PaintWithShadow(shadowed, picture, dx, dy, blur, alpha);
+    cairo_surface_destroy(picture);
+    EndPicture(shadowed, relPath, family);
+}
+
+uint32_t* PixelsOf(cairo_surface_t* surface, int& stride) {
+    cairo_surface_flush(surface);
+    stride = cairo_image_surface_get_stride(surface) / 4;
+    return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface));
+}
+
+int Channel(double v) { return static_cast<int>(std::clamp(v, 0.0, 1.0) * 255 + 0.5); }
+
 void BlurSurface(cairo_surface_t* surface, int radius) {
     if (radius < 1) return;
-    cairo_surface_flush(surface);
     int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
-    int stride = cairo_image_surface_get_stride(surface) / 4;
-    uint32_t* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface));
+    int stride;
+    uint32_t* data = PixelsOf(surface, stride);
     std::vector<uint32_t> line(std::max(w, h));
     auto pass = [&](uint32_t* start, int count, int step) {
         for (int i = 0; i < count; i++) line[i] = start[i * step];
@@ -272,6 +308,14 @@ void SoftGlow(cairo_t* cr, double cx, double cy, double radius, TRgb c, double a
     cairo_pattern_destroy(p);
 }
 
+void FlatGlow(cairo_t* cr, double cx, double cy, double radius, double squash, TRgb c, double alpha) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, 1.0, squash);
+    SoftGlow(cr, 0, 0, radius, c, alpha);
+    cairo_restore(cr);
+}
+
 void GlassPanel(cairo_t* cr, double x, double y, double w, double h, double r, double opacity) {
     // body: deep blue glass, lighter at the top where the light falls in
     cairo_pattern_t* body = cairo_pattern_create_linear(0, y, 0, y + h);
@@ -320,6 +364,12 @@ void GlossyFill(cairo_t* cr, TRgb base, double cx, double cy, double size) {
     cairo_set_source_rgba(cr, base.r * 0.3, base.g * 0.3, base.b * 0.35, 0.9);
     cairo_set_line_width(cr, 1.6);
     cairo_stroke_preserve(cr);
+}
+
+void GlossyBead(cairo_t* cr, double cx, double cy, double r, TRgb base) {
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    GlossyFill(cr, base, cx, cy, r);
+    cairo_new_path(cr);
 }
 
 void PaintWithShadow(cairo_t* cr, cairo_surface_t* picture, double dx, double dy, int blur, double alpha) {
@@ -371,5 +421,86 @@ void EdgeShade(cairo_t* cr, double x0, double y0, double x1, double y1, double w
     cairo_pattern_add_color_stop_rgba(p, 1, 0.01, 0.04, 0.10, 0.0);
     cairo_set_source(cr, p);
     cairo_fill(cr);
+    cairo_pattern_destroy(p);
+}
+
+void LitTube(cairo_t* cr, double x0, double y0, double x1, double y1, double width,
+             TRgb shade, TRgb light, const double steps[4], double shiftX, double shiftY) {
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x1, y1);
+    SetRgb(cr, INK, 0.95);
+    cairo_set_line_width(cr, width + 3);
+    cairo_stroke(cr);
+    for (int i = 0; i < 4; i++) {
+        double w = width * (1.0 - i * 0.22);
+        cairo_move_to(cr, x0 - i * width * shiftX, y0 - i * width * shiftY);
+        cairo_line_to(cr, x1 - i * width * shiftX, y1 - i * width * shiftY);
+        SetRgb(cr, Mix(shade, light, steps[i]));
+        cairo_set_line_width(cr, w);
+        cairo_stroke(cr);
+    }
+}
+
+void TitleBand(cairo_t* cr, double x, double y, double w) {
+    RoundedRectPath(cr, x, y, w, 44, 22);
+    cairo_pattern_t* band = cairo_pattern_create_linear(0, y, 0, y + 44);
+    cairo_pattern_add_color_stop_rgba(band, 0, 0.25, 0.65, 0.80, 0.55);
+    cairo_pattern_add_color_stop_rgba(band, 1, 0.05, 0.25, 0.42, 0.35);
+    cairo_set_source(cr, band);
+    cairo_fill(cr);
+    cairo_pattern_destroy(band);
+}
+
+void PearlString(cairo_t* cr, double x0, double x1, double y) {
+    for (double x = x0; x < x1; x += 16) {
+        cairo_arc(cr, x, y, 2.2, 0, 2 * M_PI);
+        SetRgb(cr, PEARL, 0.6);
+        cairo_fill(cr);
+    }
+}
+
+void CornerShells(cairo_t* cr, double left, double top, double right, double bottom) {
+    const double CX[4] = {left, right, left, right}, CY[4] = {top, top, bottom, bottom};
+    for (int i = 0; i < 4; i++) GlossyBead(cr, CX[i], CY[i], 9, {0.95, 0.88, 0.95});
+}
+
+// ---------------------------------------------------------------- water and light
+
+void PaintMurkyWater(cairo_surface_t* surface, TRgb top, TRgb bottom, double fall, uint32_t seed) {
+    int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
+    int stride;
+    uint32_t* px = PixelsOf(surface, stride);
+    for (int y = 0; y < h; y++) {
+        TRgb row = Mix(top, bottom, std::pow(y / static_cast<double>(h - 1), fall));
+        for (int x = 0; x < w; x++) {
+            double k = 1.0 + (FractalNoise(x * 0.004, y * 0.006, 4, seed) - 0.5) * 0.35;
+            px[y * stride + x] = 0xFF000000u | (Channel(row.r * k) << 16) | (Channel(row.g * k) << 8) | Channel(row.b * k);
+        }
+    }
+    cairo_surface_mark_dirty(surface);
+}
+
+void LightShaft(cairo_t* cr, double x, double top, double w, double spread, double lean, double bottom,
+                TRgb light, double alpha) {
+    cairo_move_to(cr, x, top);
+    cairo_line_to(cr, x + w, top);
+    cairo_line_to(cr, x + spread + lean, bottom);
+    cairo_line_to(cr, x + lean, bottom);
+    cairo_close_path(cr);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, bottom);
+    AddStop(p, 0, light, alpha);
+    AddStop(p, 1, light, 0.0);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+}
+
+void Vignette(cairo_t* cr, double cx, double cy, double inner, double outer, double strength) {
+    cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, inner, cx, cy, outer);
+    cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0, 0.01, 0.04, strength);
+    cairo_set_source(cr, p);
+    cairo_paint(cr);
     cairo_pattern_destroy(p);
 }

@@ -2,7 +2,6 @@
 // one underwater place per stage, each deeper and darker than the one before:
 // sunny reef, kelp forest, seagrass meadow, shipwreck, coral arches, sunken
 // ruins, twilight cliffs, caves, jellyfish drift, trench walls, vents, abyss.
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -46,21 +45,9 @@ const TBackground BACKGROUNDS[] = {
 // Water: a vertical gradient from the lit surface to the depth, with soft
 // drifting murk; deeper places are darker and bluer.
 void PaintWater(cairo_surface_t* s, double depth, uint32_t seed) {
-    uint32_t* px = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-    int stride = cairo_image_surface_get_stride(s) / 4;
     TRgb top = Mix({0.25, 0.72, 0.85}, {0.03, 0.10, 0.22}, depth);
     TRgb bottom = Mix({0.04, 0.28, 0.45}, {0.0, 0.01, 0.05}, std::pow(depth, 0.8));
-    for (int y = 0; y < H; y++) {
-        double t = y / static_cast<double>(H - 1);
-        TRgb row = Mix(top, bottom, std::pow(t, 0.9));
-        for (int x = 0; x < W; x++) {
-            double n = FractalNoise(x * 0.004, y * 0.006, 4, seed) - 0.5;
-            double k = 1.0 + n * 0.35;
-            auto ch = [](double v) { return static_cast<uint32_t>(std::clamp(v, 0.0, 1.0) * 255 + 0.5); };
-            px[y * stride + x] = 0xFF000000u | (ch(row.r * k) << 16) | (ch(row.g * k) << 8) | ch(row.b * k);
-        }
-    }
-    cairo_surface_mark_dirty(s);
+    PaintMurkyWater(s, top, bottom, 0.9, seed);
 }
 
 // Light falling in from the surface: soft slanted shafts, fading with depth.
@@ -70,18 +57,7 @@ void PaintRays(cairo_t* cr, double depth, TRandom& rnd) {
     cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
     for (int i = 0; i < 9; i++) {
         double x = rnd.Range(-100, W + 100), w = rnd.Range(30, 110), lean = rnd.Range(80, 260);
-        cairo_move_to(cr, x, -10);
-        cairo_line_to(cr, x + w, -10);
-        cairo_line_to(cr, x + w * 2.2 + lean, H * 0.9);
-        cairo_line_to(cr, x + lean, H * 0.9);
-        cairo_close_path(cr);
-        cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, H * 0.9);
-        double a = strength * rnd.Range(0.5, 1.0);
-        cairo_pattern_add_color_stop_rgba(p, 0, 0.75, 0.95, 1.0, a);
-        cairo_pattern_add_color_stop_rgba(p, 1, 0.75, 0.95, 1.0, 0.0);
-        cairo_set_source(cr, p);
-        cairo_fill(cr);
-        cairo_pattern_destroy(p);
+        LightShaft(cr, x, -10, w, w * 2.2, lean, H * 0.9, {0.75, 0.95, 1.0}, strength * rnd.Range(0.5, 1.0));
     }
     cairo_restore(cr);
 }
@@ -291,15 +267,6 @@ void Bubbles(cairo_t* cr, TRandom& rnd) {
     }
 }
 
-void Vignette(cairo_t* cr, double depth) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(W / 2.0, H * 0.45, H * 0.3, W / 2.0, H * 0.45, W * 0.75);
-    cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0, 0.01, 0.04, 0.45 + depth * 0.3);
-    cairo_set_source(cr, p);
-    cairo_paint(cr);
-    cairo_pattern_destroy(p);
-}
-
 void MakeBackground(const TBackground& bg) {
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
     PaintWater(s, bg.depth, bg.seed);
@@ -382,7 +349,7 @@ void MakeBackground(const TBackground& bg) {
     }
     Motes(cr, d, rnd);
     Bubbles(cr, rnd);
-    Vignette(cr, d);
+    Vignette(cr, W / 2.0, H * 0.45, H * 0.3, W * 0.75, 0.45 + d * 0.3);
     cairo_destroy(cr);
     SaveJpegPicture(s, bg.file, "backgrounds", JPEG_QUALITY);
     cairo_surface_destroy(s);

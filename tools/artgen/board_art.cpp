@@ -21,8 +21,8 @@ const int LOW_BAR_HEIGHT = 84;
 // Hover glow ("cell2.png", drawn additively): a soft lit square.
 void MakeCellGlow() {
     cairo_surface_t* s = NewSurface(GLOW_SIZE, GLOW_SIZE);
-    uint32_t* px = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-    int stride = cairo_image_surface_get_stride(s) / 4;
+    int stride;
+    uint32_t* px = PixelsOf(s, stride);
     for (int y = 0; y < GLOW_SIZE; y++)
         for (int x = 0; x < GLOW_SIZE; x++) {
             double u = std::fabs(x + 0.5 - GLOW_SIZE / 2.0), v = std::fabs(y + 0.5 - GLOW_SIZE / 2.0);
@@ -42,8 +42,8 @@ void MakeCellGlow() {
 // Moss ("moss.png"): an opaque tile, since it is drawn with solid blending.
 void MakeMoss() {
     cairo_surface_t* s = NewSurface(CELL, CELL);
-    uint32_t* px = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-    int stride = cairo_image_surface_get_stride(s) / 4;
+    int stride;
+    uint32_t* px = PixelsOf(s, stride);
     for (int y = 0; y < CELL; y++)
         for (int x = 0; x < CELL; x++) {
             double n = FractalNoise(x * 0.16, y * 0.16, 4, 77);
@@ -54,8 +54,7 @@ void MakeMoss() {
             light *= 0.55 + 0.45 * rim;
             double r = 0.16 * light, g = 0.46 * light + 0.04, b = 0.20 * light + 0.03;
             if (fine > 0.82) { r += 0.12; g += 0.16; b += 0.05; }   // little bright sprigs
-            auto ch = [](double v) { return static_cast<uint32_t>(std::clamp(v, 0.0, 1.0) * 255 + 0.5); };
-            px[y * stride + x] = 0xFF000000u | (ch(r) << 16) | (ch(g) << 8) | ch(b);
+            px[y * stride + x] = 0xFF000000u | (Channel(r) << 16) | (Channel(g) << 8) | Channel(b);
         }
     cairo_surface_mark_dirty(s);
     SavePicture(s, "data/match3/moss.png", "board");
@@ -65,21 +64,17 @@ void MakeMoss() {
 // Hit mask of an item ("cellmask.png"): a solid rounded square a little
 // smaller than the cell, so a pointer on the border between two cells finds one.
 void MakeCellMask() {
-    cairo_surface_t* s = NewSurface(MASK_SIZE, MASK_SIZE);
-    cairo_t* cr = cairo_create(s);
+    cairo_t* cr = BeginPicture(MASK_SIZE, MASK_SIZE);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     RoundedRectPath(cr, 0, 0, MASK_SIZE, MASK_SIZE, 6);
     cairo_set_source_rgba(cr, 1, 1, 1, 1);
     cairo_fill(cr);
-    cairo_destroy(cr);
-    SavePicture(s, "data/match3/cellmask.png", "board");
-    cairo_surface_destroy(s);
+    EndPicture(cr, "data/match3/cellmask.png", "board");
 }
 
 // Chain mark ("cellmark.png"): a glowing golden frame around a selected cell.
 void MakeChainMark() {
-    cairo_surface_t* s = NewSurface(CELL, CELL);
-    cairo_t* cr = cairo_create(s);
+    cairo_t* cr = BeginPicture(CELL, CELL);
     cairo_surface_t* glow = NewSurface(CELL, CELL);
     cairo_t* gc = cairo_create(glow);
     RoundedRectPath(gc, 4, 4, 40, 40, 8);
@@ -101,17 +96,14 @@ void MakeChainMark() {
     cairo_set_source_rgba(cr, 1.0, 1.0, 0.9, 0.7);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    cairo_destroy(cr);
-    SavePicture(s, "data/match3/cellmark.png", "board");
-    cairo_surface_destroy(s);
+    EndPicture(cr, "data/match3/cellmark.png", "board");
 }
 
 // Chain arrows: 1 right, 2 left, 3 down, 4 up; a pearl-white chevron.
 void MakeArrows() {
     const double ANGLE[5] = {0, 0, M_PI, M_PI / 2, -M_PI / 2};
     for (int n = 1; n <= 4; n++) {
-        cairo_surface_t* s = NewSurface(ARROW_SIZE, ARROW_SIZE);
-        cairo_t* cr = cairo_create(s);
+        cairo_t* cr = BeginPicture(ARROW_SIZE, ARROW_SIZE);
         cairo_translate(cr, ARROW_SIZE / 2.0, ARROW_SIZE / 2.0);
         cairo_rotate(cr, ANGLE[n]);
         cairo_move_to(cr, -6, -8);
@@ -125,9 +117,7 @@ void MakeArrows() {
         cairo_set_source_rgba(cr, 1.0, 0.95, 0.7, 1.0);
         cairo_set_line_width(cr, 3.5);
         cairo_stroke(cr);
-        cairo_destroy(cr);
-        SavePicture(s, "data/match3/arrow" + std::to_string(n) + ".png", "board");
-        cairo_surface_destroy(s);
+        EndPicture(cr, "data/match3/arrow" + std::to_string(n) + ".png", "board");
     }
 }
 
@@ -142,6 +132,25 @@ void InsetField(cairo_t* cr, double x0, double x1, double y0, double y1) {
     cairo_pattern_destroy(p);
     cairo_set_source_rgba(cr, 0.55, 0.82, 0.95, 0.55);
     cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+}
+
+// Fills a bar's outline with deep blue glass, lit at `top`, darker from
+// `middle` (a fraction of the way down) and darkest, `deepest`, at `bottom`;
+// then traces the outline with a pearly trim.
+void BarGlass(cairo_t* cr, cairo_path_t* shape, double top, double bottom, double middle, TRgb deepest, double deepestAlpha) {
+    cairo_new_path(cr);
+    cairo_append_path(cr, shape);
+    cairo_pattern_t* body = cairo_pattern_create_linear(0, top, 0, bottom);
+    AddStop(body, 0.0, {0.16, 0.42, 0.58}, 0.92);
+    AddStop(body, middle, {0.05, 0.20, 0.36}, 0.92);
+    AddStop(body, 1.0, deepest, deepestAlpha);
+    cairo_set_source(cr, body);
+    cairo_fill(cr);
+    cairo_pattern_destroy(body);
+    cairo_append_path(cr, shape);
+    cairo_set_line_width(cr, 4);
+    cairo_set_source_rgba(cr, 0.75, 0.92, 1.0, 0.9);
     cairo_stroke(cr);
 }
 
@@ -166,18 +175,8 @@ void MakeTopBar() {
     cairo_line_to(cr, -10, 50);
     cairo_close_path(cr);
     cairo_path_t* shape = cairo_copy_path(cr);
-    cairo_pattern_t* body = cairo_pattern_create_linear(0, 0, 0, TAB_BOTTOM);
-    cairo_pattern_add_color_stop_rgba(body, 0.0, 0.16, 0.42, 0.58, 0.92);
-    cairo_pattern_add_color_stop_rgba(body, 0.5, 0.05, 0.20, 0.36, 0.92);
-    cairo_pattern_add_color_stop_rgba(body, 1.0, 0.02, 0.10, 0.22, 0.95);
-    cairo_set_source(cr, body);
-    cairo_fill(cr);
-    cairo_pattern_destroy(body);
-    // pearly trim along the lower edge
-    cairo_append_path(cr, shape);
-    cairo_set_line_width(cr, 4);
-    cairo_set_source_rgba(cr, 0.75, 0.92, 1.0, 0.9);
-    cairo_stroke(cr);
+    BarGlass(cr, shape, 0, TAB_BOTTOM, 0.5, {0.02, 0.10, 0.22}, 0.95);
+    // a dark line just below the pearly trim
     cairo_append_path(cr, shape);
     cairo_set_line_width(cr, 1.5);
     cairo_set_source_rgba(cr, 0.02, 0.06, 0.14, 0.9);
@@ -224,8 +223,7 @@ void MakeTopBar() {
 // Lower bar ("m3uidown.png", centred at (512, 726)): a glass shelf holding the
 // power-up shells at the sides and the three mode buttons in the middle.
 void MakeLowerBar() {
-    cairo_surface_t* art = NewSurface(BAR_WIDTH, LOW_BAR_HEIGHT);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(BAR_WIDTH, LOW_BAR_HEIGHT);
     cairo_new_path(cr);
     cairo_move_to(cr, -10, 30);
     cairo_line_to(cr, 320, 30);
@@ -237,17 +235,7 @@ void MakeLowerBar() {
     cairo_line_to(cr, -10, LOW_BAR_HEIGHT + 10);
     cairo_close_path(cr);
     cairo_path_t* shape = cairo_copy_path(cr);
-    cairo_pattern_t* body = cairo_pattern_create_linear(0, 8, 0, LOW_BAR_HEIGHT);
-    cairo_pattern_add_color_stop_rgba(body, 0.0, 0.16, 0.42, 0.58, 0.92);
-    cairo_pattern_add_color_stop_rgba(body, 0.4, 0.05, 0.20, 0.36, 0.92);
-    cairo_pattern_add_color_stop_rgba(body, 1.0, 0.02, 0.08, 0.18, 0.96);
-    cairo_set_source(cr, body);
-    cairo_fill(cr);
-    cairo_pattern_destroy(body);
-    cairo_append_path(cr, shape);
-    cairo_set_line_width(cr, 4);
-    cairo_set_source_rgba(cr, 0.75, 0.92, 1.0, 0.9);
-    cairo_stroke(cr);
+    BarGlass(cr, shape, 8, LOW_BAR_HEIGHT, 0.4, {0.02, 0.08, 0.18}, 0.96);
     cairo_path_destroy(shape);
     // sand-coloured pearls along the shelf's edge
     for (int x = 12; x < BAR_WIDTH; x += 24) {
@@ -277,14 +265,7 @@ void MakeLowerBar() {
         cairo_set_source_rgba(cr, 0.0, 0.03, 0.09, 0.45);
         cairo_fill(cr);
     }
-    cairo_destroy(cr);
-    cairo_surface_t* out = NewSurface(BAR_WIDTH, LOW_BAR_HEIGHT);
-    cairo_t* oc = cairo_create(out);
-    PaintWithShadow(oc, art, 0, -3, 3, 0.5);
-    cairo_destroy(oc);
-    SavePicture(out, "data/match3/m3uidown.png", "board");
-    cairo_surface_destroy(out);
-    cairo_surface_destroy(art);
+    EndPictureWithShadow(cr, "data/match3/m3uidown.png", "board", 0, -3, 3, 0.5);
 }
 
 }  // namespace

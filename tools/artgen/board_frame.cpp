@@ -155,8 +155,8 @@ void MakeBorderPiece(int kind) {
     if (minX < ox || minY < oy) std::printf("artgen: border piece %d loses rim left of or above its corner\n", kind);
     int w = std::max(1, maxX - ox), h = std::max(1, maxY - oy);
     cairo_surface_t* piece = NewSurface(w, h);
-    uint32_t* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(piece));
-    int stride = cairo_image_surface_get_stride(piece) / 4;
+    int stride;
+    uint32_t* data = PixelsOf(piece, stride);
     for (int y = 0; y < h; y++)
         for (int x = 0; x < w; x++) {
             double nx, ny;
@@ -202,12 +202,9 @@ void DrawEmptyCell(cairo_t* cr, double y) {
 
 void MakeColumnStrips() {
     for (int n = 1; n <= STRIP_LONGEST; n++) {
-        cairo_surface_t* strip = NewSurface(CELL, CELL * n);
-        cairo_t* cr = cairo_create(strip);
+        cairo_t* cr = BeginPicture(CELL, CELL * n);
         for (int i = 0; i < n; i++) DrawEmptyCell(cr, i * CELL);
-        cairo_destroy(cr);
-        SavePicture(strip, "data/match3/cellrow" + std::to_string(n) + ".png", "board");
-        cairo_surface_destroy(strip);
+        EndPicture(cr, "data/match3/cellrow" + std::to_string(n) + ".png", "board");
     }
 }
 
@@ -234,8 +231,8 @@ void WriteBoardSample() {
     int width = COLS * CELL + 80, height = ROWS * CELL + 80;
     cairo_surface_t* sample = NewSurface(width, height);
     cairo_surface_t* board = NewSurface(width, height);
-    uint32_t* boardPixels = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(board));
-    int boardStride = cairo_image_surface_get_stride(board) / 4;
+    int boardStride;
+    uint32_t* boardPixels = PixelsOf(board, boardStride);
     cairo_t* cr = cairo_create(sample);
     cairo_pattern_t* sea = cairo_pattern_create_linear(0, 0, 0, height);
     cairo_pattern_add_color_stop_rgb(sea, 0, 0.08, 0.35, 0.5);
@@ -247,9 +244,8 @@ void WriteBoardSample() {
     // pasting replaces pixels, as the game's composer does
     auto paste = [&](cairo_surface_t* piece, int x, int y) {
         if (cairo_surface_status(piece) != CAIRO_STATUS_SUCCESS) return;
-        cairo_surface_flush(piece);
-        const uint32_t* src = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(piece));
-        int ps = cairo_image_surface_get_stride(piece) / 4;
+        int ps;
+        const uint32_t* src = PixelsOf(piece, ps);
         for (int v = 0; v < cairo_image_surface_get_height(piece); v++)
             for (int u = 0; u < cairo_image_surface_get_width(piece); u++)
                 if (x + u >= 0 && x + u < width && y + v >= 0 && y + v < height)

@@ -10,7 +10,6 @@
 namespace {
 
 const int W = 1024, H = 768;   // a whole screen, so the page is centred on black
-const TRgb INK = {0.02, 0.07, 0.18};
 
 struct TPage {
     const char* file;
@@ -18,24 +17,19 @@ struct TPage {
 };
 const TPage PAGES[] = {{"orvane.png", 120}, {"glimmerdeep.png", 160}};
 
-cairo_surface_t* BlackPage() {
-    cairo_surface_t* s = NewSurface(W, H);
-    cairo_t* cr = cairo_create(s);
+cairo_t* BeginBlackPage() {
+    cairo_t* cr = BeginPicture(W, H);
     cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_paint(cr);
-    cairo_destroy(cr);
-    return s;
+    return cr;
 }
 
 // The makers' page: a lantern of light over three waves, and the name.
 void MakeStudioPage() {
-    cairo_surface_t* s = BlackPage();
-    cairo_t* cr = cairo_create(s);
+    cairo_t* cr = BeginBlackPage();
     const double cx = W / 2.0, cy = 320;
     SoftGlow(cr, cx, cy, 150, {0.3, 0.75, 0.95}, 0.35);
-    cairo_arc(cr, cx, cy - 20, 30, 0, 2 * M_PI);
-    GlossyFill(cr, {1.0, 0.9, 0.6}, cx, cy - 20, 30);
-    cairo_new_path(cr);
+    GlossyBead(cr, cx, cy - 20, 30, {1.0, 0.9, 0.6});
     SoftGlow(cr, cx, cy - 20, 60, {1.0, 0.85, 0.45}, 0.5);
     for (int wave = 0; wave < 3; wave++) {
         double y = cy + 30 + wave * 22, half = 110 - wave * 18;
@@ -48,9 +42,7 @@ void MakeStudioPage() {
     }
     DrawTitleText(cr, "Orvane", cx, 500, 72, {1, 1, 1}, {0.6, 0.85, 1.0}, INK, 6);
     DrawTitleText(cr, "games from the quiet deep", cx, 548, 22, {0.8, 0.9, 1.0}, {0.5, 0.7, 0.9}, INK, 3);
-    cairo_destroy(cr);
-    SavePicture(s, std::string("data/branding/") + PAGES[0].file, "branding");
-    cairo_surface_destroy(s);
+    EndPicture(cr, std::string("data/branding/") + PAGES[0].file, "branding");
 }
 
 void Bubble(cairo_t* cr, double x, double y, double r) {
@@ -65,14 +57,9 @@ void Bubble(cairo_t* cr, double x, double y, double r) {
 
 // The game's page: its name glimmering over a pearl in an open shell.
 void MakeGamePage() {
-    cairo_surface_t* s = BlackPage();
-    cairo_t* cr = cairo_create(s);
+    cairo_t* cr = BeginBlackPage();
     const double cx = W / 2.0;
-    cairo_save(cr);
-    cairo_translate(cr, cx, 390);
-    cairo_scale(cr, 1.0, 0.55);
-    SoftGlow(cr, 0, 0, 420, {0.1, 0.45, 0.7}, 0.45);
-    cairo_restore(cr);
+    FlatGlow(cr, cx, 390, 420, 0.55, {0.1, 0.45, 0.7}, 0.45);
     for (int i = 0; i < 9; i++) {   // the shell's ribs
         double a = M_PI + i * M_PI / 9;
         cairo_move_to(cr, cx, 330);
@@ -85,16 +72,12 @@ void MakeGamePage() {
         cairo_stroke(cr);
     }
     SoftGlow(cr, cx, 300, 70, {0.9, 0.95, 1.0}, 0.5);
-    cairo_arc(cr, cx, 300, 30, 0, 2 * M_PI);
-    GlossyFill(cr, {0.95, 0.96, 1.0}, cx, 300, 30);
-    cairo_new_path(cr);
+    GlossyBead(cr, cx, 300, 30, {0.95, 0.96, 1.0});
     DrawTitleText(cr, "Glimmerdeep", cx, 470, 96, {1, 1, 1}, {0.35, 0.82, 0.98}, INK, 9);
     DrawTitleText(cr, "~ a deep sea puzzle ~", cx, 530, 28, {1.0, 0.95, 0.75}, {1.0, 0.8, 0.35}, INK, 4);
     TRandom rnd(761);
     for (int i = 0; i < 24; i++) Bubble(cr, rnd.Range(220, 800), rnd.Range(170, 600), rnd.Range(2, 8));
-    cairo_destroy(cr);
-    SavePicture(s, std::string("data/branding/") + PAGES[1].file, "branding");
-    cairo_surface_destroy(s);
+    EndPicture(cr, std::string("data/branding/") + PAGES[1].file, "branding");
 }
 
 // One block of lines per page, separated by ";---"; the reader takes the

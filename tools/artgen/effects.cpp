@@ -23,8 +23,8 @@ const int RAYS_SIZE = 512;
 template <typename F>
 void SaveRadial(const std::string& path, int size, F shade) {
     cairo_surface_t* s = NewSurface(size, size);
-    uint32_t* px = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-    int stride = cairo_image_surface_get_stride(s) / 4;
+    int stride;
+    uint32_t* px = PixelsOf(s, stride);
     double c = size / 2.0;
     for (int y = 0; y < size; y++)
         for (int x = 0; x < size; x++) {
@@ -70,8 +70,7 @@ void MakeGlowBlob(int code) {
 // Debris: a chipped shard of shell or crystal in the colour.
 void MakeDirt(int code) {
     TRgb c = EFFECT_COLOURS[code];
-    cairo_surface_t* s = NewSurface(DIRT_SIZE, DIRT_SIZE);
-    cairo_t* cr = cairo_create(s);
+    cairo_t* cr = BeginPicture(DIRT_SIZE, DIRT_SIZE);
     TRandom rnd(700 + code);
     const int CORNERS = 6;
     for (int i = 0; i < CORNERS; i++) {
@@ -89,14 +88,11 @@ void MakeDirt(int code) {
     cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
-    cairo_destroy(cr);
-    SavePicture(s, "data/effects/dirt" + std::to_string(code) + ".png", "effects");
-    cairo_surface_destroy(s);
+    EndPicture(cr, "data/effects/dirt" + std::to_string(code) + ".png", "effects");
 }
 
 void MakeDynamite() {
-    cairo_surface_t* s = NewSurface(DYNAMITE_SIZE, DYNAMITE_SIZE);
-    cairo_t* cr = cairo_create(s);
+    cairo_t* cr = BeginPicture(DYNAMITE_SIZE, DYNAMITE_SIZE);
     cairo_translate(cr, 20, 22);
     cairo_rotate(cr, -0.5);
     RoundedRectPath(cr, -14, -5.5, 28, 11, 3);
@@ -121,9 +117,7 @@ void MakeDynamite() {
     cairo_stroke(cr);
     cairo_identity_matrix(cr);
     SoftGlow(cr, 31, 9, 8, {1.0, 0.8, 0.3}, 1.0);
-    cairo_destroy(cr);
-    SavePicture(s, "data/effects/dynamite.png", "effects");
-    cairo_surface_destroy(s);
+    EndPicture(cr, "data/effects/dynamite.png", "effects");
 }
 
 }  // namespace

@@ -176,21 +176,23 @@ void MakeFish(const TFishLook& f) {
     w += w % 2;
     h += h % 2;
     for (int frame = 1; frame <= 4; frame++) {
-        cairo_surface_t* art = NewSurface(w, h);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(w, h);
         // the body's middle sits at the picture's centre, the tail reaching left
         cairo_translate(cr, w / 2.0, h / 2.0);
         cairo_scale(cr, f.scale, f.scale);
         DrawFish(cr, f, frame - 1, f.length * 0.12, 0);
-        cairo_destroy(cr);
-        cairo_surface_t* out = NewSurface(w, h);
-        cairo_t* oc = cairo_create(out);
-        PaintWithShadow(oc, art, 0, 3, 2, 0.35);
-        cairo_destroy(oc);
-        SavePicture(out, "data/fishes/f" + std::to_string(f.kind) + std::to_string(frame) + ".png", "fishes");
-        cairo_surface_destroy(out);
-        cairo_surface_destroy(art);
+        EndPictureWithShadow(cr, "data/fishes/f" + std::to_string(f.kind) + std::to_string(frame) + ".png", "fishes", 0, 3, 2, 0.35);
     }
+}
+
+// A bubble's rim along the current path: a bright line on a dark one.
+void BubbleRim(cairo_t* cr, double darkAlpha) {
+    cairo_set_source_rgba(cr, 0.02, 0.08, 0.2, darkAlpha);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke_preserve(cr);
+    cairo_set_source_rgba(cr, 0.9, 1.0, 1.0, 0.95);
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
 }
 
 // Glassy fill and rim for the current path.
@@ -201,12 +203,7 @@ void GlassBubbleFill(cairo_t* cr, double top, double bottom) {
     cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(p);
-    cairo_set_source_rgba(cr, 0.02, 0.08, 0.2, 0.8);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke_preserve(cr);
-    cairo_set_source_rgba(cr, 0.9, 1.0, 1.0, 0.95);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    BubbleRim(cr, 0.8);
 }
 
 struct TPoint {
@@ -244,12 +241,11 @@ void AddInkOutline(const std::string& relPath, double scale, double dy, std::vec
         cairo_surface_destroy(s);
         return;
     }
-    cairo_surface_flush(s);
     int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-    int stride = cairo_image_surface_get_stride(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
+    int stride;
+    const uint32_t* pixels = PixelsOf(s, stride);
     for (int y = 0; y < h; y++) {
-        const uint32_t* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+        const uint32_t* row = pixels + static_cast<size_t>(y) * stride;
         int left = -1, right = -1;
         for (int x = 0; x < w; x++)
             if (row[x] >> 24) {
@@ -293,8 +289,7 @@ void MakeOrderBubble(int n) {
         bottom = std::max(bottom, cy + p.y);
         halfWidth = std::max(halfWidth, std::fabs(p.x));
     }
-    cairo_surface_t* art = NewSurface(w, h);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(w, h);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_new_path(cr);
     for (const TPoint& p : bowl) cairo_line_to(cr, cx + p.x, cy + p.y);
@@ -316,33 +311,23 @@ void MakeOrderBubble(int n) {
     cairo_restore(cr);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.6);
     cairo_fill(cr);
-    cairo_destroy(cr);
-    SavePicture(art, "data/fishes/orderbubble" + std::to_string(n) + ".png", "fishes");
-    cairo_surface_destroy(art);
+    EndPicture(cr, "data/fishes/orderbubble" + std::to_string(n) + ".png", "fishes");
 }
 
 void MakeIconBubble() {
     const int S = 50;
-    cairo_surface_t* art = NewSurface(S, S);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(S, S);
     // radius 21: with its rim the small bubble stays within 23 pixels of the
     // icon, so the order bubble around it still fits the fish's room at the
     // ends of the icon ring
     cairo_arc(cr, S / 2.0, S / 2.0, 21, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 0.02, 0.08, 0.2, 0.7);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke_preserve(cr);
-    cairo_set_source_rgba(cr, 0.9, 1.0, 1.0, 0.95);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    BubbleRim(cr, 0.7);
     cairo_arc(cr, S / 2.0, S / 2.0, 19, 1.1 * M_PI, 1.45 * M_PI);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.9);
     cairo_set_line_width(cr, 3);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
-    cairo_destroy(cr);
-    SavePicture(art, "data/fishes/pofbubble.png", "fishes");
-    cairo_surface_destroy(art);
+    EndPicture(cr, "data/fishes/pofbubble.png", "fishes");
 }
 
 }  // namespace

@@ -179,8 +179,7 @@ void MakeFontStrip(const TFontStyle& style, const TFace& primary, const TFace& f
     const TGlyphListEntry* list = head ? HEAD_GLYPH_LIST : BODY_GLYPH_LIST;
     int count = head ? HEAD_GLYPH_COUNT : BODY_GLYPH_COUNT;
     int rows = FONT_CELLS / CELLS_PER_ROW;
-    cairo_surface_t* strip = NewSurface(style.cellWidth * CELLS_PER_ROW, style.cellHeight * rows);
-    cairo_t* cr = cairo_create(strip);
+    cairo_t* cr = BeginPicture(style.cellWidth * CELLS_PER_ROW, style.cellHeight * rows);
     for (int p = 1; p <= count; p++) {
         const TGlyphListEntry& e = list[p - 1];
         if (e.code == 0 || e.code == ' ') continue;
@@ -193,9 +192,7 @@ void MakeFontStrip(const TFontStyle& style, const TFace& primary, const TFace& f
         PlaceCell(cr, cell, style, (frame % CELLS_PER_ROW) * style.cellWidth, (frame / CELLS_PER_ROW) * style.cellHeight, inkLimit);
         cairo_surface_destroy(cell);
     }
-    cairo_destroy(cr);
-    SavePicture(strip, style.file, "fonts");
-    cairo_surface_destroy(strip);
+    EndPicture(cr, style.file, "fonts");
 }
 
 }  // namespace

@@ -13,21 +13,6 @@
 namespace {
 
 const TRgb TEAL = {0.10, 0.62, 0.70};
-const TRgb DEEP = {0.04, 0.18, 0.34};
-const TRgb PEARL = {0.86, 0.95, 1.0};
-const TRgb GOLD = {1.0, 0.80, 0.35};
-const TRgb INK = {0.02, 0.07, 0.18};
-
-// Saves art with a soft drop shadow under it.
-void SaveShadowed(cairo_surface_t* art, const std::string& path, double dx, double dy, int blur, double alpha) {
-    int w = cairo_image_surface_get_width(art), h = cairo_image_surface_get_height(art);
-    cairo_surface_t* out = NewSurface(w, h);
-    cairo_t* cr = cairo_create(out);
-    PaintWithShadow(cr, art, dx, dy, blur, alpha);
-    cairo_destroy(cr);
-    SavePicture(out, path, "interface");
-    cairo_surface_destroy(out);
-}
 
 // A glass pill in a tint, with a pearl rim and a sheen on its upper half.
 void GlassButton(cairo_t* cr, double x, double y, double w, double h, TRgb tint) {
@@ -77,8 +62,7 @@ void GlassButton(cairo_t* cr, double x, double y, double w, double h, TRgb tint)
 
 void MakePointer() {
     const int SIZE = 32;
-    cairo_surface_t* art = NewSurface(SIZE, SIZE);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(SIZE, SIZE);
     // the tip sits exactly on pixel (0, 0): the hot spot
     cairo_move_to(cr, 0, 0);
     cairo_line_to(cr, 0, 22);
@@ -101,21 +85,16 @@ void MakePointer() {
     cairo_rectangle(cr, 0, 0, 2, 2);   // solid tip pixel
     SetRgb(cr, INK);
     cairo_fill(cr);
-    cairo_destroy(cr);
-    SaveShadowed(art, "data/UI/cursor.png", 2, 3, 1, 0.45);
-    cairo_surface_destroy(art);
+    EndPictureWithShadow(cr, "data/UI/cursor.png", "interface", 2, 3, 1, 0.45);
 }
 
 // Hit shapes: small solid squares tested pixel-exact against targets.
 void MakeHitShape(const std::string& path, int size) {
-    cairo_surface_t* s = NewSurface(size, size);
-    cairo_t* cr = cairo_create(s);
+    cairo_t* cr = BeginPicture(size, size);
     cairo_rectangle(cr, 0, 0, size, size);
     cairo_set_source_rgba(cr, 1, 1, 1, 1);
     cairo_fill(cr);
-    cairo_destroy(cr);
-    SavePicture(s, path, "interface");
-    cairo_surface_destroy(s);
+    EndPicture(cr, path, "interface");
 }
 
 void Bubble(cairo_t* cr, double x, double y, double r, double alpha) {
@@ -134,28 +113,20 @@ void Bubble(cairo_t* cr, double x, double y, double r, double alpha) {
 
 void MakeLogo() {
     const int W = 600, H = 210;
-    cairo_surface_t* art = NewSurface(W, H);
-    cairo_t* cr = cairo_create(art);
-    cairo_save(cr);
-    cairo_translate(cr, W / 2.0, 105);
-    cairo_scale(cr, 1.0, 0.34);
-    SoftGlow(cr, 0, 0, 295, {0.3, 0.8, 1.0}, 0.35);
-    cairo_restore(cr);
+    cairo_t* cr = BeginPicture(W, H);
+    FlatGlow(cr, W / 2.0, 105, 295, 0.34, {0.3, 0.8, 1.0}, 0.35);
     DrawTitleText(cr, "Glimmerdeep", W / 2.0, 126, 74, {1, 1, 1}, {0.35, 0.82, 0.98}, INK, 8);
     TRandom rnd(31);
     for (int i = 0; i < 14; i++) Bubble(cr, rnd.Range(40, W - 40), rnd.Range(20, 60) + (i % 2) * 120, rnd.Range(3, 9), 0.9);
     DrawTitleText(cr, "~ a deep sea puzzle ~", W / 2.0, 178, 24, {1.0, 0.95, 0.75}, GOLD, INK, 4);
-    cairo_destroy(cr);
-    SaveShadowed(art, "data/UI/logo3.png", 0, 5, 4, 0.6);
-    cairo_surface_destroy(art);
+    EndPictureWithShadow(cr, "data/UI/logo3.png", "interface", 0, 5, 4, 0.6);
 }
 
 // Loading bar: a glass trough; the fill strip's columns run from x 365 to
 // 661 on the screen at 9 pixels above the bar's centre.
 void MakeLoadingBar() {
     const int W = 340, H = 64;
-    cairo_surface_t* art = NewSurface(W, H);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(W, H);
     GlassButton(cr, 2, 2, W - 4, H - 8, DEEP);
     RoundedRectPath(cr, W / 2.0 - 153, H / 2.0 - 9 - 23, 306, 46, 14);
     cairo_set_source_rgba(cr, 0.0, 0.03, 0.08, 0.85);
@@ -163,14 +134,11 @@ void MakeLoadingBar() {
     SetRgb(cr, PEARL, 0.6);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
-    cairo_destroy(cr);
-    SaveShadowed(art, "data/UI/loadbar.png", 0, 3, 2, 0.5);
-    cairo_surface_destroy(art);
+    EndPictureWithShadow(cr, "data/UI/loadbar.png", "interface", 0, 3, 2, 0.5);
 
     // fill: 148 frames of 2 x 42, one row; together they form one glowing bar
     const int FRAMES = 148, FW = 2, FH = 42;
-    cairo_surface_t* fill = NewSurface(FRAMES * FW, FH);
-    cairo_t* fc = cairo_create(fill);
+    cairo_t* fc = BeginPicture(FRAMES * FW, FH);
     cairo_rectangle(fc, 0, 4, FRAMES * FW, FH - 8);
     cairo_pattern_t* v = cairo_pattern_create_linear(0, 4, 0, FH - 4);
     cairo_pattern_add_color_stop_rgb(v, 0.0, 0.75, 1.0, 1.0);
@@ -189,9 +157,7 @@ void MakeLoadingBar() {
     cairo_rectangle(fc, 0, 7, FRAMES * FW, 5);
     cairo_set_source_rgba(fc, 1, 1, 1, 0.45);
     cairo_fill(fc);
-    cairo_destroy(fc);
-    SavePicture(fill, "data/UI/loadfill.png", "interface");
-    cairo_surface_destroy(fill);
+    EndPicture(fc, "data/UI/loadfill.png", "interface");
 }
 
 // Buttons: 1 (map), 3 (most buttons; its caption sits 21 pixels above the
@@ -199,38 +165,25 @@ void MakeLoadingBar() {
 void MakeButtons() {
     {
         const int W = 180, H = 60;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         GlassButton(cr, 4, 6, W - 8, 44, TEAL);
-        cairo_destroy(cr);
-        SaveShadowed(art, "data/UI/button1.png", 0, 4, 3, 0.55);
-        cairo_surface_destroy(art);
+        EndPictureWithShadow(cr, "data/UI/button1.png", "interface", 0, 4, 3, 0.55);
     }
     {
         // plate from 30 above to 14 below the centre, shadow beneath
         const int W = 152, H = 64;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         GlassButton(cr, 3, 2, W - 6, 44, TEAL);
-        cairo_destroy(cr);
-        SaveShadowed(art, "data/UI/button3.png", 0, 5, 3, 0.6);
-        cairo_surface_destroy(art);
+        EndPictureWithShadow(cr, "data/UI/button3.png", "interface", 0, 5, 3, 0.6);
     }
     {
         const int W = 300, H = 116;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
-        cairo_save(cr);
-        cairo_translate(cr, W / 2.0, H / 2.0);
-        cairo_scale(cr, 1.0, 0.38);
-        SoftGlow(cr, 0, 0, 148, {0.5, 0.95, 1.0}, 0.35);
-        cairo_restore(cr);
+        cairo_t* cr = BeginPicture(W, H);
+        FlatGlow(cr, W / 2.0, H / 2.0, 148, 0.38, {0.5, 0.95, 1.0}, 0.35);
         GlassButton(cr, 22, 24, W - 44, 64, {0.10, 0.70, 0.62});
         TRandom rnd(81);
         for (int i = 0; i < 6; i++) Bubble(cr, rnd.Range(30, W - 30), rnd.Range(8, 22) + (i % 2) * 86, rnd.Range(3, 6), 0.8);
-        cairo_destroy(cr);
-        SaveShadowed(art, "data/UI/button8.png", 0, 6, 4, 0.6);
-        cairo_surface_destroy(art);
+        EndPictureWithShadow(cr, "data/UI/button8.png", "interface", 0, 6, 4, 0.6);
     }
 }
 
@@ -239,8 +192,7 @@ void MakeModeButtons() {
     const int W = 100, H = 56;
     const TRgb DOT_COLOURS[3] = {EFFECT_COLOURS[2], EFFECT_COLOURS[1], EFFECT_COLOURS[7]};
     for (int mode = 1; mode <= 3; mode++) {
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         GlassButton(cr, 3, 3, W - 6, H - 8, DEEP);
         double cx = W / 2.0, cy = H / 2.0 - 1;
         auto dot = [&](double x, double y, TRgb c) {
@@ -279,60 +231,24 @@ void MakeModeButtons() {
             SoftGlow(cr, cx, cy, 30, GOLD, 0.5);
             for (int i = 0; i < 5; i++) dot(cx + PX[i], cy + PY[i], DOT_COLOURS[2]);
         }
-        cairo_destroy(cr);
-        SaveShadowed(art, "data/texts/gtbutt" + std::to_string(mode) + ".png", 0, 3, 2, 0.55);
-        cairo_surface_destroy(art);
+        EndPictureWithShadow(cr, "data/texts/gtbutt" + std::to_string(mode) + ".png", "interface", 0, 3, 2, 0.55);
     }
 }
 
 // Dialog panel with a lit title band.
 void MakePopup(const std::string& path, int w, int h, int titleTop) {
-    cairo_surface_t* art = NewSurface(w, h);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(w, h);
     GlassPanel(cr, 6, 6, w - 12, h - 16, 28, 0.94);
-    // title band and a pearl string under it
-    RoundedRectPath(cr, 40, titleTop, w - 80, 44, 22);
-    cairo_pattern_t* band = cairo_pattern_create_linear(0, titleTop, 0, titleTop + 44);
-    cairo_pattern_add_color_stop_rgba(band, 0, 0.25, 0.65, 0.80, 0.55);
-    cairo_pattern_add_color_stop_rgba(band, 1, 0.05, 0.25, 0.42, 0.35);
-    cairo_set_source(cr, band);
-    cairo_fill(cr);
-    cairo_pattern_destroy(band);
-    for (double x = 70; x < w - 70; x += 16) {
-        cairo_arc(cr, x, titleTop + 54, 2.2, 0, 2 * M_PI);
-        SetRgb(cr, PEARL, 0.6);
-        cairo_fill(cr);
-    }
-    // shells in the corners
-    const double CX[4] = {26, static_cast<double>(w - 26), 26, static_cast<double>(w - 26)};
-    const double CY[4] = {26, 26, static_cast<double>(h - 34), static_cast<double>(h - 34)};
-    for (int i = 0; i < 4; i++) {
-        cairo_arc(cr, CX[i], CY[i], 9, 0, 2 * M_PI);
-        GlossyFill(cr, {0.95, 0.88, 0.95}, CX[i], CY[i], 9);
-        cairo_new_path(cr);
-    }
-    cairo_destroy(cr);
-    SaveShadowed(art, path, 0, 8, 6, 0.6);
-    cairo_surface_destroy(art);
+    TitleBand(cr, 40, titleTop, w - 80);
+    PearlString(cr, 70, w - 70, titleTop + 54);
+    CornerShells(cr, 26, 26, w - 26, h - 34);
+    EndPictureWithShadow(cr, path, "interface", 0, 8, 6, 0.6);
 }
 
 // A pearly rim tube from (x0, y0) to (x1, y1), lit from above.
 void RimTube(cairo_t* cr, double x0, double y0, double x1, double y1, double width) {
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    SetRgb(cr, INK, 0.95);
-    cairo_set_line_width(cr, width + 3);
-    cairo_stroke(cr);
     const double SHADES[4] = {0.35, 0.6, 0.85, 1.0};
-    for (int i = 0; i < 4; i++) {
-        double w = width * (1.0 - i * 0.22);
-        cairo_move_to(cr, x0, y0 - i * width * 0.06);
-        cairo_line_to(cr, x1, y1 - i * width * 0.06);
-        SetRgb(cr, Mix({0.25, 0.45, 0.6}, PEARL, SHADES[i]));
-        cairo_set_line_width(cr, w);
-        cairo_stroke(cr);
-    }
+    LitTube(cr, x0, y0, x1, y1, width, {0.25, 0.45, 0.6}, PEARL, SHADES, 0, 0.06);
 }
 
 // Menu frame: the left side (mirrored for the right), and the left halves of
@@ -341,26 +257,18 @@ void MakeMenuBorders() {
     TRandom rnd(404);
     {
         const int W = 110, H = 768;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         EdgeShade(cr, 0, 0, 30, 0, 26, H, 0.85);
         for (int i = 0; i < 7; i++)
             Frond(cr, rnd.Range(4, 40), H + 10, rnd.Range(180, 420), rnd.Range(10, 60),
                   Mix({0.15, 0.55, 0.35}, {0.2, 0.7, 0.6}, rnd.Unit()), rnd, 7);
         RimTube(cr, 14, 30, 14, H - 30, 12);
-        for (int y = 60; y < H - 40; y += 90) {
-            cairo_arc(cr, 14, y, 6, 0, 2 * M_PI);
-            GlossyFill(cr, {0.95, 0.9, 0.95}, 14, y, 6);
-            cairo_new_path(cr);
-        }
-        cairo_destroy(cr);
-        SavePicture(art, "data/UI/menuborderleft.png", "interface");
-        cairo_surface_destroy(art);
+        for (int y = 60; y < H - 40; y += 90) GlossyBead(cr, 14, y, 6, {0.95, 0.9, 0.95});
+        EndPicture(cr, "data/UI/menuborderleft.png", "interface");
     }
     for (int bottom = 0; bottom < 2; bottom++) {
         const int W = 412, H = bottom ? 90 : 64;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         double y = bottom ? H - 14 : 14;
         EdgeShade(cr, 0, bottom ? H : 0, 0, bottom ? H - 30 : 30, W, H, 0.8);
         RimTube(cr, -20, y, W + 20, y, 12);
@@ -380,14 +288,8 @@ void MakeMenuBorders() {
             cairo_stroke(cr);
         }
         cairo_restore(cr);
-        for (int x = 40; x < W - 40; x += 60) {
-            cairo_arc(cr, x, y, 5, 0, 2 * M_PI);
-            GlossyFill(cr, {0.95, 0.9, 0.95}, x, y, 5);
-            cairo_new_path(cr);
-        }
-        cairo_destroy(cr);
-        SavePicture(art, bottom ? "data/UI/menuborderdown.png" : "data/UI/menuborderup.png", "interface");
-        cairo_surface_destroy(art);
+        for (int x = 40; x < W - 40; x += 60) GlossyBead(cr, x, y, 5, {0.95, 0.9, 0.95});
+        EndPicture(cr, bottom ? "data/UI/menuborderdown.png" : "data/UI/menuborderup.png", "interface");
     }
 }
 
@@ -396,8 +298,7 @@ void MakeMenuBorders() {
 void MakePlayerPanels() {
     {
         const int W = 500, H = 330;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         RoundedRectPath(cr, 4, 4, W - 8, H - 8, 18);
         cairo_set_source_rgba(cr, 0.0, 0.04, 0.10, 0.55);
         cairo_fill_preserve(cr);
@@ -412,14 +313,11 @@ void MakePlayerPanels() {
             cairo_set_line_width(cr, 1);
             cairo_stroke(cr);
         }
-        cairo_destroy(cr);
-        SavePicture(art, "data/UI/playermenu.png", "interface");
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/UI/playermenu.png", "interface");
     }
     {
         const int W = 470, H = 30;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         RoundedRectPath(cr, 1, 1, W - 2, H - 2, 14);
         cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, H);
         cairo_pattern_add_color_stop_rgba(p, 0, 0.45, 0.85, 1.0, 0.55);
@@ -430,31 +328,25 @@ void MakePlayerPanels() {
         SetRgb(cr, PEARL, 0.8);
         cairo_set_line_width(cr, 1.2);
         cairo_stroke(cr);
-        cairo_destroy(cr);
-        SavePicture(art, "data/UI/bar.png", "interface");
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/UI/bar.png", "interface");
     }
     {
         const int W = 272, H = 54;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         RoundedRectPath(cr, 2, 2, W - 4, H - 4, 14);
         cairo_set_source_rgba(cr, 0.0, 0.03, 0.08, 0.85);
         cairo_fill_preserve(cr);
         SetRgb(cr, PEARL, 0.85);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
-        cairo_destroy(cr);
-        SavePicture(art, "data/UI/createplayer.png", "interface");
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/UI/createplayer.png", "interface");
     }
 }
 
 void MakeOptionControls() {
     {
         const int W = 330, H = 24;   // the knob runs from 140 left to 140 right of the centre
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         RoundedRectPath(cr, 4, 6, W - 8, 12, 6);
         cairo_set_source_rgba(cr, 0.0, 0.03, 0.08, 0.9);
         cairo_fill_preserve(cr);
@@ -467,42 +359,31 @@ void MakeOptionControls() {
             SetRgb(cr, PEARL, 0.6);
             cairo_fill(cr);
         }
-        cairo_destroy(cr);
-        SavePicture(art, "data/UI/optionstrack.png", "interface");
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/UI/optionstrack.png", "interface");
     }
     {
         const int S = 36;
-        cairo_surface_t* art = NewSurface(S, S);
-        cairo_t* cr = cairo_create(art);
-        cairo_arc(cr, S / 2.0, S / 2.0, 14, 0, 2 * M_PI);
-        GlossyFill(cr, {0.95, 0.92, 0.98}, S / 2.0, S / 2.0, 14);
-        cairo_new_path(cr);
+        cairo_t* cr = BeginPicture(S, S);
+        GlossyBead(cr, S / 2.0, S / 2.0, 14, {0.95, 0.92, 0.98});
         cairo_arc(cr, S / 2.0, S / 2.0, 6, 0, 2 * M_PI);
         SetRgb(cr, TEAL, 0.8);
         cairo_fill(cr);
-        cairo_destroy(cr);
-        SaveShadowed(art, "data/UI/bnmove2.png", 1, 2, 1, 0.5);
-        cairo_surface_destroy(art);
+        EndPictureWithShadow(cr, "data/UI/bnmove2.png", "interface", 1, 2, 1, 0.5);
     }
     {
         const int S = 36;
-        cairo_surface_t* art = NewSurface(S, S);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(S, S);
         RoundedRectPath(cr, 4, 4, 28, 28, 7);
         cairo_set_source_rgba(cr, 0.0, 0.04, 0.1, 0.9);
         cairo_fill_preserve(cr);
         SetRgb(cr, PEARL, 0.95);
         cairo_set_line_width(cr, 2.2);
         cairo_stroke(cr);
-        cairo_destroy(cr);
-        SavePicture(art, "data/UI/cb.png", "interface");
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/UI/cb.png", "interface");
     }
     {
         const int W = 36, H = 32;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         cairo_move_to(cr, 6, 17);
         cairo_line_to(cr, 14, 25);
         cairo_line_to(cr, 30, 6);
@@ -514,9 +395,7 @@ void MakeOptionControls() {
         SetRgb(cr, GOLD);
         cairo_set_line_width(cr, 4.5);
         cairo_stroke(cr);
-        cairo_destroy(cr);
-        SaveShadowed(art, "data/UI/h.png", 1, 2, 1, 0.5);
-        cairo_surface_destroy(art);
+        EndPictureWithShadow(cr, "data/UI/h.png", "interface", 1, 2, 1, 0.5);
     }
 }
 
@@ -525,8 +404,7 @@ void MakeOptionControls() {
 void MakeHelpPictures() {
     {
         const int S = 168;   // cells 48 apart around the centre: 12..156
-        cairo_surface_t* art = NewSurface(S, S);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(S, S);
         RoundedRectPath(cr, 3, 3, S - 6, S - 6, 14);
         SetRgb(cr, {0.45, 0.72, 0.82});
         cairo_set_line_width(cr, 6);
@@ -550,14 +428,11 @@ void MakeHelpPictures() {
         SetRgb(cr, INK);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
-        cairo_destroy(cr);
-        SavePicture(art, "data/UI/niner.png", "interface");
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/UI/niner.png", "interface");
     }
     {
         const int S = 64;
-        cairo_surface_t* art = NewSurface(S, S);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(S, S);
         TRandom rnd(505);
         SoftGlow(cr, 32, 32, 30, {0.6, 1.0, 0.6}, 0.5);
         for (int i = 0; i < 12; i++) {
@@ -575,14 +450,11 @@ void MakeHelpPictures() {
             cairo_set_line_width(cr, 1);
             cairo_stroke(cr);
         }
-        cairo_destroy(cr);
-        SavePicture(art, "data/UI/helptileexpl.png", "interface");
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/UI/helptileexpl.png", "interface");
     }
     {
         const int W = 144, H = 168;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         // dotted fall line down the middle column and the lit floor
         for (int y = 40; y < 136; y += 10) {
             cairo_arc(cr, 72, y, 2.2, 0, 2 * M_PI);
@@ -605,29 +477,19 @@ void MakeHelpPictures() {
         cairo_fill(cr);
         cairo_pattern_destroy(floor);
         SoftGlow(cr, 72, 20, 20, EFFECT_COLOURS[3], 0.6);
-        cairo_arc(cr, 72, 20, 13, 0, 2 * M_PI);
-        GlossyFill(cr, EFFECT_COLOURS[3], 72, 20, 13);
-        cairo_destroy(cr);
-        SavePicture(art, "data/UI/helpstoneexpl.png", "interface");
-        cairo_surface_destroy(art);
+        GlossyBead(cr, 72, 20, 13, EFFECT_COLOURS[3]);
+        EndPicture(cr, "data/UI/helpstoneexpl.png", "interface");
     }
 }
 
 void MakeGameOnBanner() {
     const int W = 460, H = 140;
-    cairo_surface_t* art = NewSurface(W, H);
-    cairo_t* cr = cairo_create(art);
-    cairo_save(cr);
-    cairo_translate(cr, W / 2.0, H / 2.0);
-    cairo_scale(cr, 1.0, 0.3);
-    SoftGlow(cr, 0, 0, 228, {0.4, 0.9, 1.0}, 0.4);
-    cairo_restore(cr);
+    cairo_t* cr = BeginPicture(W, H);
+    FlatGlow(cr, W / 2.0, H / 2.0, 228, 0.3, {0.4, 0.9, 1.0}, 0.4);
     DrawTitleText(cr, "Dive in!", W / 2.0, 96, 78, {1.0, 1.0, 0.85}, {1.0, 0.7, 0.25}, INK, 8);
     TRandom rnd(909);
     for (int i = 0; i < 10; i++) Bubble(cr, rnd.Range(30, W - 30), i % 2 ? rnd.Range(10, 26) : rnd.Range(112, 130), rnd.Range(3, 8), 0.9);
-    cairo_destroy(cr);
-    SaveShadowed(art, "data/texts/gameon.png", 0, 5, 4, 0.6);
-    cairo_surface_destroy(art);
+    EndPictureWithShadow(cr, "data/texts/gameon.png", "interface", 0, 5, 4, 0.6);
 }
 
 cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
@@ -658,8 +520,7 @@ void MakeIcon() {
         SetRgb(cr, Mix({1.0, 0.8, 0.85}, {0.95, 0.6, 0.75}, i % 2));
         cairo_fill(cr);
     }
-    cairo_arc(cr, 16, 17, 6.5, 0, 2 * M_PI);
-    GlossyFill(cr, {0.95, 0.95, 1.0}, 16, 17, 6.5);
+    GlossyBead(cr, 16, 17, 6.5, {0.95, 0.95, 1.0});
     cairo_destroy(cr);
     std::string png;
     cairo_surface_write_to_png_stream(art, AppendBytes, &png);

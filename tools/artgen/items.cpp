@@ -375,19 +375,11 @@ void DrawPearl(cairo_t* cr, int powerup) {
 
 using TDrawItem = void (*)(cairo_t*, int);
 
-void SaveItem(int index, void (*draw)(cairo_t*, int), int arg) {
-    cairo_surface_t* art = NewSurface(ITEM_SIZE, ITEM_SIZE);
-    cairo_t* cr = cairo_create(art);
+void SaveItem(int index, TDrawItem draw, int arg) {
+    cairo_t* cr = BeginPicture(ITEM_SIZE, ITEM_SIZE);
     draw(cr, arg);
-    cairo_destroy(cr);
     // a soft drop shadow lifts the item off its glass cell
-    cairo_surface_t* out = NewSurface(ITEM_SIZE, ITEM_SIZE);
-    cairo_t* oc = cairo_create(out);
-    PaintWithShadow(oc, art, 1, 2, 1, 0.45);
-    cairo_destroy(oc);
-    SavePicture(out, "data/match3/item1-" + std::to_string(index) + ".png", "items");
-    cairo_surface_destroy(out);
-    cairo_surface_destroy(art);
+    EndPictureWithShadow(cr, "data/match3/item1-" + std::to_string(index) + ".png", "items", 1, 2, 1, 0.45);
 }
 
 }  // namespace

@@ -93,11 +93,8 @@ void DrawCrown(cairo_t* cr, int k, TRgb c) {
 // eyes: 0 open, 1 half shut, 2 shut
 void DrawHolder(cairo_t* cr, int k, int eyes) {
     TRgb c = PowerUpColour(k);
-    if (k != 3) DrawCrown(cr, k, c);
-    else DrawCrown(cr, k, c);
-    cairo_arc(cr, HOLDER_CX, HOLDER_CY, HOLDER_R, 0, 2 * M_PI);
-    GlossyFill(cr, c, HOLDER_CX, HOLDER_CY, HOLDER_R);
-    cairo_new_path(cr);
+    DrawCrown(cr, k, c);
+    GlossyBead(cr, HOLDER_CX, HOLDER_CY, HOLDER_R, c);
     cairo_arc(cr, HOLDER_CX, HOLDER_CY + 6, HOLDER_R * 0.6, 0.15 * M_PI, 0.85 * M_PI);
     SetRgb(cr, Lighter(c, 0.5), 0.5);
     cairo_set_line_width(cr, 3);
@@ -157,24 +154,15 @@ void DrawHolder(cairo_t* cr, int k, int eyes) {
 }
 
 void SaveHolder(int k, int eyes, const std::string& path) {
-    cairo_surface_t* art = NewSurface(HOLDER_SIZE, HOLDER_SIZE);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(HOLDER_SIZE, HOLDER_SIZE);
     DrawHolder(cr, k, eyes);
-    cairo_destroy(cr);
-    cairo_surface_t* out = NewSurface(HOLDER_SIZE, HOLDER_SIZE);
-    cairo_t* oc = cairo_create(out);
-    PaintWithShadow(oc, art, 0, 3, 2, 0.45);
-    cairo_destroy(oc);
-    SavePicture(out, path, "powerups");
-    cairo_surface_destroy(out);
-    cairo_surface_destroy(art);
+    EndPictureWithShadow(cr, path, "powerups", 0, 3, 2, 0.45);
 }
 
 // A scallop shell cradle, open, its inside lit in the power-up's colour.
 void MakeShell(int k) {
     TRgb c = PowerUpColour(k);
-    cairo_surface_t* art = NewSurface(SHELL_W, SHELL_H);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(SHELL_W, SHELL_H);
     double cx = SHELL_W / 2.0, cy = 78;
     // upper valve, opened behind
     for (int i = 0; i < 9; i++) {
@@ -213,24 +201,14 @@ void MakeShell(int k) {
     SetRgb(cr, Darker(c, 0.4), 0.6);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    cairo_destroy(cr);
-    cairo_surface_t* out = NewSurface(SHELL_W, SHELL_H);
-    cairo_t* oc = cairo_create(out);
-    PaintWithShadow(oc, art, 0, 3, 3, 0.5);
-    cairo_destroy(oc);
-    SavePicture(out, "data/pu/pushell" + std::to_string(k) + ".png", "powerups");
-    cairo_surface_destroy(out);
-    cairo_surface_destroy(art);
+    EndPictureWithShadow(cr, "data/pu/pushell" + std::to_string(k) + ".png", "powerups", 0, 3, 3, 0.5);
 }
 
 void MakePearl(int k) {
     TRgb c = Mix(PowerUpColour(k), {1, 1, 1}, 0.15);
-    cairo_surface_t* art = NewSurface(PEARL_SIZE, PEARL_SIZE);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(PEARL_SIZE, PEARL_SIZE);
     DrawPearlBody(cr, PEARL_SIZE / 2.0, PEARL_SIZE / 2.0, 16, c);
-    cairo_destroy(cr);
-    SavePicture(art, "data/pu/pearl" + std::to_string(k) + ".png", "powerups");
-    cairo_surface_destroy(art);
+    EndPicture(cr, "data/pu/pearl" + std::to_string(k) + ".png", "powerups");
 }
 
 }  // namespace

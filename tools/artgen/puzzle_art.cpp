@@ -5,7 +5,6 @@
 // the whole puzzle screen goes beside the contact sheets.
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <string>
 
 #include "art_common.h"
@@ -14,9 +13,6 @@
 
 namespace {
 
-const TRgb DEEP = {0.04, 0.18, 0.34};
-const TRgb PEARL = {0.86, 0.95, 1.0};
-const TRgb INK = {0.02, 0.07, 0.18};
 const TRgb WELL = {0.01, 0.04, 0.10};
 
 // The puzzle on the left half of the screen and the well it lies in. The
@@ -47,11 +43,7 @@ void TubeOutline(cairo_t* cr, double x, double y, double w, double h, double r, 
     }
 }
 
-void Pearl(cairo_t* cr, double x, double y, double r) {
-    cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-    GlossyFill(cr, {0.95, 0.9, 0.95}, x, y, r);
-    cairo_new_path(cr);
-}
+void Pearl(cairo_t* cr, double x, double y, double r) { GlossyBead(cr, x, y, r, {0.95, 0.9, 0.95}); }
 
 // A scallop shell opening upward (or downward), hinge at (x, y).
 void Scallop(cairo_t* cr, double x, double y, double size, int down) {
@@ -112,11 +104,10 @@ cairo_surface_t* DrawPuzzleFrame() {
     cairo_pattern_destroy(veil);
     // caustic ripples in the veil
     {
-        cairo_surface_flush(art);
-        unsigned char* data = cairo_image_surface_get_data(art);
-        int stride = cairo_image_surface_get_stride(art);
+        int stride;
+        uint32_t* pixels = PixelsOf(art, stride);
         for (int y = 0; y < H; y++) {
-            uint32_t* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
+            uint32_t* row = pixels + static_cast<size_t>(y) * stride;
             for (int x = 0; x < W; x++) {
                 double n = FractalNoise(x / 46.0, y / 46.0, 3, 7201);
                 double ripple = std::pow(1.0 - std::fabs(n - 0.5) * 2.0, 8.0) * 0.10 * (1.0 - y / (1.4 * H));
@@ -219,11 +210,10 @@ cairo_surface_t* DrawPieceBevel() {
     const int W = PIECE_WIDTH, H = PIECE_HEIGHT;
     const double EDGE = 6.0;
     cairo_surface_t* art = NewSurface(W, H);
-    cairo_surface_flush(art);
-    unsigned char* data = cairo_image_surface_get_data(art);
-    int stride = cairo_image_surface_get_stride(art);
+    int stride;
+    uint32_t* pixels = PixelsOf(art, stride);
     for (int y = 0; y < H; y++) {
-        uint32_t* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
+        uint32_t* row = pixels + static_cast<size_t>(y) * stride;
         for (int x = 0; x < W; x++) {
             double left = x + 0.5, top = y + 0.5, right = W - x - 0.5, bottom = H - y - 0.5;
             double nearest = std::min(std::min(left, top), std::min(right, bottom));
@@ -352,9 +342,7 @@ void WriteReviewScreen(cairo_surface_t* frame, cairo_surface_t* bevel, cairo_sur
     }
     cairo_surface_destroy(picture);
     cairo_destroy(cr);
-    std::filesystem::create_directories(contactDir);
-    std::string path = contactDir + "/puzzle_screen.png";
-    cairo_surface_write_to_png(screen, path.c_str());
+    SaveReviewPicture(screen, "puzzle_screen.png");
     cairo_surface_destroy(screen);
 }
 

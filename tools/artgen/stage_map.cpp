@@ -15,9 +15,6 @@
 namespace {
 
 const char* FAMILY = "stage_map";
-const TRgb INK = {0.02, 0.07, 0.18};
-const TRgb PEARL = {0.86, 0.95, 1.0};
-const TRgb GOLD = {1.0, 0.80, 0.35};
 const TRgb SAND = {0.78, 0.70, 0.50};
 
 // A sign is drawn in its own 150 x 153 space; its window is an arch whose
@@ -59,17 +56,7 @@ void Rays(cairo_t* cr, double strength, TRandom& rnd) {
     cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
     for (int i = 0; i < 5; i++) {
         double x = rnd.Range(-20, SW), w = rnd.Range(8, 22), lean = rnd.Range(15, 45);
-        cairo_move_to(cr, x, -2);
-        cairo_line_to(cr, x + w, -2);
-        cairo_line_to(cr, x + w * 2 + lean, SH);
-        cairo_line_to(cr, x + lean, SH);
-        cairo_close_path(cr);
-        cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, SH);
-        cairo_pattern_add_color_stop_rgba(p, 0, 0.8, 0.97, 1.0, strength);
-        cairo_pattern_add_color_stop_rgba(p, 1, 0.8, 0.97, 1.0, 0.0);
-        cairo_set_source(cr, p);
-        cairo_fill(cr);
-        cairo_pattern_destroy(p);
+        LightShaft(cr, x, -2, w, w * 2, lean, SH, {0.8, 0.97, 1.0}, strength);
     }
     cairo_restore(cr);
 }
@@ -401,10 +388,9 @@ cairo_surface_t* MakeSignPicture(int stage) {
 cairo_surface_t* FadedCopy(cairo_surface_t* full) {
     int w = cairo_image_surface_get_width(full), h = cairo_image_surface_get_height(full);
     cairo_surface_t* out = NewSurface(w, h);
-    cairo_surface_flush(full);
-    const uint32_t* src = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(full));
-    uint32_t* dst = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(out));
-    int stride = cairo_image_surface_get_stride(full) / 4;
+    int stride;
+    const uint32_t* src = PixelsOf(full, stride);
+    uint32_t* dst = PixelsOf(out, stride);
     for (int y = 0; y < h; y++)
         for (int x = 0; x < w; x++) {
             uint32_t p = src[y * stride + x];
@@ -452,18 +438,13 @@ void PearlRim(cairo_t* cr, double width) {
 }
 
 void MakeSignFrame() {
-    cairo_surface_t* art = NewSurface(FRAME_W, FRAME_H);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(FRAME_W, FRAME_H);
     SignShapePath(cr, SIGN_IN_FRAME_X - 1, SIGN_IN_FRAME_Y - 1, SW + 2, SH + 2);
     PearlRim(cr, 6);
     // four small pearls set in the rim
     const double PX[3] = {SIGN_IN_FRAME_X + 2, FRAME_W / 2.0, SIGN_IN_FRAME_X + SW - 2};
     const double PY[3] = {SIGN_IN_FRAME_Y + SW / 2, SIGN_IN_FRAME_Y, SIGN_IN_FRAME_Y + SW / 2};
-    for (int i = 0; i < 3; i++) {
-        cairo_arc(cr, PX[i], PY[i], 5, 0, 2 * M_PI);
-        GlossyFill(cr, {0.97, 0.93, 0.98}, PX[i], PY[i], 5);
-        cairo_new_path(cr);
-    }
+    for (int i = 0; i < 3; i++) GlossyBead(cr, PX[i], PY[i], 5, {0.97, 0.93, 0.98});
     // the name plate where the game writes the stage's name
     double plateTop = FRAME_H / 2.0 + 32, plateH = 30;
     RoundedRectPath(cr, 3, plateTop, FRAME_W - 6, plateH, plateH / 2);
@@ -478,13 +459,9 @@ void MakeSignFrame() {
     cairo_stroke(cr);
     for (int side = 0; side < 2; side++) {
         double x = side ? FRAME_W - 12 : 12;
-        cairo_arc(cr, x, plateTop + plateH / 2, 4, 0, 2 * M_PI);
-        GlossyFill(cr, GOLD, x, plateTop + plateH / 2, 4);
-        cairo_new_path(cr);
+        GlossyBead(cr, x, plateTop + plateH / 2, 4, GOLD);
     }
-    cairo_destroy(cr);
-    SavePicture(art, "data/map/mapperg.png", FAMILY);
-    cairo_surface_destroy(art);
+    EndPicture(cr, "data/map/mapperg.png", FAMILY);
 }
 
 // The popup's picture of a stage: the same place, larger, in a pearl frame.
@@ -492,8 +469,7 @@ void MakePopupSigns() {
     const int W = 320, H = 224;
     const double SCALE = W / SW;
     for (int stage = 1; stage <= STAGE_COUNT; stage++) {
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         RoundedRectPath(cr, 4, 4, W - 8, H - 8, 26);
         cairo_save(cr);
         cairo_clip(cr);
@@ -503,14 +479,7 @@ void MakePopupSigns() {
         cairo_restore(cr);
         RoundedRectPath(cr, 4, 4, W - 8, H - 8, 26);
         PearlRim(cr, 7);
-        cairo_destroy(cr);
-        cairo_surface_t* out = NewSurface(W, H);
-        cairo_t* oc = cairo_create(out);
-        PaintWithShadow(oc, art, 0, 4, 3, 0.5);
-        cairo_destroy(oc);
-        SavePicture(out, "data/map/stagesign" + std::to_string(stage) + ".png", FAMILY);
-        cairo_surface_destroy(out);
-        cairo_surface_destroy(art);
+        EndPictureWithShadow(cr, "data/map/stagesign" + std::to_string(stage) + ".png", FAMILY, 0, 4, 3, 0.5);
     }
 }
 
@@ -518,35 +487,12 @@ void MakePopupSigns() {
 // preview, the info line, the row of icons and the close button.
 void MakeMapPopup() {
     const int W = 660, H = 624;
-    cairo_surface_t* art = NewSurface(W, H);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(W, H);
     GlassPanel(cr, 6, 6, W - 12, H - 16, 30, 0.95);
-    RoundedRectPath(cr, 60, 14, W - 120, 44, 22);
-    cairo_pattern_t* band = cairo_pattern_create_linear(0, 14, 0, 58);
-    cairo_pattern_add_color_stop_rgba(band, 0, 0.25, 0.65, 0.80, 0.55);
-    cairo_pattern_add_color_stop_rgba(band, 1, 0.05, 0.25, 0.42, 0.35);
-    cairo_set_source(cr, band);
-    cairo_fill(cr);
-    cairo_pattern_destroy(band);
-    for (double x = 80; x < W - 80; x += 16) {
-        cairo_arc(cr, x, 66, 2.2, 0, 2 * M_PI);
-        SetRgb(cr, PEARL, 0.6);
-        cairo_fill(cr);
-    }
-    const double CX[4] = {28, W - 28.0, 28, W - 28.0}, CY[4] = {28, 28, H - 36.0, H - 36.0};
-    for (int i = 0; i < 4; i++) {
-        cairo_arc(cr, CX[i], CY[i], 9, 0, 2 * M_PI);
-        GlossyFill(cr, {0.95, 0.88, 0.95}, CX[i], CY[i], 9);
-        cairo_new_path(cr);
-    }
-    cairo_destroy(cr);
-    cairo_surface_t* out = NewSurface(W, H);
-    cairo_t* oc = cairo_create(out);
-    PaintWithShadow(oc, art, 0, 8, 6, 0.6);
-    cairo_destroy(oc);
-    SavePicture(out, "data/map/mappopup.png", FAMILY);
-    cairo_surface_destroy(out);
-    cairo_surface_destroy(art);
+    TitleBand(cr, 60, 14, W - 120);
+    PearlString(cr, 80, W - 80, 66);
+    CornerShells(cr, 28, 28, W - 28.0, H - 36.0);
+    EndPictureWithShadow(cr, "data/map/mappopup.png", FAMILY, 0, 8, 6, 0.6);
 }
 
 // The rail under the popup's icons: ten sockets, one under each position.
@@ -554,8 +500,7 @@ void MakeIconRail() {
     const int ICONS = 10;
     const int W = POPUP_ICON_STEP * (ICONS - 1) + 2 * 46, H = 72;
     const double railCentreX = W / 2.0, iconDy = POPUP_ICON_Y - 543;   // the rail is drawn 7 above the icons
-    cairo_surface_t* art = NewSurface(W, H);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(W, H);
     double cy = H / 2.0 + iconDy;
     RoundedRectPath(cr, 4, cy - 22, W - 8, 44, 22);
     cairo_set_source_rgba(cr, 0.0, 0.04, 0.10, 0.6);
@@ -580,9 +525,7 @@ void MakeIconRail() {
             cairo_stroke(cr);
         }
     }
-    cairo_destroy(cr);
-    SavePicture(art, "data/texts/stagemap.png", FAMILY);
-    cairo_surface_destroy(art);
+    EndPicture(cr, "data/texts/stagemap.png", FAMILY);
 }
 
 // The icons of the two kinds of position: a level is a bubble holding a
@@ -590,8 +533,7 @@ void MakeIconRail() {
 void MakePositionIcons() {
     const int S = 52;
     {
-        cairo_surface_t* art = NewSurface(S, S);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(S, S);
         SoftGlow(cr, S / 2.0, S / 2.0, 26, {0.4, 0.85, 1.0}, 0.45);
         cairo_arc(cr, S / 2.0, S / 2.0, 20, 0, 2 * M_PI);
         cairo_pattern_t* p = cairo_pattern_create_radial(S / 2.0 - 6, S / 2.0 - 7, 2, S / 2.0, S / 2.0, 20);
@@ -608,13 +550,10 @@ void MakePositionIcons() {
         cairo_arc(cr, S / 2.0 - 8, S / 2.0 - 9, 4, 0, 2 * M_PI);
         cairo_set_source_rgba(cr, 1, 1, 1, 0.75);
         cairo_fill(cr);
-        cairo_destroy(cr);
-        SavePicture(art, "data/map/mapss1.png", FAMILY);
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/map/mapss1.png", FAMILY);
     }
     {
-        cairo_surface_t* art = NewSurface(S, S);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(S, S);
         SoftGlow(cr, S / 2.0, S / 2.0, 26, GOLD, 0.5);
         // a square tile with a knob on the right and a notch on top
         double x = 10, y = 12, s = 28;
@@ -629,9 +568,7 @@ void MakePositionIcons() {
         cairo_close_path(cr);
         GlossyFill(cr, {1.0, 0.78, 0.3}, x + s / 2, y + s / 2, s * 0.7);
         cairo_new_path(cr);
-        cairo_destroy(cr);
-        SavePicture(art, "data/map/mapss4.png", FAMILY);
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/map/mapss4.png", FAMILY);
     }
 }
 
@@ -651,26 +588,18 @@ void MakeMapBorders() {
     TRandom rnd(713);
     {
         const int W = 80, H = 768;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         EdgeShade(cr, 0, 0, 40, 0, W, H, 0.85);
         for (int i = 0; i < 6; i++)
             Frond(cr, rnd.Range(2, 30), H + 8, rnd.Range(160, 380), rnd.Range(6, 40),
                   Mix({0.55, 0.3, 0.45}, {0.85, 0.45, 0.5}, rnd.Unit()), rnd, 6);
         Tube(cr, 12, 24, 12, H - 24, 10);
-        for (int y = 80; y < H - 60; y += 120) {
-            cairo_arc(cr, 12, y, 6, 0, 2 * M_PI);
-            GlossyFill(cr, {0.97, 0.9, 0.85}, 12, y, 6);
-            cairo_new_path(cr);
-        }
-        cairo_destroy(cr);
-        SavePicture(art, "data/map/mapborderleft.png", FAMILY);
-        cairo_surface_destroy(art);
+        for (int y = 80; y < H - 60; y += 120) GlossyBead(cr, 12, y, 6, {0.97, 0.9, 0.85});
+        EndPicture(cr, "data/map/mapborderleft.png", FAMILY);
     }
     for (int bottom = 0; bottom < 2; bottom++) {
         const int W = 432, H = bottom ? 120 : 60;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         if (bottom) EdgeShade(cr, 0, H, 0, H - 70, W, H, 0.85);
         else EdgeShade(cr, 0, 0, 0, 48, W, H, 0.85);
         double y = bottom ? 40 : 12;
@@ -687,11 +616,7 @@ void MakeMapBorders() {
         SetRgb(cr, PEARL, 0.8);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
-        for (int x = 30; x < W - halfW - 10; x += 56) {
-            cairo_arc(cr, x, y, 5, 0, 2 * M_PI);
-            GlossyFill(cr, {0.97, 0.9, 0.85}, x, y, 5);
-            cairo_new_path(cr);
-        }
+        for (int x = 30; x < W - halfW - 10; x += 56) GlossyBead(cr, x, y, 5, {0.97, 0.9, 0.85});
         if (bottom) {
             // a starfish at the end of the rail
             cairo_save(cr);
@@ -707,9 +632,7 @@ void MakeMapBorders() {
             GlossyFill(cr, {1.0, 0.55, 0.35}, W - halfW - 26, y + 2, 13);
             cairo_new_path(cr);
         }
-        cairo_destroy(cr);
-        SavePicture(art, bottom ? "data/map/mapborderdown.png" : "data/map/mapborderup.png", FAMILY);
-        cairo_surface_destroy(art);
+        EndPicture(cr, bottom ? "data/map/mapborderdown.png" : "data/map/mapborderup.png", FAMILY);
     }
 }
 

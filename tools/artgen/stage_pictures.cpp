@@ -51,10 +51,9 @@ constexpr double THUMB_CORNER = 10;
 // The surface's pixels as opaque 0xAARRGGBB; a pixel that happens to be the
 // mask colour is moved one step off it, so no hole opens in the picture.
 std::vector<uint32_t> OpaquePixels(cairo_surface_t* s) {
-    cairo_surface_flush(s);
     int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-    int stride = cairo_image_surface_get_stride(s) / 4;
-    const uint32_t* data = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(s));
+    int stride;
+    const uint32_t* data = PixelsOf(s, stride);
     std::vector<uint32_t> out(static_cast<size_t>(w) * h);
     for (int y = 0; y < h; y++)
         for (int x = 0; x < w; x++) {
@@ -150,9 +149,7 @@ void WriteStageSheet(const std::vector<cairo_surface_t*>& pictures) {
         cairo_show_text(cr, label);
     }
     cairo_destroy(cr);
-    std::filesystem::create_directories(contactDir);
-    std::string path = contactDir + "/stagepictures.png";
-    cairo_surface_write_to_png(sheet, path.c_str());
+    SaveReviewPicture(sheet, "stagepictures.png");
     cairo_surface_destroy(sheet);
 }
 

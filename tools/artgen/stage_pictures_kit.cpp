@@ -8,14 +8,6 @@
 
 namespace {
 
-uint32_t* PixelsOf(cairo_surface_t* s, int& stride) {
-    cairo_surface_flush(s);
-    stride = cairo_image_surface_get_stride(s) / 4;
-    return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-}
-
-int Channel(double v) { return static_cast<int>(std::clamp(v, 0.0, 1.0) * 255 + 0.5); }
-
 // A filled body made of discs along a line of points: tentacles, tails, eels.
 struct TSpine {
     std::vector<double> x, y, r;
@@ -51,12 +43,7 @@ TRgb Fade(const TScene& s, TRgb c, double y, double amount) { return Mix(c, Wate
 
 // ---------------------------------------------------------------- layers
 
-cairo_t* BeginLayer() {
-    cairo_surface_t* surface = NewSurface(SP_W, SP_H);
-    cairo_t* cr = cairo_create(surface);
-    cairo_surface_destroy(surface);   // the context keeps it
-    return cr;
-}
+cairo_t* BeginLayer() { return BeginPicture(SP_W, SP_H); }
 
 void FogLayer(const TScene& s, cairo_t* layer, double amount) {
     cairo_save(layer);
@@ -210,14 +197,7 @@ void TextureLayer(cairo_t* layer, double scale, double strength, uint32_t seed) 
     cairo_surface_destroy(grain);
 }
 
-void PaintVignette(cairo_t* cr, double strength) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(SP_W / 2.0, SP_H * 0.45, SP_H * 0.32, SP_W / 2.0, SP_H * 0.45, SP_W * 0.72);
-    cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0, 0.01, 0.04, strength);
-    cairo_set_source(cr, p);
-    cairo_paint(cr);
-    cairo_pattern_destroy(p);
-}
+void PaintVignette(cairo_t* cr, double strength) { Vignette(cr, SP_W / 2.0, SP_H * 0.45, SP_H * 0.32, SP_W * 0.72, strength); }
 
 // ---------------------------------------------------------------- ground
 

@@ -1,7 +1,6 @@
 // The story screens' pictures ("data/story/", "data/bg/bgwizard.jpg"): the
 // sea-silk scroll the story is told on, the frame of driftwood, kelp and sand
 // around the screen, and the old turtle's grotto of the second page.
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -10,8 +9,6 @@
 
 namespace {
 
-const TRgb INK = {0.02, 0.07, 0.18};
-const TRgb PEARL = {0.86, 0.95, 1.0};
 const TRgb SAND = {0.86, 0.76, 0.55};
 const TRgb DRIFTWOOD = {0.45, 0.33, 0.22};
 const TRgb KELP = {0.18, 0.55, 0.36};
@@ -55,9 +52,24 @@ void ScrollRoll(cairo_t* cr, double cx, double top, double bottom) {
     }
 }
 
+// A fan shell hinged at (x, y), opening upward: `ribs` wedges of radius r in
+// two alternating colours, each outlined in ink `outline` wide.
+void FanShell(cairo_t* cr, double x, double y, double r, int ribs, TRgb light, TRgb dark, double outline) {
+    for (int i = 0; i < ribs; i++) {
+        double a = M_PI + i * M_PI / ribs;
+        cairo_move_to(cr, x, y);
+        cairo_arc(cr, x, y, r, a, a + M_PI / ribs);
+        cairo_close_path(cr);
+        SetRgb(cr, Mix(light, dark, i % 2));
+        cairo_fill_preserve(cr);
+        SetRgb(cr, INK, 0.7);
+        cairo_set_line_width(cr, outline);
+        cairo_stroke(cr);
+    }
+}
+
 void MakeParchment() {
-    cairo_surface_t* art = NewSurface(SCROLL_W, SCROLL_H);
-    cairo_t* cr = cairo_create(art);
+    cairo_t* cr = BeginPicture(SCROLL_W, SCROLL_H);
     const double left = SHEET_INSET, right = SCROLL_W - SHEET_INSET, top = 20, bottom = SCROLL_H - 20;
     // The sheet, its top and bottom edges gently waved like cloth in water.
     auto sheetPath = [&]() {
@@ -90,11 +102,7 @@ void MakeParchment() {
     for (int i = 0; i < 40; i++)
         SoftGlow(cr, rnd.Range(left, right), rnd.Range(top, bottom), rnd.Range(20, 60), {0.0, 0.02, 0.06}, 0.12);
     // light falling on the upper middle, where the holder sits
-    cairo_save(cr);
-    cairo_translate(cr, SCROLL_W / 2.0, top);
-    cairo_scale(cr, 1.0, 0.4);
-    SoftGlow(cr, 0, 0, 300, {0.45, 0.85, 1.0}, 0.28);
-    cairo_restore(cr);
+    FlatGlow(cr, SCROLL_W / 2.0, top, 300, 0.4, {0.45, 0.85, 1.0}, 0.28);
     cairo_restore(cr);
     // Pearly hems along the top and bottom, with a string of small pearls.
     for (int edge = 0; edge < 2; edge++) {
@@ -117,28 +125,11 @@ void MakeParchment() {
     // Little shells pinning the corners of the sheet.
     for (int i = 0; i < 4; i++) {
         double x = i % 2 ? right - 22 : left + 22, y = i < 2 ? top + 24 : bottom - 24;
-        for (int r = 0; r < 5; r++) {
-            double a = M_PI + r * M_PI / 5;
-            cairo_move_to(cr, x, y + 4);
-            cairo_arc(cr, x, y + 4, 9, a, a + M_PI / 5);
-            cairo_close_path(cr);
-            SetRgb(cr, Mix({1.0, 0.82, 0.85}, {0.95, 0.62, 0.72}, r % 2));
-            cairo_fill_preserve(cr);
-            SetRgb(cr, INK, 0.7);
-            cairo_set_line_width(cr, 0.8);
-            cairo_stroke(cr);
-        }
+        FanShell(cr, x, y + 4, 9, 5, {1.0, 0.82, 0.85}, {0.95, 0.62, 0.72}, 0.8);
     }
     ScrollRoll(cr, ROLL_R + 4, 8, SCROLL_H - 8);
     ScrollRoll(cr, SCROLL_W - ROLL_R - 4, 8, SCROLL_H - 8);
-    cairo_destroy(cr);
-    cairo_surface_t* out = NewSurface(SCROLL_W, SCROLL_H);
-    cairo_t* oc = cairo_create(out);
-    PaintWithShadow(oc, art, 0, 6, 5, 0.55);
-    cairo_destroy(oc);
-    SavePicture(out, "data/story/storyperg.png", "story");
-    cairo_surface_destroy(out);
-    cairo_surface_destroy(art);
+    EndPictureWithShadow(cr, "data/story/storyperg.png", "story", 0, 6, 5, 0.55);
 }
 
 // A kelp strand rising from (x, y) with leaf blades along it.
@@ -167,21 +158,8 @@ void KelpStrand(cairo_t* cr, double x, double y, double length, double sway, dou
 
 // A driftwood pole along a line, its grain lit from the left.
 void DriftwoodPole(cairo_t* cr, double x0, double y0, double x1, double y1, double width) {
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    SetRgb(cr, INK, 0.95);
-    cairo_set_line_width(cr, width + 3);
-    cairo_stroke(cr);
     const double SHADES[4] = {0.0, 0.3, 0.55, 0.8};
-    for (int i = 0; i < 4; i++) {
-        double w = width * (1.0 - i * 0.22);
-        cairo_move_to(cr, x0 - i * width * 0.05, y0 - i * width * 0.05);
-        cairo_line_to(cr, x1 - i * width * 0.05, y1 - i * width * 0.05);
-        SetRgb(cr, Mix(Darker(DRIFTWOOD, 0.3), Lighter(DRIFTWOOD, 0.45), SHADES[i]));
-        cairo_set_line_width(cr, w);
-        cairo_stroke(cr);
-    }
+    LitTube(cr, x0, y0, x1, y1, width, Darker(DRIFTWOOD, 0.3), Lighter(DRIFTWOOD, 0.45), SHADES, 0.05, 0.05);
 }
 
 void Pebble(cairo_t* cr, double x, double y, double r, TRgb c) {
@@ -201,8 +179,7 @@ void MakeBorders() {
     TRandom rnd(733);
     {
         const int W = 90, H = 768;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         EdgeShade(cr, 0, 0, 40, 0, W, H, 0.85);
         for (int i = 0; i < 6; i++)
             KelpStrand(cr, rnd.Range(6, 50), H + 10, rnd.Range(220, 520), rnd.Range(-10, 40), rnd.Range(4, 7),
@@ -218,14 +195,11 @@ void MakeBorders() {
             }
             Pebble(cr, 33, y + 12, 5, {0.95, 0.92, 0.96});
         }
-        cairo_destroy(cr);
-        SavePicture(art, "data/story/storyborderleft.png", "story");
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/story/storyborderleft.png", "story");
     }
     {
         const int W = 432, H = 70;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         EdgeShade(cr, 0, 0, 0, 40, W, 40, 0.8);
         // kelp hanging from the beam
         for (double x = 20; x < W - 10; x += rnd.Range(34, 60)) {
@@ -255,14 +229,11 @@ void MakeBorders() {
         cairo_set_line_width(cr, 1.3);
         cairo_stroke(cr);
         cairo_restore(cr);
-        cairo_destroy(cr);
-        SavePicture(art, "data/story/storyborderup2.png", "story");
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/story/storyborderup2.png", "story");
     }
     {
         const int W = 432, H = 100;
-        cairo_surface_t* art = NewSurface(W, H);
-        cairo_t* cr = cairo_create(art);
+        cairo_t* cr = BeginPicture(W, H);
         // a sand bank under the corner's button, thinning to a strip toward the middle
         cairo_move_to(cr, 0, H);
         cairo_line_to(cr, 0, 18);
@@ -295,45 +266,18 @@ void MakeBorders() {
         // a cockle shell in the corner and one pearl in the open
         cairo_save(cr);
         cairo_translate(cr, 176, 62);
-        for (int r = 0; r < 7; r++) {
-            double a = M_PI + r * M_PI / 7;
-            cairo_move_to(cr, 0, 6);
-            cairo_arc(cr, 0, 6, 16, a, a + M_PI / 7);
-            cairo_close_path(cr);
-            SetRgb(cr, Mix({1.0, 0.85, 0.82}, {0.95, 0.6, 0.65}, r % 2));
-            cairo_fill_preserve(cr);
-            SetRgb(cr, INK, 0.7);
-            cairo_set_line_width(cr, 0.9);
-            cairo_stroke(cr);
-        }
+        FanShell(cr, 0, 6, 16, 7, {1.0, 0.85, 0.82}, {0.95, 0.6, 0.65}, 0.9);
         cairo_restore(cr);
         Pebble(cr, 300, 92, 5, {0.95, 0.93, 0.98});
         for (int i = 0; i < 4; i++)
             KelpStrand(cr, rnd.Range(4, 60), H + 6, rnd.Range(30, 70), rnd.Range(-10, 20), 4, KELP, rnd);
-        cairo_destroy(cr);
-        SavePicture(art, "data/story/storyborderdown.png", "story");
-        cairo_surface_destroy(art);
+        EndPicture(cr, "data/story/storyborderdown.png", "story");
     }
 }
 
 // ---- the old turtle's grotto
 
 const int W = 1024, H = 768;
-
-void PaintGrottoWater(cairo_surface_t* s) {
-    uint32_t* px = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-    int stride = cairo_image_surface_get_stride(s) / 4;
-    const TRgb top = {0.10, 0.36, 0.48}, bottom = {0.02, 0.08, 0.16};
-    for (int y = 0; y < H; y++) {
-        TRgb row = Mix(top, bottom, std::pow(y / static_cast<double>(H - 1), 0.8));
-        for (int x = 0; x < W; x++) {
-            double k = 1.0 + (FractalNoise(x * 0.004, y * 0.006, 4, 741) - 0.5) * 0.35;
-            auto ch = [](double v) { return static_cast<uint32_t>(std::clamp(v, 0.0, 1.0) * 255 + 0.5); };
-            px[y * stride + x] = 0xFF000000u | (ch(row.r * k) << 16) | (ch(row.g * k) << 8) | ch(row.b * k);
-        }
-    }
-    cairo_surface_mark_dirty(s);
-}
 
 // The cave mouth: dark rock all round, open to lit water in the upper middle.
 void GrottoRock(cairo_t* cr) {
@@ -360,17 +304,7 @@ void LightShafts(cairo_t* cr, TRandom& rnd) {
     cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
     for (int i = 0; i < 6; i++) {
         double x = rnd.Range(300, 700), w = rnd.Range(30, 90), lean = rnd.Range(-60, 120);
-        cairo_move_to(cr, x, -10);
-        cairo_line_to(cr, x + w, -10);
-        cairo_line_to(cr, x + w * 2 + lean, H * 0.75);
-        cairo_line_to(cr, x + lean, H * 0.75);
-        cairo_close_path(cr);
-        cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, H * 0.75);
-        cairo_pattern_add_color_stop_rgba(p, 0, 0.75, 0.95, 1.0, 0.14 * rnd.Range(0.6, 1.0));
-        cairo_pattern_add_color_stop_rgba(p, 1, 0.75, 0.95, 1.0, 0.0);
-        cairo_set_source(cr, p);
-        cairo_fill(cr);
-        cairo_pattern_destroy(p);
+        LightShaft(cr, x, -10, w, w * 2, lean, H * 0.75, {0.75, 0.95, 1.0}, 0.14 * rnd.Range(0.6, 1.0));
     }
     cairo_restore(cr);
 }
@@ -509,7 +443,7 @@ void OldTurtle(cairo_t* cr, double cx, double cy) {
 
 void MakeWizardBackground() {
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H);
-    PaintGrottoWater(s);
+    PaintMurkyWater(s, {0.10, 0.36, 0.48}, {0.02, 0.08, 0.16}, 0.8, 741);
     cairo_t* cr = cairo_create(s);
     TRandom rnd(749);
     LightShafts(cr, rnd);
@@ -526,17 +460,7 @@ void MakeWizardBackground() {
     for (int k = 1; k <= 4; k++) {
         TRgb c = EFFECT_COLOURS[POWERUP_COLOUR_CODE[k]];
         SoftGlow(cr, SX[k - 1], SY[k - 1] - 8, 46, c, 0.35);
-        for (int r = 0; r < 7; r++) {
-            double a = M_PI + r * M_PI / 7;
-            cairo_move_to(cr, SX[k - 1], SY[k - 1]);
-            cairo_arc(cr, SX[k - 1], SY[k - 1], 18, a, a + M_PI / 7);
-            cairo_close_path(cr);
-            SetRgb(cr, Mix(Lighter(c, 0.3), c, r % 2));
-            cairo_fill_preserve(cr);
-            SetRgb(cr, INK, 0.7);
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
-        }
+        FanShell(cr, SX[k - 1], SY[k - 1], 18, 7, Lighter(c, 0.3), c, 1);
     }
     for (int i = 0; i < 8; i++)
         KelpStrand(cr, rnd.Range(0, W), H + 10, rnd.Range(150, 330), rnd.Range(-40, 40), rnd.Range(6, 10),
@@ -548,12 +472,7 @@ void MakeWizardBackground() {
         cairo_set_source_rgba(cr, 0.8, 0.95, 1.0, 0.22);
         cairo_fill(cr);
     }
-    cairo_pattern_t* v = cairo_pattern_create_radial(W / 2.0, H * 0.4, H * 0.3, W / 2.0, H * 0.4, W * 0.75);
-    cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0);
-    cairo_pattern_add_color_stop_rgba(v, 1, 0, 0.01, 0.04, 0.6);
-    cairo_set_source(cr, v);
-    cairo_paint(cr);
-    cairo_pattern_destroy(v);
+    Vignette(cr, W / 2.0, H * 0.4, H * 0.3, W * 0.75, 0.6);
     cairo_destroy(cr);
     SaveJpegPicture(s, "data/bg/bgwizard.jpg", "story", 88);
     cairo_surface_destroy(s);
