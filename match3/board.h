@@ -21,14 +21,19 @@ void RemoveItemSlot(int item);
 // map's previews both go through here.
 template <class TSlots, class TPresent>
 void GiveBorderKinds(TSlots& slots, TPresent present) {
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        if (!present(slots[slot])) continue;
+    // The accepted places first: a board uses a few dozen of its slots, and
+    // every pair of them is compared.
+    int placed[BOARD_LAST_SLOT];
+    int count = 0;
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++)
+        if (present(slots[slot])) placed[count++] = slot;
+    for (int i = 0; i < count; i++) {
         int flags = 0;
-        for (int other = 1; other <= BOARD_LAST_SLOT; other++) {
-            if (other == slot || !present(slots[other])) continue;
-            flags |= NeighbourFlag(slots[other].x - slots[slot].x, slots[other].y - slots[slot].y);
+        for (int j = 0; j < count; j++) {
+            if (j == i) continue;
+            flags |= NeighbourFlag(slots[placed[j]].x - slots[placed[i]].x, slots[placed[j]].y - slots[placed[i]].y);
         }
-        slots[slot].borderKind = BorderKind(flags);
+        slots[placed[i]].borderKind = BorderKind(flags);
     }
 }
 // Gives every live cell its border kind; the level loader calls it once all

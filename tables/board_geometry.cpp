@@ -65,6 +65,9 @@ int BorderKind(int nearFlags) {
 }
 
 int NeighbourFlag(int dx, int dy) {
+    // Every neighbour lies one step away at most: most pairs of a board's
+    // places are answered here, without the walk through the eight steps.
+    if (dx < -CELL_SPACING || dx > CELL_SPACING || dy < -CELL_SPACING || dy > CELL_SPACING) return 0;
     for (int b = 0; b < NEAR_FLAG_COUNT; b++) {
         if (dx == NEAR_STEP_C[b] * CELL_SPACING && dy == NEAR_STEP_R[b] * CELL_SPACING) return 1 << b;
     }

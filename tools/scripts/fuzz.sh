@@ -26,6 +26,11 @@ if [ -z "$FUZZ_NO_BUILD" ]; then
     cmake --build "$BUILD" -j "$JOBS"
 fi
 
+# With more than one job each reader runs in that many processes at once
+# (libFuzzer's fork mode); the executions printed are those of all of them.
+FORK=""
+[ "$JOBS" -gt 1 ] && FORK="-fork=$JOBS"
+
 RUNS="$BUILD/runs"
 rm -rf "$RUNS"
 mkdir -p "$RUNS"
@@ -42,7 +47,7 @@ for reader in ${FUZZ_READERS:-$READERS}; do
     [ -d /dev/shm ] && [ -w /dev/shm ] && scratch=$(mktemp -d /dev/shm/glimmerdeep-fuzz.XXXXXX)
     TMPDIR="$scratch" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
     ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1" UBSAN_OPTIONS="print_stacktrace=1" \
-        "$BUILD/tests/fuzz/fuzz_$reader" -max_total_time="$SECONDS_EACH" -print_final_stats=1 \
+        "$BUILD/tests/fuzz/fuzz_$reader" $FORK -max_total_time="$SECONDS_EACH" -print_final_stats=1 \
         -malloc_limit_mb="$MALLOC_LIMIT_MB" -rss_limit_mb=2048 -timeout=10 -max_len=65536 \
         -artifact_prefix="$dir/findings/" "$dir/corpus" >"$dir/log.txt" 2>&1 || true
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$dir/log.txt" | tail -1)
