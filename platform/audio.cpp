@@ -90,7 +90,6 @@ int AudioDeviceOpen() {
     return audioDevice != 0;
 }
 
-
 static void Lock() {
     soundTables.lock();
     if (audioDevice) SDL_LockAudioDevice(audioDevice);

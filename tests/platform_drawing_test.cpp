@@ -80,18 +80,6 @@ TRgb DrawOverGrey(TImage image, int mode, int grey) {
 
 }  // namespace
 
-TEST_F(Drawing, ColourIsClampedWhenSet) {
-    SetColor(-16, 300, 128);
-    int r, g, b;
-    CurrentColor(r, g, b);
-    EXPECT_EQ(r, 0);
-    EXPECT_EQ(g, 255);
-    EXPECT_EQ(b, 128);
-    SetBlend(BLEND_LIGHT);
-    SetBlend(99);   // not a mode: ignored
-    EXPECT_EQ(CurrentBlend(), BLEND_LIGHT);
-}
-
 TEST_F(Drawing, BlendModesFollowTheTable) {
     const int grey = 100;
     const double sr = 200, sg = 50, sb = 0, sa = 128 / 255.0;

@@ -32,16 +32,6 @@ TEST(TableNames, AnIndexOutsideATableNamesIt) {
     ExpectNamed(buttonImage, "buttonImage");
 }
 
-TEST(TableNames, InnerTablesCarryTheirOuterTablesName) {
-    ExpectNamed(fishImage[3], "fishImage");
-    ExpectNamed(holderEyesImage[2], "holderEyesImage");
-    ExpectNamed(itemArtImage[1], "itemArtImage");
-    ExpectNamed(glyphCell[7], "glyphCell");
-    ExpectNamed(levelPreviewCells[5], "levelPreviewCells");
-    levelPreviewCells[5].Clear();
-    ExpectNamed(levelPreviewCells[5], "levelPreviewCells");   // clearing keeps the name
-}
-
 TEST(TableNames, AnOutsideWriteLandsNowhereAndIsReportedOnce) {
     Table<int, 4> small{"small"};
     testing::internal::CaptureStderr();
