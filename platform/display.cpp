@@ -48,7 +48,8 @@ static int ShowsNothing(const std::string& driver) {
 }
 
 static int screenPathWanted = SCREEN_PATH_AUTO;
-static int outputTotalWidth = 0, outputTotalHeight = 0;   // the whole output, bars included
+static int softwareDrawingWanted = SOFTWARE_DRAWING_OWN;
+int outputTotalWidth = 0, outputTotalHeight = 0;
 
 int PlatformInit() {
     if (sdlStarted) return 1;
@@ -96,7 +97,23 @@ static int CreateScreenTarget() {
 }
 
 void ApplyOutputMapping() {
-    if (!gameRenderer || !drawToWindow) return;
+    if (!gameRenderer) return;
+    if (ownDrawing) {
+        SDL_GetRendererOutputSize(gameRenderer, &outputTotalWidth, &outputTotalHeight);
+        if (drawToWindow) {
+            LetterboxRect(outputTotalWidth, outputTotalHeight, logicalWidth, logicalHeight, outputX, outputY,
+                          outputWidth, outputHeight);
+        } else {
+            outputX = outputY = 0;
+            outputWidth = logicalWidth;
+            outputHeight = logicalHeight;
+        }
+        drawShiftX = drawShiftY = 0.0f;
+        OpenOwnFrame();   // again at a new size when the window's changed
+        ApplyOwnClip();
+        return;
+    }
+    if (!drawToWindow) return;
     SDL_SetRenderTarget(gameRenderer, nullptr);
     SDL_GetRendererOutputSize(gameRenderer, &outputTotalWidth, &outputTotalHeight);
     LetterboxRect(outputTotalWidth, outputTotalHeight, logicalWidth, logicalHeight, outputX, outputY, outputWidth,
@@ -128,6 +145,10 @@ void SetScreenPath(int path) {
     if (path >= SCREEN_PATH_AUTO && path <= SCREEN_PATH_WINDOW) screenPathWanted = path;
 }
 
+void SetSoftwareDrawing(int who) {
+    if (who == SOFTWARE_DRAWING_OWN || who == SOFTWARE_DRAWING_SDL) softwareDrawingWanted = who;
+}
+
 int ScreenPath() {
     if (!DisplayIsOpen()) return 0;
     return drawToWindow ? SCREEN_PATH_WINDOW : SCREEN_PATH_TARGET;
@@ -136,7 +157,12 @@ int ScreenPath() {
 std::string RendererName() {
     SDL_RendererInfo info;
     if (!gameRenderer || SDL_GetRendererInfo(gameRenderer, &info) != 0) return "";
-    return info.name;
+    return ownDrawing ? "the game's own, shown by SDL's software" : info.name;
+}
+
+int IsSoftwareRenderer() {
+    SDL_RendererInfo info;
+    return gameRenderer && SDL_GetRendererInfo(gameRenderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
 }
 
 // SDL's OpenGL renderer is the quick one on a graphics card. Where the X server
@@ -180,6 +206,7 @@ void CloseDisplay() {
     // their files when they were dropped after the first upload.
     if (gameRenderer) SDL_DestroyRenderer(gameRenderer);
     if (gameWindow) SDL_DestroyWindow(gameWindow);
+    CloseOwnFrame();
     gameRenderer = nullptr;
     gameWindow = nullptr;
     screenTarget = nullptr;
@@ -223,6 +250,18 @@ int OpenDisplay(int width, int height, int depth, int rate) {
         return 0;
     }
     ResetDrawState();
+    ownDrawing = softwareDrawingWanted == SOFTWARE_DRAWING_OWN && IsSoftwareRenderer();
+    if (ownDrawing) {
+        ApplyOutputMapping();
+        if (!ownFrame.pixels) {
+            Failed("SDL_CreateTexture");
+            CloseDisplay();
+            return 0;
+        }
+        SDL_StartTextInput();
+        platformError.clear();
+        return 1;
+    }
     if (!drawToWindow && !CreateScreenTarget()) {
         // A renderer without target textures still draws straight to the window.
         drawToWindow = 1;
@@ -234,7 +273,7 @@ int OpenDisplay(int width, int height, int depth, int rate) {
 }
 
 int DisplayIsOpen() {
-    return gameRenderer != nullptr && (drawToWindow || screenTarget != nullptr);
+    return gameRenderer != nullptr && (drawToWindow || screenTarget != nullptr || ownDrawing);
 }
 
 void SetWindowTitle(const std::string& title) {
@@ -256,7 +295,7 @@ void SetLogicalResolution(int width, int height) {
     drawState.viewWidth = width;
     drawState.viewHeight = height;
     DropPendingClear();
-    if (gameRenderer && !drawToWindow) CreateScreenTarget();
+    if (gameRenderer && !drawToWindow && !ownDrawing) CreateScreenTarget();
     ApplyOutputMapping();
 }
 
@@ -288,6 +327,11 @@ void Flip(int sync) {
         SDL_RenderSetVSync(gameRenderer, sync ? 1 : 0);
         currentVsync = sync;
     }
+    if (ownDrawing) {
+        PresentOwnFrame();
+        ApplyOutputMapping();   // the window may have changed size since
+        return;
+    }
     if (drawToWindow) {
         ClearBars();
         SDL_RenderPresent(gameRenderer);
@@ -314,6 +358,14 @@ int ReadLogicalRect(int x, int y, int width, int height, std::vector<uint32_t>& 
     if (!DisplayIsOpen() || width <= 0 || height <= 0) return 0;
     FlushPendingClear();
     out.resize(static_cast<size_t>(width) * height);
+    if (!drawToWindow && ownDrawing) {
+        if (!ReadOwnPixels(x, y, width, height, out.data())) {
+            out.clear();
+            return 0;
+        }
+        for (uint32_t& p : out) p |= 0xFF000000u;
+        return 1;
+    }
     if (!drawToWindow) {
         SDL_SetRenderTarget(gameRenderer, screenTarget);
         SDL_Rect rect{x, y, width, height};
@@ -334,10 +386,15 @@ int ReadLogicalRect(int x, int y, int width, int height, std::vector<uint32_t>& 
     rect.w = column(x + width - 1) - rect.x + 1;
     rect.h = row(y + height - 1) - rect.y + 1;
     std::vector<uint32_t> shown(static_cast<size_t>(rect.w) * rect.h);
-    SDL_RenderSetScale(gameRenderer, 1.0f, 1.0f);
-    SDL_RenderSetViewport(gameRenderer, nullptr);
-    int ok = SDL_RenderReadPixels(gameRenderer, &rect, SDL_PIXELFORMAT_ARGB8888, shown.data(), rect.w * 4) == 0;
-    ApplyOutputMapping();
+    int ok = 0;
+    if (ownDrawing) {
+        ok = ReadOwnPixels(rect.x, rect.y, rect.w, rect.h, shown.data());
+    } else {
+        SDL_RenderSetScale(gameRenderer, 1.0f, 1.0f);
+        SDL_RenderSetViewport(gameRenderer, nullptr);
+        ok = SDL_RenderReadPixels(gameRenderer, &rect, SDL_PIXELFORMAT_ARGB8888, shown.data(), rect.w * 4) == 0;
+        ApplyOutputMapping();
+    }
     if (!ok) {
         out.clear();
         return 0;

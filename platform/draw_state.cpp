@@ -16,6 +16,10 @@ void ResetDrawState() {
 
 void ApplyViewport() {
     if (!gameRenderer) return;
+    if (ownDrawing) {
+        ApplyOwnClip();
+        return;
+    }
     int left = static_cast<int>(std::lround(drawState.viewX + drawShiftX));
     int top = static_cast<int>(std::lround(drawState.viewY + drawShiftY));
     int right = static_cast<int>(std::lround(drawState.viewX + drawState.viewWidth + drawShiftX));
@@ -60,11 +64,28 @@ void FlushPendingClear() {
     if (!pendingClear.waiting) return;
     pendingClear.waiting = 0;
     if (!DisplayIsOpen()) return;
+    const SDL_Rect& r = pendingClear.rect;
+    if (ownDrawing) {
+        FillOwnFrame(r.x, r.y, r.w, r.h,
+                     (uint32_t{pendingClear.red} << 16) | (uint32_t{pendingClear.green} << 8) | pendingClear.blue);
+        return;
+    }
     SDL_SetRenderDrawBlendMode(gameRenderer, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(gameRenderer, pendingClear.red, pendingClear.green, pendingClear.blue, 255);
-    const SDL_Rect& r = pendingClear.rect;
     SDL_FRect shifted{r.x + drawShiftX, r.y + drawShiftY, static_cast<float>(r.w), static_cast<float>(r.h)};
     SDL_RenderFillRectF(gameRenderer, &shifted);
+}
+
+void SettlePendingClear(TImage image, float alpha, const TDrawnRect& place) {
+    const int replaces = drawState.blend == BLEND_SOLID ||
+                         (image->opaque && (drawState.blend == BLEND_MASK ||
+                                            (drawState.blend == BLEND_ALPHA && alpha >= 1.0f)));
+    if (replaces && drawState.rotation == 0.0f &&
+        PendingClearInside(place.left, place.top, place.left + place.width, place.top + place.height)) {
+        DropPendingClear();   // every pixel of the clear is replaced by this picture
+    } else {
+        FlushPendingClear();
+    }
 }
 
 int PendingClearInside(float left, float top, float right, float bottom) {

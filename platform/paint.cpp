@@ -31,11 +31,6 @@ static void ReleaseFitTexture(TImage image) {
     }
 }
 
-static int IsSoftwareRenderer() {
-    SDL_RendererInfo info;
-    return gameRenderer && SDL_GetRendererInfo(gameRenderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
-}
-
 void ReleaseImageTextures(TImage image) {
     if (!image) return;
     ReleaseFitTexture(image);
@@ -46,6 +41,19 @@ void ReleaseImageTextures(TImage image) {
     image->texture = nullptr;
     image->maskTexture = nullptr;
     image->textureDirty = 1;
+}
+
+void NoteAlphaKinds(TImage image) {
+    image->opaque = 1;
+    image->binaryAlpha = 1;
+    for (uint32_t p : image->pixels) {
+        uint32_t a = p >> 24;
+        if (a != 255) image->opaque = 0;
+        if (a != 0 && a != 255) {
+            image->binaryAlpha = 0;
+            break;
+        }
+    }
 }
 
 int PrepareImageTextures(TImage image) {
@@ -63,16 +71,8 @@ int PrepareImageTextures(TImage image) {
         ReleaseFitTexture(image);
         if (image->maskTexture) SDL_DestroyTexture(static_cast<SDL_Texture*>(image->maskTexture));
         image->maskTexture = nullptr;
-        image->opaque = 1;
-        image->binaryAlpha = 1;
-        for (uint32_t p : image->pixels) {
-            uint32_t a = p >> 24;
-            if (a != 255) image->opaque = 0;
-            if (a != 0 && a != 255) {
-                image->binaryAlpha = 0;
-                break;
-            }
-        }
+        NoteAlphaKinds(image);
+        image->fitMade.clear();
         if (image->texture) {
             SDL_UpdateTexture(static_cast<SDL_Texture*>(image->texture), nullptr, image->pixels.data(),
                               image->sheetWidth * 4);
@@ -85,10 +85,8 @@ int PrepareImageTextures(TImage image) {
     return image->texture != nullptr;
 }
 
-// The least picture alpha (0..255) that BLEND_MASK draws at drawing alpha
-// `alpha`: a pixel is skipped when its alpha times the drawing alpha is below
-// one half. 256 when no pixel can be drawn.
-static int MaskCut(float alpha) {
+// A pixel is skipped when its alpha times the drawing alpha is below one half.
+int MaskCut(float alpha) {
     if (alpha <= 0.0f) return 256;
     auto drawn = [alpha](int a) { return a * static_cast<double>(alpha) >= 127.5; };
     int cut = static_cast<int>(std::ceil(127.5 / alpha));
@@ -181,17 +179,23 @@ static SDL_Texture* FittedTexture(TImage image, SDL_Texture* source, int mirrore
     return fit;
 }
 
-// Whether a drawing, rotated around its handle, lies wholly outside the
-// viewport: the software renderer would scale and rotate it whole before
-// clipping it away. Two pixels of margin keep the filtered edges.
-static int OutsideViewport(const SDL_FRect& dest, float handleX, float handleY) {
-    float left = dest.x, top = dest.y, right = dest.x + dest.w, bottom = dest.y + dest.h;
+TDrawnRect PlaceDrawing(TImage image, float x, float y) {
+    const float ax = std::fabs(drawState.scaleX), ay = std::fabs(drawState.scaleY);
+    const float handleX = drawState.scaleX > 0 ? image->handle_x * ax : (image->width - image->handle_x) * ax;
+    const float handleY = drawState.scaleY > 0 ? image->handle_y * ay : (image->height - image->handle_y) * ay;
+    return TDrawnRect{x - handleX, y - handleY, image->width * ax, image->height * ay, handleX, handleY};
+}
+
+// A turned drawing is measured by its turned corners. Two pixels of margin
+// keep the filtered edges.
+int OutsideViewport(const TDrawnRect& place) {
+    float left = place.left, top = place.top, right = place.left + place.width, bottom = place.top + place.height;
     if (drawState.rotation != 0.0f) {
         const double turn = drawState.rotation * 3.14159265358979323846 / 180.0;
         const double c = std::cos(turn), s = std::sin(turn);
-        const double cx = dest.x + handleX, cy = dest.y + handleY;
-        const double cornersX[] = {dest.x, dest.x + dest.w, dest.x, dest.x + dest.w};
-        const double cornersY[] = {dest.y, dest.y, dest.y + dest.h, dest.y + dest.h};
+        const double cx = place.left + place.handleX, cy = place.top + place.handleY;
+        const double cornersX[] = {place.left, place.left + place.width, place.left, place.left + place.width};
+        const double cornersY[] = {place.top, place.top, place.top + place.height, place.top + place.height};
         left = top = 1e30f;
         right = bottom = -1e30f;
         for (int i = 0; i < 4; i++) {
@@ -305,6 +309,10 @@ void PaintImage(TImage image, float x, float y, int frame) {
     float sx = drawState.scaleX, sy = drawState.scaleY;
     if (sx == 0.0f || sy == 0.0f) return;
     if (drawState.viewWidth <= 0 || drawState.viewHeight <= 0) return;
+    if (ownDrawing) {
+        OwnPaintImage(image, x, y, frame);
+        return;
+    }
     if (!PrepareImageTextures(image)) return;
     float alpha = std::clamp(drawState.alpha, 0.0f, 1.0f);
     SDL_Texture* texture = static_cast<SDL_Texture*>(image->texture);
@@ -331,12 +339,10 @@ void PaintImage(TImage image, float x, float y, int frame) {
     if (mode == SDL_BLENDMODE_ADD && drawState.red == 0 && drawState.green == 0 && drawState.blue == 0) return;
 
     SDL_Rect source{image->frameX[frame], image->frameY[frame], image->width, image->height};
-    float ax = std::fabs(sx), ay = std::fabs(sy);
-    // A negative scale mirrors the frame around its handle.
-    float handleX = sx > 0 ? image->handle_x * ax : (image->width - image->handle_x) * ax;
-    float handleY = sy > 0 ? image->handle_y * ay : (image->height - image->handle_y) * ay;
-    SDL_FRect dest{x - handleX, y - handleY, image->width * ax, image->height * ay};
-    if (OutsideViewport(dest, handleX, handleY)) return;
+    const TDrawnRect place = PlaceDrawing(image, x, y);
+    if (OutsideViewport(place)) return;
+    const float handleX = place.handleX, handleY = place.handleY;
+    SDL_FRect dest{place.left, place.top, place.width, place.height};
     // Whether the renderer scales this drawing: a picture that is not copied
     // pixel for pixel.
     int scaled = sx != 1.0f || sy != 1.0f || (drawToWindow && (outputWidth != logicalWidth || outputHeight != logicalHeight));
@@ -359,13 +365,7 @@ void PaintImage(TImage image, float x, float y, int frame) {
     SDL_SetTextureColorMod(texture, static_cast<Uint8>(drawState.red), static_cast<Uint8>(drawState.green),
                            static_cast<Uint8>(drawState.blue));
     SDL_SetTextureAlphaMod(texture, alphaMod);
-    int replaces = drawState.blend == BLEND_SOLID ||
-                   (image->opaque && (drawState.blend == BLEND_MASK || (drawState.blend == BLEND_ALPHA && alpha >= 1.0f)));
-    if (replaces && drawState.rotation == 0.0f && PendingClearInside(dest.x, dest.y, dest.x + dest.w, dest.y + dest.h)) {
-        DropPendingClear();   // every pixel of the clear is replaced by this picture
-    } else {
-        FlushPendingClear();
-    }
+    SettlePendingClear(image, alpha, TDrawnRect{dest.x, dest.y, dest.w, dest.h, handleX, handleY});
     dest.x += drawShiftX;
     dest.y += drawShiftY;
     int flip = SDL_FLIP_NONE;

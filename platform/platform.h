@@ -76,7 +76,13 @@ void SetLogicalResolution(int width, int height);
 enum { SCREEN_PATH_AUTO = 0, SCREEN_PATH_TARGET = 1, SCREEN_PATH_WINDOW = 2 };
 void SetScreenPath(int path);
 int ScreenPath();                       // TARGET or WINDOW for the open display, 0 when closed
-std::string RendererName();             // SDL's name of the renderer in use
+// Where SDL would draw in software (no graphics card, a virtual X server, the
+// headless drivers) the game draws with its own rasteriser and SDL only shows
+// the frame, unless SDL's software renderer is asked for; from the next
+// OpenDisplay on.
+enum { SOFTWARE_DRAWING_OWN = 0, SOFTWARE_DRAWING_SDL = 1 };
+void SetSoftwareDrawing(int who);
+std::string RendererName();             // the renderer in use, as SDL names it
 void MinimiseWindow();
 void Cls();
 void Flip(int sync);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/raster.h"
 
 // One picture cut into equal frames. The decoded pixels are needed until the
 // upload; after it they are kept only for pictures whose pixels the game reads
@@ -40,6 +41,11 @@ struct TImageData {
     void* fitTexture[2] = {nullptr, nullptr};   // a big picture made once at the output's pixels, as is and mirrored
     int fitWidth = 0, fitHeight = 0;
     int fitOutputWidth = 0, fitOutputHeight = 0;   // the letterbox it was made for
+    // Drawn by the game's rasteriser into a window of another size: each frame
+    // resampled once to the output's pixels (fitWidth x fitHeight), so that a
+    // picture drawn unscaled is copied pixel for pixel; made when first drawn.
+    std::vector<uint32_t> fitPixels;
+    std::vector<uint8_t> fitMade;   // per frame
     int textureDirty = 1;           // pixels changed since the upload
     int textureGeneration = 0;      // renderer the textures were made for
 };
@@ -66,6 +72,11 @@ extern int outputX, outputY;           // where the logical screen lies in the o
 // that does not start at the corner, so the viewport stays the whole output.
 extern float drawShiftX, drawShiftY;
 extern int outputWidth, outputHeight;
+extern int outputTotalWidth, outputTotalHeight;   // the whole output, bars included
+// 1: the frames are drawn by the game's rasteriser into `ownFrame`, which
+// Flip hands to SDL's software renderer to show.
+extern int ownDrawing;
+extern TRasterFrame ownFrame;
 extern int rendererGeneration;         // changes every time the renderer is replaced
 extern int logicalWidth, logicalHeight;
 extern int pointerBaseWidth, pointerBaseHeight;   // units of PointerX/PointerY
@@ -80,6 +91,8 @@ void ApplyViewport();
 int HavePixels(TImage image);
 // Makes sure the image's textures belong to the current renderer and hold its pixels.
 int PrepareImageTextures(TImage image);
+// Notes whether every pixel is opaque and whether every alpha is 0 or 255.
+void NoteAlphaKinds(TImage image);
 // Releases the device textures of an image (when they belong to the current renderer).
 void ReleaseImageTextures(TImage image);
 // Reads a PNG or JPEG file into the image's sheet (pixels, size, alpha).
@@ -92,6 +105,33 @@ void FlushPendingClear();
 void DropPendingClear();
 // 1 when a clear waits and lies inside the logical rectangle and the viewport.
 int PendingClearInside(float left, float top, float right, float bottom);
+// Whether the renderer is SDL's software one.
+int IsSoftwareRenderer();
+// Where a drawing of `image` with its handle at (x, y) lies, in logical
+// units, under the drawing scale (a negative scale mirrors around the handle).
+struct TDrawnRect {
+    float left, top, width, height;
+    float handleX, handleY;   // the handle's place inside that rectangle
+};
+TDrawnRect PlaceDrawing(TImage image, float x, float y);
+// Whether that drawing, turned around its handle, lies wholly outside the viewport.
+int OutsideViewport(const TDrawnRect& place);
+// The least picture alpha BLEND_MASK draws at the drawing alpha; 256: none.
+int MaskCut(float alpha);
+// Before a drawing: the pending clear is dropped when the drawing replaces
+// every pixel of it, and done first otherwise.
+void SettlePendingClear(TImage image, float alpha, const TDrawnRect& place);
+// The game's rasteriser: the frame sized for the open display (the logical
+// screen, or the window's output pixels when drawing straight to the window),
+// its clip rectangle from the viewport, a logical rectangle filled, a picture
+// drawn, the frame shown, and output pixels read back.
+int OpenOwnFrame();
+void CloseOwnFrame();
+void ApplyOwnClip();
+void FillOwnFrame(int left, int top, int width, int height, uint32_t rgb);
+void OwnPaintImage(TImage image, float x, float y, int frame);
+void PresentOwnFrame();
+int ReadOwnPixels(int x, int y, int width, int height, uint32_t* out);
 // Places the logical screen in the window's output pixels (drawing straight
 // to the window); again after every change of the window's size.
 void ApplyOutputMapping();

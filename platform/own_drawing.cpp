@@ -1,0 +1,189 @@
+// Drawing with the game's own rasteriser where SDL would draw in software: the
+// frame in memory, its clip rectangle, the clear, the pictures, and the frame
+// shown through SDL's software renderer as one opaque copy.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/platform_internal.h"
+#include "platform/pointer_map.h"
+
+int ownDrawing = 0;
+TRasterFrame ownFrame;
+static std::vector<uint32_t> ownPixels;
+static SDL_Texture* ownTexture = nullptr;
+
+// Logical units to frame pixels: the letterbox's scale and offset when drawing
+// straight to the window, one to one on the logical screen.
+static double OutScaleX() {
+    return drawToWindow ? static_cast<double>(outputWidth) / logicalWidth : 1.0;
+}
+
+static double OutScaleY() {
+    return drawToWindow ? static_cast<double>(outputHeight) / logicalHeight : 1.0;
+}
+
+static int OutShiftX() {
+    return drawToWindow ? outputX : 0;
+}
+
+static int OutShiftY() {
+    return drawToWindow ? outputY : 0;
+}
+
+static int FrameColumn(double logicalX) {
+    return static_cast<int>(std::lround(logicalX * OutScaleX())) + OutShiftX();
+}
+
+static int FrameRow(double logicalY) {
+    return static_cast<int>(std::lround(logicalY * OutScaleY())) + OutShiftY();
+}
+
+int OpenOwnFrame() {
+    const int width = drawToWindow ? outputTotalWidth : logicalWidth;
+    const int height = drawToWindow ? outputTotalHeight : logicalHeight;
+    if (!gameRenderer || width <= 0 || height <= 0) return 0;
+    if (ownTexture && ownFrame.width == width && ownFrame.height == height) return 1;
+    if (ownTexture) SDL_DestroyTexture(ownTexture);
+    ownTexture = SDL_CreateTexture(gameRenderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    if (!ownTexture) return 0;
+    SDL_SetTextureBlendMode(ownTexture, SDL_BLENDMODE_NONE);
+    // The logical screen of headless runs is shown scaled into their window.
+    SDL_SetTextureScaleMode(ownTexture, SDL_ScaleModeLinear);
+    ownPixels.assign(static_cast<size_t>(width) * height, 0xFF000000u);   // the bars stay black
+    ownFrame.pixels = ownPixels.data();
+    ownFrame.width = width;
+    ownFrame.height = height;
+    ApplyOwnClip();
+    return 1;
+}
+
+// The texture died with its renderer.
+void CloseOwnFrame() {
+    ownTexture = nullptr;
+    std::vector<uint32_t>().swap(ownPixels);
+    ownFrame = TRasterFrame{};
+    ownDrawing = 0;
+}
+
+void ApplyOwnClip() {
+    ownFrame.clipLeft = std::clamp(FrameColumn(drawState.viewX), 0, ownFrame.width);
+    ownFrame.clipTop = std::clamp(FrameRow(drawState.viewY), 0, ownFrame.height);
+    ownFrame.clipRight = std::clamp(FrameColumn(drawState.viewX + drawState.viewWidth), ownFrame.clipLeft, ownFrame.width);
+    ownFrame.clipBottom = std::clamp(FrameRow(drawState.viewY + drawState.viewHeight), ownFrame.clipTop, ownFrame.height);
+}
+
+void FillOwnFrame(int left, int top, int width, int height, uint32_t rgb) {
+    RasterFill(ownFrame, FrameColumn(left), FrameRow(top), FrameColumn(left + width), FrameRow(top + height), rgb);
+}
+
+void PresentOwnFrame() {
+    if (!ownTexture) return;
+    SDL_UpdateTexture(ownTexture, nullptr, ownPixels.data(), ownFrame.width * 4);
+    SDL_RenderSetClipRect(gameRenderer, nullptr);
+    if (drawToWindow) {
+        SDL_RenderCopy(gameRenderer, ownTexture, nullptr, nullptr);
+    } else {
+        int outW = 0, outH = 0;
+        SDL_GetRendererOutputSize(gameRenderer, &outW, &outH);
+        SDL_SetRenderDrawColor(gameRenderer, 0, 0, 0, 255);
+        SDL_RenderClear(gameRenderer);
+        SDL_Rect dest;
+        LetterboxRect(outW, outH, logicalWidth, logicalHeight, dest.x, dest.y, dest.w, dest.h);
+        SDL_RenderCopy(gameRenderer, ownTexture, nullptr, &dest);
+    }
+    SDL_RenderPresent(gameRenderer);
+}
+
+int ReadOwnPixels(int x, int y, int width, int height, uint32_t* out) {
+    if (!ownFrame.pixels || x < 0 || y < 0 || width <= 0 || height <= 0 || x + width > ownFrame.width ||
+        y + height > ownFrame.height)
+        return 0;
+    for (int row = 0; row < height; row++) {
+        const uint32_t* from = ownFrame.pixels + static_cast<size_t>(y + row) * ownFrame.width + x;
+        std::copy(from, from + width, out + static_cast<size_t>(row) * width);
+    }
+    return 1;
+}
+
+static int PrepareOwnImage(TImage image) {
+    if (!HavePixels(image)) return 0;
+    if (image->textureDirty) {
+        NoteAlphaKinds(image);
+        image->fitMade.clear();
+        image->textureDirty = 0;
+    }
+    return 1;
+}
+
+static TRasterPicture FrameOf(TImage image, int frame) {
+    const size_t first = static_cast<size_t>(image->frameY[frame]) * image->sheetWidth + image->frameX[frame];
+    return TRasterPicture{image->pixels.data() + first, image->sheetWidth, image->width, image->height,
+                          image->filtered, image->opaque};
+}
+
+// The frame resampled to the output's pixels, made the first time it is drawn.
+static TRasterPicture FittedFrame(TImage image, int frame) {
+    const int w = std::max(1, static_cast<int>(std::lround(image->width * OutScaleX())));
+    const int h = std::max(1, static_cast<int>(std::lround(image->height * OutScaleY())));
+    const size_t frameSize = static_cast<size_t>(w) * h;
+    if (image->fitOutputWidth != outputWidth || image->fitOutputHeight != outputHeight || image->fitWidth != w ||
+        image->fitHeight != h || image->fitMade.size() != static_cast<size_t>(image->frameCount)) {
+        image->fitPixels.assign(frameSize * image->frameCount, 0);
+        image->fitMade.assign(image->frameCount, 0);
+        image->fitWidth = w;
+        image->fitHeight = h;
+        image->fitOutputWidth = outputWidth;
+        image->fitOutputHeight = outputHeight;
+    }
+    uint32_t* fitted = image->fitPixels.data() + frameSize * frame;
+    if (!image->fitMade[frame]) {
+        RasterResample(FrameOf(image, frame), fitted, w, h);
+        image->fitMade[frame] = 1;
+    }
+    return TRasterPicture{fitted, w, w, h, image->filtered, image->opaque};
+}
+
+void OwnPaintImage(TImage image, float x, float y, int frame) {
+    if (!ownFrame.pixels || !PrepareOwnImage(image)) return;
+    const float alpha = std::clamp(drawState.alpha, 0.0f, 1.0f);
+    TRasterPaint paint;
+    paint.blend = drawState.blend;
+    paint.red = drawState.red;
+    paint.green = drawState.green;
+    paint.blue = drawState.blue;
+    paint.alpha = static_cast<int>(alpha * 255.0f + 0.5f);
+    if (paint.blend == BLEND_MASK) {
+        paint.maskCut = MaskCut(alpha);
+        if (paint.maskCut > 255) return;
+    }
+    // Blended at alpha 0, or added in black, a picture changes no pixel: the
+    // faded ends of the effects cost nothing.
+    if ((paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) && paint.alpha == 0) return;
+    if (paint.blend == BLEND_LIGHT && paint.red == 0 && paint.green == 0 && paint.blue == 0) return;
+    const TDrawnRect place = PlaceDrawing(image, x, y);
+    if (OutsideViewport(place)) return;
+    SettlePendingClear(image, alpha, place);
+
+    const float sx = drawState.scaleX, sy = drawState.scaleY;
+    if (drawState.rotation == 0.0f && std::fabs(sx) == 1.0f && std::fabs(sy) == 1.0f) {
+        // Unscaled: placed on whole pixels and copied texel for pixel.
+        const int fitted = OutScaleX() != 1.0 || OutScaleY() != 1.0;
+        const TRasterPicture picture = fitted ? FittedFrame(image, frame) : FrameOf(image, frame);
+        RasterCopy(ownFrame, picture, FrameColumn(place.left), FrameRow(place.top), sx < 0, sy < 0, paint);
+        return;
+    }
+    // Texel (u, v) goes to the handle's place plus its offset from the handle,
+    // scaled (mirrored by a negative scale), turned clockwise, and then taken
+    // into frame pixels.
+    const double turn = drawState.rotation * 3.14159265358979323846 / 180.0;
+    const double c = std::cos(turn), s = std::sin(turn);
+    const double outX = OutScaleX(), outY = OutScaleY();
+    const double hx = image->handle_x, hy = image->handle_y;
+    const double m[6] = {
+        sx * c * outX, -sy * s * outX, (x - hx * sx * c + hy * sy * s) * outX + OutShiftX(),
+        sx * s * outY, sy * c * outY,  (y - hx * sx * s - hy * sy * c) * outY + OutShiftY(),
+    };
+    RasterMap(ownFrame, FrameOf(image, frame), m, paint);
+}

@@ -1,0 +1,527 @@
+// The rasteriser's loops. Two colour channels travel together in one 32-bit
+// word (red and blue, green and alpha), so a blend costs four multiplications
+// a pixel; each blend mode and tint is its own instantiation of the loops, so
+// the inner loop holds no test of the drawing state.
+#include "platform/raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <type_traits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "platform/platform.h"
+
+namespace {
+
+// x / 255 rounded, for 0 <= x <= 255 * 255.
+inline uint32_t Divide255(uint32_t x) {
+    x += 128;
+    return (x + (x >> 8)) >> 8;
+}
+
+// The same for two 16-bit lanes of one word (bits 0..15 and 16..31).
+inline uint32_t DivideLanes(uint32_t lanes) {
+    lanes += 0x00800080u;
+    return ((lanes + ((lanes >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+}
+
+// a + (b - a) * f / 256 in every channel, f in 0..255.
+inline uint32_t Lerp(uint32_t a, uint32_t b, uint32_t f) {
+    const uint32_t g = 256 - f;
+    const uint32_t rb = (((a & 0x00FF00FFu) * g + (b & 0x00FF00FFu) * f) >> 8) & 0x00FF00FFu;
+    const uint32_t ag = (((a >> 8) & 0x00FF00FFu) * g + ((b >> 8) & 0x00FF00FFu) * f) & 0xFF00FF00u;
+    return rb | ag;
+}
+
+// The paint as the loops use it.
+struct TKernel {
+    uint32_t alpha, red, green, blue, cut;
+};
+
+inline uint32_t Tint(uint32_t s, const TKernel& k) {
+    const uint32_t r = Divide255(((s >> 16) & 255u) * k.red);
+    const uint32_t g = Divide255(((s >> 8) & 255u) * k.green);
+    const uint32_t b = Divide255((s & 255u) * k.blue);
+    return (s & 0xFF000000u) | (r << 16) | (g << 8) | b;
+}
+
+// One source pixel onto one frame pixel, as the game's blend modes say.
+template <int MODE, bool TINT>
+inline void Put(uint32_t& d, uint32_t s, const TKernel& k) {
+    if constexpr (MODE == BLEND_MASK) {
+        if ((s >> 24) < k.cut) return;
+        if constexpr (TINT) s = Tint(s, k);
+        d = s | 0xFF000000u;
+    } else if constexpr (MODE == BLEND_SOLID) {
+        if constexpr (TINT) s = Tint(s, k);
+        d = s | 0xFF000000u;
+    } else if constexpr (MODE == BLEND_ALPHA) {
+        const uint32_t a = Divide255((s >> 24) * k.alpha);
+        if (a == 0) return;
+        if constexpr (TINT) s = Tint(s, k);
+        if (a == 255) {
+            d = s | 0xFF000000u;
+            return;
+        }
+        const uint32_t keep = 255 - a;
+        const uint32_t rb = (s & 0x00FF00FFu) * a + (d & 0x00FF00FFu) * keep;
+        const uint32_t g = ((s >> 8) & 255u) * a + ((d >> 8) & 255u) * keep;
+        d = 0xFF000000u | DivideLanes(rb) | (Divide255(g) << 8);
+    } else if constexpr (MODE == BLEND_LIGHT) {
+        const uint32_t a = Divide255((s >> 24) * k.alpha);
+        if (a == 0) return;
+        if constexpr (TINT) s = Tint(s, k);
+        uint32_t rb = DivideLanes((s & 0x00FF00FFu) * a) + (d & 0x00FF00FFu);
+        const uint32_t over = rb & 0x01000100u;   // a lane past 255
+        rb = (rb | (over - (over >> 8))) & 0x00FF00FFu;
+        const uint32_t g = std::min(Divide255(((s >> 8) & 255u) * a) + ((d >> 8) & 255u), 255u);
+        d = 0xFF000000u | rb | (g << 8);
+    } else {
+        static_assert(MODE == BLEND_SHADE);
+        if constexpr (TINT) s = Tint(s, k);
+        const uint32_t r = Divide255(((s >> 16) & 255u) * ((d >> 16) & 255u));
+        const uint32_t g = Divide255(((s >> 8) & 255u) * ((d >> 8) & 255u));
+        const uint32_t b = Divide255((s & 255u) * (d & 255u));
+        d = 0xFF000000u | (r << 16) | (g << 8) | b;
+    }
+}
+
+// Texel coordinates in 16.16 fixed point; outside the picture they take its edge.
+[[gnu::always_inline]] inline uint32_t SampleNearest(const TRasterPicture& p, int32_t u, int32_t v) {
+    const int x = std::clamp(u >> 16, 0, p.width - 1);
+    const int y = std::clamp(v >> 16, 0, p.height - 1);
+    return p.pixels[static_cast<size_t>(y) * p.pitch + x];
+}
+
+// Between the four texels around (u, v), their centres at half texels.
+[[gnu::always_inline]] inline uint32_t SampleBilinear(const TRasterPicture& p, int32_t u, int32_t v) {
+    const int32_t su = u - 32768, sv = v - 32768;
+    const uint32_t fx = static_cast<uint32_t>(su >> 8) & 255u, fy = static_cast<uint32_t>(sv >> 8) & 255u;
+    const int x0 = std::clamp(su >> 16, 0, p.width - 1), x1 = std::clamp((su >> 16) + 1, 0, p.width - 1);
+    const int y0 = std::clamp(sv >> 16, 0, p.height - 1), y1 = std::clamp((sv >> 16) + 1, 0, p.height - 1);
+    const uint32_t* r0 = p.pixels + static_cast<size_t>(y0) * p.pitch;
+    const uint32_t* r1 = p.pixels + static_cast<size_t>(y1) * p.pitch;
+    return Lerp(Lerp(r0[x0], r1[x0], fy), Lerp(r0[x1], r1[x1], fy), fx);
+}
+
+#if defined(__SSE2__)
+// Four pixels at a time: each channel widened to 16 bits, two pixels to a
+// register, so that one multiplication serves eight channels. The results are
+// those of the one-pixel code to the bit.
+struct TWideKernel {
+    __m128i alpha, tint, cutBelow, zero;
+};
+
+TWideKernel WideKernelOf(const TKernel& k) {
+    return TWideKernel{_mm_set1_epi16(static_cast<short>(k.alpha)),
+                       _mm_setr_epi16(static_cast<short>(k.blue), static_cast<short>(k.green),
+                                      static_cast<short>(k.red), 255, static_cast<short>(k.blue),
+                                      static_cast<short>(k.green), static_cast<short>(k.red), 255),
+                       _mm_set1_epi16(static_cast<short>(static_cast<int>(k.cut) - 1)), _mm_setzero_si128()};
+}
+
+// x / 255 rounded in every 16-bit lane, for x up to 255 * 255.
+[[gnu::always_inline]] inline __m128i Divide255Wide(__m128i x) {
+    x = _mm_add_epi16(x, _mm_set1_epi16(128));
+    return _mm_srli_epi16(_mm_add_epi16(x, _mm_srli_epi16(x, 8)), 8);
+}
+
+// Each pixel's alpha in all four of its lanes.
+[[gnu::always_inline]] inline __m128i SpreadAlpha(__m128i x) {
+    return _mm_shufflehi_epi16(_mm_shufflelo_epi16(x, 0xFF), 0xFF);
+}
+
+// Two source pixels onto two frame pixels, 16 bits a channel.
+template <int MODE, bool TINT>
+[[gnu::always_inline]] inline __m128i PutTwo(__m128i s, __m128i d, const TWideKernel& k) {
+    if constexpr (TINT) s = Divide255Wide(_mm_mullo_epi16(s, k.tint));
+    if constexpr (MODE == BLEND_MASK) {
+        const __m128i drawn = _mm_cmpgt_epi16(SpreadAlpha(s), k.cutBelow);
+        return _mm_or_si128(_mm_and_si128(drawn, s), _mm_andnot_si128(drawn, d));
+    } else if constexpr (MODE == BLEND_SOLID) {
+        return s;
+    } else if constexpr (MODE == BLEND_ALPHA) {
+        const __m128i a = Divide255Wide(_mm_mullo_epi16(SpreadAlpha(s), k.alpha));
+        const __m128i keep = _mm_sub_epi16(_mm_set1_epi16(255), a);
+        return Divide255Wide(_mm_add_epi16(_mm_mullo_epi16(s, a), _mm_mullo_epi16(d, keep)));
+    } else if constexpr (MODE == BLEND_LIGHT) {
+        const __m128i a = Divide255Wide(_mm_mullo_epi16(SpreadAlpha(s), k.alpha));
+        return _mm_add_epi16(d, Divide255Wide(_mm_mullo_epi16(s, a)));   // packing saturates
+    } else {
+        return Divide255Wide(_mm_mullo_epi16(s, d));
+    }
+}
+
+// Four source pixels, given widened two by two, onto four frame pixels.
+template <int MODE, bool TINT>
+[[gnu::always_inline]] inline void PutFour(uint32_t* d, __m128i low, __m128i high, const TWideKernel& k) {
+    const __m128i frame = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
+    const __m128i a = PutTwo<MODE, TINT>(low, _mm_unpacklo_epi8(frame, k.zero), k);
+    const __m128i b = PutTwo<MODE, TINT>(high, _mm_unpackhi_epi8(frame, k.zero), k);
+    const __m128i out = _mm_or_si128(_mm_packus_epi16(a, b), _mm_set1_epi32(static_cast<int>(0xFF000000u)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d), out);
+}
+
+// A bilinear sample's texel pair along one axis: the first texel and the
+// weight of the second (0..256). At the picture's edges the pair is moved
+// inside and the weight put wholly on the edge texel, which is what clamping
+// the outer texel to the edge gives.
+struct TTexelPair {
+    int first;
+    uint32_t weight;
+};
+
+[[gnu::always_inline]] inline TTexelPair PairOf(int32_t coordinate, int size) {
+    const int32_t centred = coordinate - 32768;
+    TTexelPair pair{centred >> 16, static_cast<uint32_t>(centred >> 8) & 255u};
+    if (pair.first < 0) pair = TTexelPair{0, 0};
+    if (pair.first > size - 2) pair = TTexelPair{size - 2, 256};
+    return pair;
+}
+
+// Two neighbouring texels and the two below them, lerped down: the left one
+// in lanes 0..3, the right one in lanes 4..7.
+[[gnu::always_inline]] inline __m128i ColumnPair(const uint32_t* top, int pitch, __m128i up, __m128i down,
+                                                 __m128i zero) {
+    const __m128i t = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(top)), zero);
+    const __m128i b = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(top + pitch)), zero);
+    return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(t, up), _mm_mullo_epi16(b, down)), 8);
+}
+
+// Two pixels' column pairs lerped across by their weights: both pixels, widened.
+[[gnu::always_inline]] inline __m128i AcrossTwo(__m128i a, __m128i b, uint32_t weightA, uint32_t weightB) {
+    const uint64_t SPREAD = 0x0001000100010001ull;
+    const __m128i right = _mm_set_epi64x(static_cast<long long>(weightB * SPREAD), static_cast<long long>(weightA * SPREAD));
+    const __m128i left = _mm_sub_epi16(_mm_set1_epi16(256), right);
+    return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi64(a, b), left),
+                                        _mm_mullo_epi16(_mm_unpackhi_epi64(a, b), right)),
+                          8);
+}
+
+// The column pair of the sample at (u, v); `rows` is the row pair when every
+// sample of the row shares it (a drawing that is not turned).
+struct TRowPair {
+    const uint32_t* top;
+    __m128i up, down;
+};
+
+[[gnu::always_inline]] inline TRowPair RowPairOf(const TRasterPicture& p, int32_t v) {
+    const TTexelPair pair = PairOf(v, p.height);
+    const __m128i down = _mm_set1_epi16(static_cast<short>(pair.weight));
+    return TRowPair{p.pixels + static_cast<size_t>(pair.first) * p.pitch, _mm_sub_epi16(_mm_set1_epi16(256), down),
+                    down};
+}
+#endif
+
+// The paint for the row loops: one pixel at a time, and four.
+struct TLoopKernel {
+    TKernel one;
+#if defined(__SSE2__)
+    TWideKernel four;
+#endif
+};
+
+// The last group of a row may hold fewer than four pixels: the four frame
+// pixels are read and the ones past the row written back as they were, or,
+// at the very end of the frame, the group goes through four pixels of scratch.
+template <int MODE, bool TINT, typename Gather>
+[[gnu::always_inline]] inline void PutGroup(uint32_t* d, int count, const uint32_t* frameEnd, const TLoopKernel& k,
+                                            Gather gather) {
+#if defined(__SSE2__)
+    __m128i low, high;
+    gather(low, high);
+    if (count == 4) {
+        PutFour<MODE, TINT>(d, low, high, k.four);
+        return;
+    }
+    if (d + 4 <= frameEnd) {
+        const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
+        PutFour<MODE, TINT>(d, low, high, k.four);
+        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
+        const __m128i inRow = _mm_cmpgt_epi32(_mm_set1_epi32(count), _mm_setr_epi32(0, 1, 2, 3));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d),
+                         _mm_or_si128(_mm_and_si128(inRow, after), _mm_andnot_si128(inRow, before)));
+        return;
+    }
+    uint32_t scratch[4] = {0, 0, 0, 0};
+    std::copy(d, d + count, scratch);
+    PutFour<MODE, TINT>(scratch, low, high, k.four);
+    std::copy(scratch, scratch + count, d);
+#else
+    (void)d, (void)count, (void)frameEnd, (void)k, (void)gather;
+#endif
+}
+
+// A row of pixels from consecutive texels, forwards or backwards.
+template <int MODE, bool TINT>
+void CopySpan(uint32_t* d, const uint32_t* s, int count, int step, const uint32_t* frameEnd, const TLoopKernel& k) {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (int i = 0; i < count; i += 4) {
+        const int n = std::min(4, count - i);
+        PutGroup<MODE, TINT>(d + i, n, frameEnd, k, [&](__m128i& low, __m128i& high) {
+            __m128i texels;
+            if (n == 4) {
+                texels = step > 0 ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i))
+                                  : _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s - i - 3)), 0x1B);
+            } else {
+                uint32_t part[4] = {0, 0, 0, 0};
+                for (int j = 0; j < n; j++) part[j] = s[(i + j) * step];
+                texels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(part));
+            }
+            low = _mm_unpacklo_epi8(texels, zero);
+            high = _mm_unpackhi_epi8(texels, zero);
+        });
+    }
+#else
+    for (int i = 0; i < count; i++) Put<MODE, TINT>(d[i], s[i * step], k.one);
+#endif
+}
+
+// A row of pixels whose texel coordinates step by (du, dv) from (u, v);
+// LEVEL: dv is 0, so the row pair of a bilinear sample is the same all along.
+template <int MODE, bool TINT, bool FILTERED, bool LEVEL>
+void MapSpan(uint32_t* d, int count, const TRasterPicture& p, int32_t u, int32_t v, int32_t du, int32_t dv,
+             const uint32_t* frameEnd, const TLoopKernel& k) {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const bool paired = FILTERED && p.width >= 2 && p.height >= 2;
+    TRowPair level{};
+    if constexpr (FILTERED && LEVEL) {
+        if (paired) level = RowPairOf(p, v);
+    }
+    auto column = [&](int32_t su, int32_t sv, uint32_t& weight) {
+        const TTexelPair across = PairOf(su, p.width);
+        weight = across.weight;
+        const TRowPair rows = LEVEL ? level : RowPairOf(p, sv);
+        return ColumnPair(rows.top + across.first, p.pitch, rows.up, rows.down, zero);
+    };
+    for (int i = 0; i < count; i += 4) {
+        const int last = std::min(4, count - i) - 1;   // the extra pixels of a short group repeat the last
+        PutGroup<MODE, TINT>(d + i, last + 1, frameEnd, k, [&](__m128i& low, __m128i& high) {
+            const int32_t u1 = u + std::min(1, last) * du, v1 = v + std::min(1, last) * dv;
+            const int32_t u2 = u + std::min(2, last) * du, v2 = v + std::min(2, last) * dv;
+            const int32_t u3 = u + last * du, v3 = v + last * dv;
+            if (paired) {
+                uint32_t w0, w1, w2, w3;
+                const __m128i c0 = column(u, v, w0), c1 = column(u1, v1, w1);
+                const __m128i c2 = column(u2, v2, w2), c3 = column(u3, v3, w3);
+                low = AcrossTwo(c0, c1, w0, w1);
+                high = AcrossTwo(c2, c3, w2, w3);
+                return;
+            }
+            const __m128i texels = FILTERED
+                ? _mm_setr_epi32(static_cast<int>(SampleBilinear(p, u, v)), static_cast<int>(SampleBilinear(p, u1, v1)),
+                                 static_cast<int>(SampleBilinear(p, u2, v2)), static_cast<int>(SampleBilinear(p, u3, v3)))
+                : _mm_setr_epi32(static_cast<int>(SampleNearest(p, u, v)), static_cast<int>(SampleNearest(p, u1, v1)),
+                                 static_cast<int>(SampleNearest(p, u2, v2)), static_cast<int>(SampleNearest(p, u3, v3)));
+            low = _mm_unpacklo_epi8(texels, zero);
+            high = _mm_unpackhi_epi8(texels, zero);
+        });
+        u += 4 * du;
+        v += 4 * dv;
+    }
+#else
+    for (int i = 0; i < count; i++, u += du, v += dv)
+        Put<MODE, TINT>(d[i], FILTERED ? SampleBilinear(p, u, v) : SampleNearest(p, u, v), k.one);
+#endif
+}
+
+TLoopKernel LoopKernelOf(const TKernel& k) {
+#if defined(__SSE2__)
+    return TLoopKernel{k, WideKernelOf(k)};
+#else
+    return TLoopKernel{k};
+#endif
+}
+
+// Calls body(mode, tint) with both as compile-time constants.
+template <typename Body>
+void Dispatch(const TRasterPaint& paint, Body&& body) {
+    const bool tint = paint.red != 255 || paint.green != 255 || paint.blue != 255;
+    auto withTint = [&](auto mode) {
+        if (tint) body(mode, std::true_type{});
+        else body(mode, std::false_type{});
+    };
+    switch (paint.blend) {
+    case BLEND_MASK: withTint(std::integral_constant<int, BLEND_MASK>{}); break;
+    case BLEND_SOLID: withTint(std::integral_constant<int, BLEND_SOLID>{}); break;
+    case BLEND_ALPHA: withTint(std::integral_constant<int, BLEND_ALPHA>{}); break;
+    case BLEND_LIGHT: withTint(std::integral_constant<int, BLEND_LIGHT>{}); break;
+    case BLEND_SHADE: withTint(std::integral_constant<int, BLEND_SHADE>{}); break;
+    default: break;
+    }
+}
+
+TKernel KernelOf(const TRasterPaint& paint) {
+    auto channel = [](int value) { return static_cast<uint32_t>(std::clamp(value, 0, 255)); };
+    return TKernel{channel(paint.alpha), channel(paint.red), channel(paint.green), channel(paint.blue),
+                   static_cast<uint32_t>(std::clamp(paint.maskCut, 0, 256))};
+}
+
+int Usable(const TRasterFrame& frame, const TRasterPicture& picture) {
+    return frame.pixels && picture.pixels && picture.width > 0 && picture.height > 0 &&
+           picture.pitch >= picture.width && frame.clipLeft < frame.clipRight && frame.clipTop < frame.clipBottom &&
+           frame.clipLeft >= 0 && frame.clipTop >= 0 && frame.clipRight <= frame.width &&
+           frame.clipBottom <= frame.height;
+}
+
+// One texel coordinate over the frame: its value at the centre of pixel
+// (0, 0), its steps one pixel along a row and one row down, and the picture's
+// size in it.
+struct TAxis {
+    double base, along, down, size;
+};
+
+// The pixels of a row where 0 <= coordinate < size, as bounds that move by the
+// same amount from one row to the next, so that a row costs no division:
+// thin drawings (the glows' streaks) are a few pixels wide and hundreds of rows.
+struct TSpanBound {
+    int level;            // the coordinate does not change along a row
+    double lo0, hi0, slope;
+    // Narrows [lo, hi) to the row's span; 0 when the row misses the picture.
+    int Narrow(const TAxis& axis, int row, double& lo, double& hi) const {
+        if (level) {
+            const double value = axis.base + row * axis.down;
+            return value >= 0.0 && value < axis.size;
+        }
+        lo = std::max(lo, lo0 + row * slope);
+        hi = std::min(hi, hi0 + row * slope);
+        return lo < hi;
+    }
+};
+
+TSpanBound BoundOf(const TAxis& axis) {
+    if (std::fabs(axis.along) < 1e-12) return TSpanBound{1, 0.0, 0.0, 0.0};
+    double a = -axis.base / axis.along, b = (axis.size - axis.base) / axis.along;
+    if (a > b) std::swap(a, b);
+    return TSpanBound{0, a, b, -axis.down / axis.along};
+}
+
+// The least whole number at or above x, for x already inside the frame.
+inline int CeilInside(double x) {
+    const int whole = static_cast<int>(x);
+    return whole + (x > whole ? 1 : 0);
+}
+
+}  // namespace
+
+void RasterFill(TRasterFrame& frame, int left, int top, int right, int bottom, uint32_t rgb) {
+    if (!frame.pixels) return;
+    left = std::max(left, frame.clipLeft);
+    top = std::max(top, frame.clipTop);
+    right = std::min(right, frame.clipRight);
+    bottom = std::min(bottom, frame.clipBottom);
+    for (int y = top; y < bottom; y++) {
+        uint32_t* row = frame.pixels + static_cast<size_t>(y) * frame.width;
+        std::fill(row + left, row + right, rgb | 0xFF000000u);
+    }
+}
+
+void RasterCopy(TRasterFrame& frame, const TRasterPicture& picture, int x, int y, int mirrorX, int mirrorY,
+                const TRasterPaint& paint) {
+    if (!Usable(frame, picture)) return;
+    const int left = std::max(x, frame.clipLeft), right = std::min(x + picture.width, frame.clipRight);
+    const int top = std::max(y, frame.clipTop), bottom = std::min(y + picture.height, frame.clipBottom);
+    if (left >= right || top >= bottom) return;
+    const TKernel k = KernelOf(paint);
+    const TLoopKernel loop = LoopKernelOf(k);
+    const uint32_t* frameEnd = frame.pixels + static_cast<size_t>(frame.width) * frame.height;
+    Dispatch(paint, [&](auto mode, auto tint) {
+        constexpr int MODE = decltype(mode)::value;
+        constexpr bool TINT = decltype(tint)::value;
+        const int step = mirrorX ? -1 : 1;
+        // Copied as they are: the frame's alpha is never read.
+        const bool replaces = !TINT && !mirrorX &&
+                              (MODE == BLEND_SOLID || (picture.opaque && (MODE == BLEND_MASK ||
+                                                                          (MODE == BLEND_ALPHA && k.alpha == 255))));
+        for (int row = top; row < bottom; row++) {
+            const int v = mirrorY ? y + picture.height - 1 - row : row - y;
+            const int u = mirrorX ? x + picture.width - 1 - left : left - x;
+            const uint32_t* s = picture.pixels + static_cast<size_t>(v) * picture.pitch + u;
+            uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width;
+            if (replaces) std::copy(s, s + (right - left), d + left);
+            else CopySpan<MODE, TINT>(d + left, s, right - left, step, frameEnd, loop);
+        }
+    });
+}
+
+void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double (&m)[6], const TRasterPaint& paint) {
+    if (!Usable(frame, picture)) return;
+    const double det = m[0] * m[4] - m[1] * m[3];
+    if (!std::isfinite(det) || std::fabs(det) < 1e-9) return;
+    // The texel under the centre of pixel (px, row) is (u, v) = base + px * step
+    // along the row + row * step down the frame.
+    const double cx = 0.5 - m[2], cy = 0.5 - m[5];
+    const TAxis u{(m[4] * cx - m[1] * cy) / det, m[4] / det, -m[1] / det, static_cast<double>(picture.width)};
+    const TAxis v{(m[0] * cy - m[3] * cx) / det, -m[3] / det, m[0] / det, static_cast<double>(picture.height)};
+    const double FIXED = 65536.0;
+    if (std::fabs(u.along) * FIXED > 1e9 || std::fabs(v.along) * FIXED > 1e9) return;   // thinner than a pixel
+    double top = 1e30, bottom = -1e30;
+    for (int corner = 0; corner < 4; corner++) {
+        const double cornerY = m[3] * ((corner & 1) ? u.size : 0.0) + m[4] * ((corner & 2) ? v.size : 0.0) + m[5];
+        top = std::min(top, cornerY);
+        bottom = std::max(bottom, cornerY);
+    }
+    if (!std::isfinite(top) || !std::isfinite(bottom)) return;
+    const int rowFirst = static_cast<int>(std::max<double>(frame.clipTop, std::floor(top)));
+    const int rowEnd = static_cast<int>(std::min<double>(frame.clipBottom, std::ceil(bottom) + 1.0));
+    const TSpanBound uBound = BoundOf(u), vBound = BoundOf(v);
+    const int32_t du = static_cast<int32_t>(std::lround(u.along * FIXED));
+    const int32_t dv = static_cast<int32_t>(std::lround(v.along * FIXED));
+    const TKernel k = KernelOf(paint);
+    const TLoopKernel loop = LoopKernelOf(k);
+    const uint32_t* frameEnd = frame.pixels + static_cast<size_t>(frame.width) * frame.height;
+    Dispatch(paint, [&](auto mode, auto tint) {
+        constexpr int MODE = decltype(mode)::value;
+        constexpr bool TINT = decltype(tint)::value;
+        if (m[1] == 0.0 && m[3] == 0.0) {
+            // Not turned: every row spans the same pixels and samples along
+            // one texel row, so a row costs a test and its span.
+            double lo = frame.clipLeft, hi = frame.clipRight;
+            if (!uBound.Narrow(u, 0, lo, hi)) return;
+            const int first = CeilInside(lo), end = CeilInside(hi);
+            if (first >= end) return;
+            const int32_t su = static_cast<int32_t>((u.base + first * u.along) * FIXED + 0.5);
+            for (int row = rowFirst; row < rowEnd; row++) {
+                const double texelRow = v.base + row * v.down;
+                if (texelRow < 0.0 || texelRow >= v.size) continue;
+                const int32_t sv = static_cast<int32_t>(texelRow * FIXED + 0.5);
+                uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width + first;
+                if (picture.filtered) MapSpan<MODE, TINT, true, true>(d, end - first, picture, su, sv, du, 0, frameEnd, loop);
+                else MapSpan<MODE, TINT, false, false>(d, end - first, picture, su, sv, du, 0, frameEnd, loop);
+            }
+            return;
+        }
+        for (int row = rowFirst; row < rowEnd; row++) {
+            double lo = frame.clipLeft, hi = frame.clipRight;
+            if (!uBound.Narrow(u, row, lo, hi) || !vBound.Narrow(v, row, lo, hi)) continue;
+            const int first = CeilInside(lo), end = CeilInside(hi);
+            if (first >= end) continue;
+            int32_t su = static_cast<int32_t>((u.base + row * u.down + first * u.along) * FIXED + 0.5);
+            int32_t sv = static_cast<int32_t>((v.base + row * v.down + first * v.along) * FIXED + 0.5);
+            uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width + first;
+            const int count = end - first;
+            if (!picture.filtered) MapSpan<MODE, TINT, false, false>(d, count, picture, su, sv, du, dv, frameEnd, loop);
+            else if (dv == 0) MapSpan<MODE, TINT, true, true>(d, count, picture, su, sv, du, dv, frameEnd, loop);
+            else MapSpan<MODE, TINT, true, false>(d, count, picture, su, sv, du, dv, frameEnd, loop);
+        }
+    });
+}
+
+void RasterResample(const TRasterPicture& picture, uint32_t* to, int width, int height) {
+    if (!to || width <= 0 || height <= 0 || !picture.pixels || picture.width <= 0 || picture.height <= 0) return;
+    const double FIXED = 65536.0;
+    const double stepU = static_cast<double>(picture.width) / width, stepV = static_cast<double>(picture.height) / height;
+    for (int y = 0; y < height; y++) {
+        const int32_t v = static_cast<int32_t>(std::lround((y + 0.5) * stepV * FIXED));
+        for (int x = 0; x < width; x++) {
+            const int32_t u = static_cast<int32_t>(std::lround((x + 0.5) * stepU * FIXED));
+            to[static_cast<size_t>(y) * width + x] =
+                picture.filtered ? SampleBilinear(picture, u, v) : SampleNearest(picture, u, v);
+        }
+    }
+}
