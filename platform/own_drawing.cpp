@@ -40,21 +40,42 @@ static int FrameRow(double logicalY) {
     return static_cast<int>(std::lround(logicalY * OutScaleY())) + OutShiftY();
 }
 
+// SDL's software renderer lends the memory of a streaming texture itself, so
+// the frame is drawn straight into it and shown without a copy of its own;
+// the lock holds from one Flip to the next. Where the lent rows are not
+// packed, the frame is drawn into memory of its own and copied at Flip.
+static int LockOwnTexture() {
+    void* lent = nullptr;
+    int pitch = 0;
+    if (!ownPixels.empty() || SDL_LockTexture(ownTexture, nullptr, &lent, &pitch) != 0) return 0;
+    if (pitch != ownFrame.width * 4) {
+        SDL_UnlockTexture(ownTexture);
+        return 0;
+    }
+    ownFrame.pixels = static_cast<uint32_t*>(lent);
+    return 1;
+}
+
 int OpenOwnFrame() {
     const int width = drawToWindow ? outputTotalWidth : logicalWidth;
     const int height = drawToWindow ? outputTotalHeight : logicalHeight;
     if (!gameRenderer || width <= 0 || height <= 0) return 0;
     if (ownTexture && ownFrame.width == width && ownFrame.height == height) return 1;
     if (ownTexture) SDL_DestroyTexture(ownTexture);
+    std::vector<uint32_t>().swap(ownPixels);
+    ownFrame = TRasterFrame{};
     ownTexture = SDL_CreateTexture(gameRenderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (!ownTexture) return 0;
     SDL_SetTextureBlendMode(ownTexture, SDL_BLENDMODE_NONE);
     // The logical screen of headless runs is shown scaled into their window.
     SDL_SetTextureScaleMode(ownTexture, SDL_ScaleModeLinear);
-    ownPixels.assign(static_cast<size_t>(width) * height, 0xFF000000u);   // the bars stay black
-    ownFrame.pixels = ownPixels.data();
     ownFrame.width = width;
     ownFrame.height = height;
+    if (!LockOwnTexture()) {
+        ownPixels.resize(static_cast<size_t>(width) * height);
+        ownFrame.pixels = ownPixels.data();
+    }
+    std::fill(ownFrame.pixels, ownFrame.pixels + static_cast<size_t>(width) * height, 0xFF000000u);   // the bars stay black
     ApplyOwnClip();
     return 1;
 }
@@ -80,7 +101,9 @@ void FillOwnFrame(int left, int top, int width, int height, uint32_t rgb) {
 
 void PresentOwnFrame() {
     if (!ownTexture) return;
-    SDL_UpdateTexture(ownTexture, nullptr, ownPixels.data(), ownFrame.width * 4);
+    const int lent = ownPixels.empty();
+    if (lent) SDL_UnlockTexture(ownTexture);
+    else SDL_UpdateTexture(ownTexture, nullptr, ownPixels.data(), ownFrame.width * 4);
     SDL_RenderSetClipRect(gameRenderer, nullptr);
     if (drawToWindow) {
         SDL_RenderCopy(gameRenderer, ownTexture, nullptr, nullptr);
@@ -94,6 +117,11 @@ void PresentOwnFrame() {
         SDL_RenderCopy(gameRenderer, ownTexture, nullptr, &dest);
     }
     SDL_RenderPresent(gameRenderer);
+    if (lent && !LockOwnTexture()) {
+        // Lent no more: the frame goes on in memory of its own.
+        ownPixels.assign(static_cast<size_t>(ownFrame.width) * ownFrame.height, 0xFF000000u);
+        ownFrame.pixels = ownPixels.data();
+    }
 }
 
 int ReadOwnPixels(int x, int y, int width, int height, uint32_t* out) {
@@ -112,6 +140,7 @@ static int PrepareOwnImage(TImage image) {
     if (image->textureDirty) {
         NoteAlphaKinds(image);
         image->fitMade.clear();
+        image->rowReach.clear();
         image->textureDirty = 0;
     }
     return 1;
@@ -185,5 +214,14 @@ void OwnPaintImage(TImage image, float x, float y, int frame) {
         sx * c * outX, -sy * s * outX, (x - hx * sx * c + hy * sy * s) * outX + OutShiftX(),
         sx * s * outY, sy * c * outY,  (y - hx * sx * s - hy * sy * c) * outY + OutShiftY(),
     };
-    RasterMap(ownFrame, FrameOf(image, frame), m, paint);
+    TRasterPicture picture = FrameOf(image, frame);
+    if ((paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) && !image->opaque) {
+        const size_t perFrame = static_cast<size_t>(ReachSize(image->height));
+        if (image->rowReach.size() != perFrame * image->frameCount) {
+            image->rowReach.resize(perFrame * image->frameCount);
+            for (int f = 0; f < image->frameCount; f++) RasterRowReach(FrameOf(image, f), &image->rowReach[perFrame * f]);
+        }
+        picture.reach = &image->rowReach[perFrame * frame];
+    }
+    RasterMap(ownFrame, picture, m, paint);
 }

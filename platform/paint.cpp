@@ -73,6 +73,7 @@ int PrepareImageTextures(TImage image) {
         image->maskTexture = nullptr;
         NoteAlphaKinds(image);
         image->fitMade.clear();
+        image->rowReach.clear();
         if (image->texture) {
             SDL_UpdateTexture(static_cast<SDL_Texture*>(image->texture), nullptr, image->pixels.data(),
                               image->sheetWidth * 4);

@@ -46,6 +46,7 @@ struct TImageData {
     // picture drawn unscaled is copied pixel for pixel; made when first drawn.
     std::vector<uint32_t> fitPixels;
     std::vector<uint8_t> fitMade;   // per frame
+    std::vector<uint16_t> rowReach; // every frame's texel rows' reach (RasterRowReach), made when first drawn
     int textureDirty = 1;           // pixels changed since the upload
     int textureGeneration = 0;      // renderer the textures were made for
 };

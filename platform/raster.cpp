@@ -486,13 +486,49 @@ void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double 
             const int first = CeilInside(lo), end = CeilInside(hi);
             if (first >= end) return;
             const int32_t su = static_cast<int32_t>((u.base + first * u.along) * FIXED + 0.5);
+            // Blended or added, a texel whose alpha times the drawing alpha
+            // is below one half changes nothing: the reach of the texel rows
+            // sampled narrows each row to the texels that can.
+            const uint16_t* reach = (MODE == BLEND_ALPHA || MODE == BLEND_LIGHT) ? picture.reach : nullptr;
+            int level = 0;
+            while (level + 1 < REACH_LEVELS && (1u << (level + 1)) * k.alpha < 128u) level++;
+            const double perTexel = 1.0 / u.along;
             for (int row = rowFirst; row < rowEnd; row++) {
                 const double texelRow = v.base + row * v.down;
                 if (texelRow < 0.0 || texelRow >= v.size) continue;
                 const int32_t sv = static_cast<int32_t>(texelRow * FIXED + 0.5);
-                uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width + first;
-                if (picture.filtered) MapSpan<MODE, TINT, true, true>(d, end - first, picture, su, sv, du, 0, frameEnd, loop);
-                else MapSpan<MODE, TINT, false, false>(d, end - first, picture, su, sv, du, 0, frameEnd, loop);
+                int from = first, to = end;
+                int32_t rowU = su;
+                if (reach) {
+                    int y0 = std::clamp(sv >> 16, 0, picture.height - 1), y1 = y0;
+                    if (picture.filtered && picture.height >= 2) {
+                        y0 = PairOf(sv, picture.height).first;
+                        y1 = y0 + 1;
+                    }
+                    const uint16_t* r0 = reach + (static_cast<size_t>(y0) * REACH_LEVELS + level) * 2;
+                    const uint16_t* r1 = reach + (static_cast<size_t>(y1) * REACH_LEVELS + level) * 2;
+                    int a = r0[0], b = r0[1];
+                    if (r1[0] < r1[1]) {
+                        a = a < b ? std::min<int>(a, r1[0]) : r1[0];
+                        b = std::max<int>(b, r1[1]);
+                    }
+                    if (a >= b) continue;
+                    // The pixels whose sample can reach those texels (a
+                    // filtered sample reads half a texel either side).
+                    const double margin = picture.filtered ? 0.5 : 0.0;
+                    double lo = (a - margin - u.base) * perTexel, hi = (b + margin - u.base) * perTexel;
+                    if (lo > hi) std::swap(lo, hi);
+                    lo = std::max<double>(lo, from);
+                    hi = std::min<double>(hi, to);
+                    if (!(lo < hi)) continue;
+                    from = CeilInside(lo);
+                    to = CeilInside(hi);
+                    if (from >= to) continue;
+                    rowU = static_cast<int32_t>((u.base + from * u.along) * FIXED + 0.5);
+                }
+                uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width + from;
+                if (picture.filtered) MapSpan<MODE, TINT, true, true>(d, to - from, picture, rowU, sv, du, 0, frameEnd, loop);
+                else MapSpan<MODE, TINT, false, false>(d, to - from, picture, rowU, sv, du, 0, frameEnd, loop);
             }
             return;
         }
@@ -523,5 +559,23 @@ void RasterResample(const TRasterPicture& picture, uint32_t* to, int width, int 
             to[static_cast<size_t>(y) * width + x] =
                 picture.filtered ? SampleBilinear(picture, u, v) : SampleNearest(picture, u, v);
         }
+    }
+}
+
+void RasterRowReach(const TRasterPicture& picture, uint16_t* reach) {
+    if (!reach || !picture.pixels || picture.width <= 0 || picture.width > 65535) return;
+    for (int y = 0; y < picture.height; y++) {
+        const uint32_t* row = picture.pixels + static_cast<size_t>(y) * picture.pitch;
+        uint16_t* out = reach + static_cast<size_t>(y) * REACH_LEVELS * 2;
+        for (int level = 0; level < REACH_LEVELS; level++) out[level * 2] = out[level * 2 + 1] = 0;
+        // A texel reaching a level reaches every level below it, so the
+        // first texels of the levels come in order from the left.
+        int level = 0;
+        for (int x = 0; x < picture.width && level < REACH_LEVELS; x++)
+            while (level < REACH_LEVELS && (row[x] >> 24) >= (1u << level)) out[2 * level++] = static_cast<uint16_t>(x);
+        const int found = level;
+        level = 0;
+        for (int x = picture.width - 1; x >= 0 && level < found; x--)
+            while (level < found && (row[x] >> 24) >= (1u << level)) out[2 * level++ + 1] = static_cast<uint16_t>(x + 1);
     }
 }

@@ -23,7 +23,18 @@ struct TRasterPicture {
     int width = 0, height = 0;
     int filtered = 0;         // 1: bilinear sampling when scaled or turned, else nearest
     int opaque = 0;           // 1: every alpha is 255
+    // Optional, from RasterRowReach: where each texel row holds alpha.
+    const uint16_t* reach = nullptr;
 };
+
+// For each texel row and each least alpha 1, 2, 4, ... 128: the first texel
+// and one past the last whose alpha reaches it (0, 0 when none), so that a
+// faint drawing skips the pixels its weakest texels cannot change.
+constexpr int REACH_LEVELS = 8;
+constexpr int ReachSize(int height) {
+    return height * REACH_LEVELS * 2;
+}
+void RasterRowReach(const TRasterPicture& picture, uint16_t* reach);
 
 // How the source pixels meet the frame: the game's blend modes (BLEND_*), the
 // drawing colour each channel is multiplied by, the drawing alpha (0..255) and,
