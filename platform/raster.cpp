@@ -370,13 +370,13 @@ int Usable(const TRasterFrame& frame, const TRasterPicture& picture) {
 }
 
 // One texel coordinate over the frame: its value at the centre of pixel
-// (0, 0), its steps one pixel along a row and one row down, and the picture's
-// size in it.
+// (0, 0), its steps one pixel along a row and one row down, and the range of
+// it that is drawn (the picture, or the part of it that can show).
 struct TAxis {
-    double base, along, down, size;
+    double base, along, down, low, high;
 };
 
-// The pixels of a row where 0 <= coordinate < size, as bounds that move by the
+// The pixels of a row where low <= coordinate < high, as bounds that move by the
 // same amount from one row to the next, so that a row costs no division:
 // thin drawings (the glows' streaks) are a few pixels wide and hundreds of rows.
 struct TSpanBound {
@@ -386,7 +386,7 @@ struct TSpanBound {
     int Narrow(const TAxis& axis, int row, double& lo, double& hi) const {
         if (level) {
             const double value = axis.base + row * axis.down;
-            return value >= 0.0 && value < axis.size;
+            return value >= axis.low && value < axis.high;
         }
         lo = std::max(lo, lo0 + row * slope);
         hi = std::min(hi, hi0 + row * slope);
@@ -396,9 +396,39 @@ struct TSpanBound {
 
 TSpanBound BoundOf(const TAxis& axis) {
     if (std::fabs(axis.along) < 1e-12) return TSpanBound{1, 0.0, 0.0, 0.0};
-    double a = -axis.base / axis.along, b = (axis.size - axis.base) / axis.along;
+    double a = (axis.low - axis.base) / axis.along, b = (axis.high - axis.base) / axis.along;
     if (a > b) std::swap(a, b);
     return TSpanBound{0, a, b, -axis.down / axis.along};
+}
+
+// The reach level a drawing at alpha k may skip below: a texel whose alpha
+// is under 2^level, times k, is below one half.
+int ReachLevel(uint32_t k) {
+    int level = 0;
+    while (level + 1 < REACH_LEVELS && (1u << (level + 1)) * k < 128u) level++;
+    return level;
+}
+
+// The texels that can show in a faint drawing: the box of those whose alpha
+// reaches the level, widened by the half texel a filtered sample reads
+// either side. 0 when none can.
+int ShowingBox(const TRasterPicture& p, int level, double& uLow, double& uHigh, double& vLow, double& vHigh) {
+    int left = p.width, right = 0, top = -1, bottom = 0;
+    for (int y = 0; y < p.height; y++) {
+        const uint16_t* r = p.reach + (static_cast<size_t>(y) * REACH_LEVELS + level) * 2;
+        if (r[0] >= r[1]) continue;
+        left = std::min<int>(left, r[0]);
+        right = std::max<int>(right, r[1]);
+        if (top < 0) top = y;
+        bottom = y + 1;
+    }
+    if (top < 0) return 0;
+    const double margin = p.filtered ? 0.5 : 0.0;
+    uLow = std::max(0.0, left - margin);
+    uHigh = std::min<double>(p.width, right + margin);
+    vLow = std::max(0.0, top - margin);
+    vHigh = std::min<double>(p.height, bottom + margin);
+    return 1;
 }
 
 // The least whole number at or above x, for x already inside the frame.
@@ -455,14 +485,22 @@ void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double 
     if (!std::isfinite(det) || std::fabs(det) < 1e-9) return;
     // The texel under the centre of pixel (px, row) is (u, v) = base + px * step
     // along the row + row * step down the frame.
+    const TKernel k = KernelOf(paint);
+    // Blended or added, a texel whose alpha times the drawing alpha is below
+    // one half changes nothing: only the box of the others is drawn, and, not
+    // turned, each row only where its texel rows reach.
+    const uint16_t* reach = (paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) ? picture.reach : nullptr;
+    const int level = ReachLevel(k.alpha);
+    double uLow = 0.0, uHigh = picture.width, vLow = 0.0, vHigh = picture.height;
+    if (reach && !ShowingBox(picture, level, uLow, uHigh, vLow, vHigh)) return;
     const double cx = 0.5 - m[2], cy = 0.5 - m[5];
-    const TAxis u{(m[4] * cx - m[1] * cy) / det, m[4] / det, -m[1] / det, static_cast<double>(picture.width)};
-    const TAxis v{(m[0] * cy - m[3] * cx) / det, -m[3] / det, m[0] / det, static_cast<double>(picture.height)};
+    const TAxis u{(m[4] * cx - m[1] * cy) / det, m[4] / det, -m[1] / det, uLow, uHigh};
+    const TAxis v{(m[0] * cy - m[3] * cx) / det, -m[3] / det, m[0] / det, vLow, vHigh};
     const double FIXED = 65536.0;
     if (std::fabs(u.along) * FIXED > 1e9 || std::fabs(v.along) * FIXED > 1e9) return;   // thinner than a pixel
     double top = 1e30, bottom = -1e30;
     for (int corner = 0; corner < 4; corner++) {
-        const double cornerY = m[3] * ((corner & 1) ? u.size : 0.0) + m[4] * ((corner & 2) ? v.size : 0.0) + m[5];
+        const double cornerY = m[3] * ((corner & 1) ? u.high : u.low) + m[4] * ((corner & 2) ? v.high : v.low) + m[5];
         top = std::min(top, cornerY);
         bottom = std::max(bottom, cornerY);
     }
@@ -472,7 +510,6 @@ void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double 
     const TSpanBound uBound = BoundOf(u), vBound = BoundOf(v);
     const int32_t du = static_cast<int32_t>(std::lround(u.along * FIXED));
     const int32_t dv = static_cast<int32_t>(std::lround(v.along * FIXED));
-    const TKernel k = KernelOf(paint);
     const TLoopKernel loop = LoopKernelOf(k);
     const uint32_t* frameEnd = frame.pixels + static_cast<size_t>(frame.width) * frame.height;
     Dispatch(paint, [&](auto mode, auto tint) {
@@ -486,16 +523,10 @@ void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double 
             const int first = CeilInside(lo), end = CeilInside(hi);
             if (first >= end) return;
             const int32_t su = static_cast<int32_t>((u.base + first * u.along) * FIXED + 0.5);
-            // Blended or added, a texel whose alpha times the drawing alpha
-            // is below one half changes nothing: the reach of the texel rows
-            // sampled narrows each row to the texels that can.
-            const uint16_t* reach = (MODE == BLEND_ALPHA || MODE == BLEND_LIGHT) ? picture.reach : nullptr;
-            int level = 0;
-            while (level + 1 < REACH_LEVELS && (1u << (level + 1)) * k.alpha < 128u) level++;
             const double perTexel = 1.0 / u.along;
             for (int row = rowFirst; row < rowEnd; row++) {
                 const double texelRow = v.base + row * v.down;
-                if (texelRow < 0.0 || texelRow >= v.size) continue;
+                if (texelRow < v.low || texelRow >= v.high) continue;
                 const int32_t sv = static_cast<int32_t>(texelRow * FIXED + 0.5);
                 int from = first, to = end;
                 int32_t rowU = su;
