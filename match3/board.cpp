@@ -4,7 +4,12 @@
 #include "tables/board_tables.h"
 
 int AddCell(int x, int y, int exists, int isMoss, int stoneSource, int pillarCell, int stonePillarCell) {
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+    return AddCellFrom(1, x, y, exists, isMoss, stoneSource, pillarCell, stonePillarCell);
+}
+
+int AddCellFrom(int from, int x, int y, int exists, int isMoss, int stoneSource, int pillarCell,
+                int stonePillarCell) {
+    for (int slot = from < 1 ? 1 : from; slot <= BOARD_LAST_SLOT; slot++) {
         TCell& cell = cells[slot];
         if (cell.exists != 0) continue;
         cell.x = x;
@@ -24,7 +29,11 @@ int AddCell(int x, int y, int exists, int isMoss, int stoneSource, int pillarCel
 }
 
 int AddItem(int x, int y, int kind) {
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+    return AddItemFrom(1, x, y, kind);
+}
+
+int AddItemFrom(int from, int x, int y, int kind) {
+    for (int slot = from < 1 ? 1 : from; slot <= BOARD_LAST_SLOT; slot++) {
         TItem& item = items[slot];
         if (item.kind != 0) continue;
         item.x = x;

@@ -60,6 +60,12 @@ int CodeFromStored(int stored) {
     return stored + 1;
 }
 
+// A file that gives no codes gives 0 for every one.
+int NoLevelCodes(int codes[LEVEL_CODES]) {
+    for (int i = 0; i < LEVEL_CODES; i++) codes[i] = 0;
+    return 0;
+}
+
 void ReportBrokenFile(const std::string& path) {
     levelErrorText = "The level file " + path + " is missing or damaged. Please reinstall the game.";
     PrintError(levelErrorText);
@@ -79,44 +85,61 @@ void ClearPreview(int level) {
     }
 }
 
-void ReadPreview(int level, const int* codes) {
+// AddPreviewCell and AddPreviewItem from slot `from` on, for a reader that
+// knows every slot below it taken.
+int AddPreviewCellFrom(int level, int from, int x, int y, int code, int mossFlag, int stoneFlag, int pillarFlag) {
+    if (level < 1 || level >= LEVEL_SLOTS) return 0;
+    for (int slot = from < 1 ? 1 : from; slot <= BOARD_LAST_SLOT; slot++) {
+        TPreviewCell& cell = levelPreviewCells[level][slot];
+        if (cell.code != 0) continue;
+        cell.x = x;
+        cell.y = y;
+        cell.code = code;
+        cell.mossFlag = mossFlag;
+        cell.stoneFlag = stoneFlag;
+        cell.pillarFlag = pillarFlag;
+        cell.borderKind = 0;
+        return slot;
+    }
+    return 0;
+}
+
+int AddPreviewItemFrom(int level, int from, int x, int y, int kind) {
+    if (level < 1 || level >= LEVEL_SLOTS) return 0;
+    for (int slot = from < 1 ? 1 : from; slot <= BOARD_LAST_SLOT; slot++) {
+        TPreviewItem& item = levelPreviewItems[level][slot];
+        if (item.kind != 0) continue;
+        item.x = x;
+        item.y = y;
+        item.kind = kind;
+        item.stoneVariant = -1;
+        return slot;
+    }
+    return 0;
+}
+
+// Called on a cleared preview: the cells take the slots in turn.
+void PlacePreviewCells(int level, const int* codes) {
+    int nextCell = 1;
     for (int r = 1; r <= LEVEL_ROWS; r++) {
         for (int c = 1; c <= LEVEL_COLS; c++) {
             int code = codes[LevelCodeIndex(r, c)];
             if (code <= 0 || !CellAllowedAt(r, c)) continue;
             int x = PreviewCellX(c), y = PreviewCellY(r);
-            int slot = AddPreviewCell(level, x, y, code, code == CODE_MOSS, code == CODE_STONE, code == CODE_PILLAR);
+            int slot = AddPreviewCellFrom(level, nextCell, x, y, code, code == CODE_MOSS, code == CODE_STONE,
+                                          code == CODE_PILLAR);
+            if (slot > 0) nextCell = slot + 1;
             if (slot > 0 && code < CODE_FISH) {
                 TPreviewColumn& column = levelPreviewColumns[level][c];
                 CountInColumn(column.cellCount, column.x, column.topY, x, y);
             }
         }
     }
-    // fish places count as neighbours in the preview
-    GiveBorderKinds(levelPreviewCells[level], [](const TPreviewCell& cell) { return cell.code != 0; });
-    auto& previewCells = levelPreviewCells[level];
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        const TPreviewCell& cell = previewCells[slot];
-        if (cell.code >= 1 && cell.code <= CODE_LAST_CELL)
-            AddPreviewItem(level, cell.x, cell.y, RandomInt(COLOUR_FIRST, COLOUR_LAST));
-    }
-    auto& previewItems = levelPreviewItems[level];
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        const TPreviewCell& cell = previewCells[slot];
-        if (cell.code == 0) continue;
-        for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
-            TPreviewItem& item = previewItems[i];
-            if (item.kind <= 0 || item.x != cell.x || item.y != cell.y) continue;
-            if (cell.code == CODE_STONE) {
-                item.kind = ITEM_PREVIEW_STONE;
-                item.stoneVariant = StoneVariantForLevel(level);
-            } else if (cell.code == CODE_PILLAR) {
-                item.kind = ITEM_PILLAR;
-                ClearBelowPillar(previewItems, cell.x, cell.y, ITEM_PILLAR);
-            }
-        }
-    }
 }
+
+// The slot of the cell right above each live cell, 0 for none: the placing of
+// the cells leaves it for the building of the board.
+int cellAbove[BOARD_SLOTS];
 
 void ResumeSavedLevel() {
     TPlayerProfile& player = CurrentProfile();
@@ -142,18 +165,14 @@ std::string LevelFileName(int level) {
 }
 
 int ReadLevelCodes(int level, int codes[LEVEL_CODES]) {
-    for (int i = 0; i < LEVEL_CODES; i++) codes[i] = 0;
     std::string path = LevelFileName(level);
-    if (FileSize(path) < LEVEL_FILE_BYTES) return 0;
+    if (FileSize(path) < LEVEL_FILE_BYTES) return NoLevelCodes(codes);
     TStream stream = OpenForRead(path);
-    if (!stream) return 0;
+    if (!stream) return NoLevelCodes(codes);
     for (int i = 0; i < LEVEL_CODES; i++) codes[i] = CodeFromStored(ReadInt(stream));
     int failed = StreamFailed(stream);
     Close(stream);
-    if (failed) {
-        for (int i = 0; i < LEVEL_CODES; i++) codes[i] = 0;
-        return 0;
-    }
+    if (failed) return NoLevelCodes(codes);
     return 1;
 }
 
@@ -181,34 +200,11 @@ void BuildLevelList() {
 }
 
 int AddPreviewCell(int level, int x, int y, int code, int mossFlag, int stoneFlag, int pillarFlag) {
-    if (level < 1 || level >= LEVEL_SLOTS) return 0;
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        TPreviewCell& cell = levelPreviewCells[level][slot];
-        if (cell.code != 0) continue;
-        cell.x = x;
-        cell.y = y;
-        cell.code = code;
-        cell.mossFlag = mossFlag;
-        cell.stoneFlag = stoneFlag;
-        cell.pillarFlag = pillarFlag;
-        cell.borderKind = 0;
-        return slot;
-    }
-    return 0;
+    return AddPreviewCellFrom(level, 1, x, y, code, mossFlag, stoneFlag, pillarFlag);
 }
 
 int AddPreviewItem(int level, int x, int y, int kind) {
-    if (level < 1 || level >= LEVEL_SLOTS) return 0;
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        TPreviewItem& item = levelPreviewItems[level][slot];
-        if (item.kind != 0) continue;
-        item.x = x;
-        item.y = y;
-        item.kind = kind;
-        item.stoneVariant = -1;
-        return slot;
-    }
-    return 0;
+    return AddPreviewItemFrom(level, 1, x, y, kind);
 }
 
 int LoadLevelPreviews() {
@@ -227,14 +223,59 @@ int LoadLevelPreview(int level) {
     int codes[LEVEL_CODES];
     ClearPreview(level);
     if (!ReadLevelCodes(level, codes)) return 0;
-    ReadPreview(level, codes);
+    PlacePreviewCells(level, codes);
+    FinishLevelPreview(level);
     return 1;
 }
 
+void PlaceLevelPreview(int level, const int codes[LEVEL_CODES]) {
+    if (level < 1 || level >= LEVEL_SLOTS) return;
+    ClearPreview(level);
+    PlacePreviewCells(level, codes);
+}
+
+// The items take the slots in turn, and each cell remembers the item put on
+// it. Every cell has its own place, so the only item on it is its own, unless
+// a pillar above has taken it away.
+void FinishLevelPreview(int level) {
+    if (level < 1 || level >= LEVEL_SLOTS) return;
+    // fish places count as neighbours in the preview
+    GiveBorderKinds(levelPreviewCells[level], [](const TPreviewCell& cell) { return cell.code != 0; });
+    auto& previewCells = levelPreviewCells[level];
+    int itemOnCell[BOARD_SLOTS] = {};
+    int nextItem = 1;
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        const TPreviewCell& cell = previewCells[slot];
+        if (cell.code >= 1 && cell.code <= CODE_LAST_CELL) {
+            itemOnCell[slot] = AddPreviewItemFrom(level, nextItem, cell.x, cell.y, RandomInt(COLOUR_FIRST, COLOUR_LAST));
+            if (itemOnCell[slot] > 0) nextItem = itemOnCell[slot] + 1;
+        }
+    }
+    auto& previewItems = levelPreviewItems[level];
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        const TPreviewCell& cell = previewCells[slot];
+        if (itemOnCell[slot] == 0 || previewItems[itemOnCell[slot]].kind <= 0) continue;
+        TPreviewItem& item = previewItems[itemOnCell[slot]];
+        if (cell.code == CODE_STONE) {
+            item.kind = ITEM_PREVIEW_STONE;
+            item.stoneVariant = StoneVariantForLevel(level);
+        } else if (cell.code == CODE_PILLAR) {
+            item.kind = ITEM_PILLAR;
+            ClearBelowPillar(previewItems, cell.x, cell.y, ITEM_PILLAR);
+        }
+    }
+}
+
 void LoadLevel() {
-    TPlayerProfile& player = CurrentProfile();
-    const int resuming = player.savedLevelFlag == 1;
     levelNo = positionLevel[mapPosition];
+    int codes[LEVEL_CODES];
+    ReadLevelCodes(levelNo, codes);
+    PlaceLevelCells(codes);
+    BuildLevelBoard();
+}
+
+void PlaceLevelCells(const int codes[LEVEL_CODES]) {
+    const int resuming = CurrentProfile().savedLevelFlag == 1;
 
     // a clean board
     levelFrame = 0;
@@ -245,30 +286,35 @@ void LoadLevel() {
         cells[slot] = TCell{};
         items[slot].kind = 0;
         items[slot].fadeIn = 0;
+        cellAbove[slot] = 0;
     }
     for (int c = 1; c < LEVEL_COLUMNS; c++) columns[c] = TColumn{};
 
-    // the file, the fish, the counters
-    int codes[LEVEL_CODES];
-    ReadLevelCodes(levelNo, codes);
+    // the fish, the counters
     if (!resuming) ClearFishOrders();
     mossLeft = 0;
     stonesLeft = 0;
 
-    // cells and fish in file order
+    // cells and fish in file order; the cells take their slots in turn
+    int rowAbove[LEVEL_COLS + 1] = {}, row[LEVEL_COLS + 1] = {};   // the cells' slots by column
+    int nextCell = 1;
     for (int r = 1; r <= LEVEL_ROWS; r++) {
         for (int c = 1; c <= LEVEL_COLS; c++) {
             int code = codes[LevelCodeIndex(r, c)];
             int x = CellCentreX(c), y = CellCentreY(r);
+            row[c] = 0;
             if (code >= 1 && code <= CODE_LAST_CELL) {
                 if (code == CODE_MOSS) mossLeft++;
                 if (code == CODE_STONE && !resuming) stonesLeft++;
                 int slot = 0;
                 if (CellAllowedAt(r, c)) {
-                    slot = AddCell(x, y, 1, code == CODE_MOSS, code == CODE_STONE && !resuming, code == CODE_PILLAR,
-                                   code == CODE_STONE_PILLAR);
+                    slot = AddCellFrom(nextCell, x, y, 1, code == CODE_MOSS, code == CODE_STONE && !resuming,
+                                       code == CODE_PILLAR, code == CODE_STONE_PILLAR);
                 }
                 if (slot > 0) {
+                    nextCell = slot + 1;
+                    row[c] = slot;
+                    cellAbove[slot] = rowAbove[c];
                     TColumn& column = columns[c];
                     CountInColumn(column.colCount, column.colX, column.colTop, x, y);
                 }
@@ -276,45 +322,56 @@ void LoadLevel() {
                 // Orders of 1..3 items are the game's; a larger value would
                 // not fit a fish's bubble and is left out.
                 int wanted = code - CODE_FISH;
-                if (wanted >= 1 && wanted <= 3) CreateOrder(x, y, wanted, 0);
+                if (wanted >= 1 && wanted <= FISH_ORDER_LARGEST) CreateOrder(x, y, wanted, 0);
             }
         }
+        for (int c = 1; c <= LEVEL_COLS; c++) rowAbove[c] = row[c];
     }
+}
+
+void BuildLevelBoard() {
+    TPlayerProfile& player = CurrentProfile();
+    const int resuming = player.savedLevelFlag == 1;
 
     // floors under every cell, then the border pieces
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++)
-        if (cells[slot].exists) AddItem(cells[slot].x, cells[slot].y + CELL_SPACING, ITEM_FLOOR);
+    int floorUnder[BOARD_SLOTS] = {}, itemOn[BOARD_SLOTS] = {};
+    int freshItem = 1;   // the first slot no item has taken yet
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
+        if (!cells[slot].exists) continue;
+        floorUnder[slot] = AddItemFrom(freshItem, cells[slot].x, cells[slot].y + CELL_SPACING, ITEM_FLOOR);
+        if (floorUnder[slot] > 0) freshItem = floorUnder[slot] + 1;
+    }
     ApplyBorderKinds();
 
-    // a starting item on every cell; floors stay only under the lowest cells
+    // a starting item on every cell; floors stay only under the lowest cells,
+    // so the floor under the cell above gives its slot up, and the item takes
+    // it: every other free slot lies past it
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
         const TCell& cell = cells[slot];
         if (!cell.exists) continue;
-        for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
-            if (items[i].kind == ITEM_FLOOR && items[i].x == cell.x && items[i].y == cell.y) {
-                items[i].kind = 0;
-                items[i].cellIndex = 0;
-            }
+        int floor = cellAbove[slot] > 0 ? floorUnder[cellAbove[slot]] : 0;
+        if (floor > 0) {
+            items[floor].kind = 0;
+            items[floor].cellIndex = 0;
         }
-        AddItem(cell.x, cell.y, NewItemKind(0));
+        itemOn[slot] = AddItemFrom(floor > 0 ? floor : freshItem, cell.x, cell.y, NewItemKind(0));
+        if (itemOn[slot] >= freshItem) freshItem = itemOn[slot] + 1;
     }
 
-    // stones, pillars and stone pillars
+    // stones, pillars and stone pillars: every cell has its own place, so the
+    // only item on it is its own, unless a pillar above has taken it away
     for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
         const TCell& cell = cells[slot];
-        if (!cell.exists) continue;
-        for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
-            TItem& item = items[i];
-            if (item.kind <= 0 || item.x != cell.x || item.y != cell.y) continue;
-            if (cell.stoneSource) {
-                item.kind = StoneKindForLevel(levelNo);
-            } else if (cell.pillarCell) {
-                item.kind = ITEM_PILLAR;
-                item.height = 1 + ClearBelowPillar(items, item.x, item.y, ITEM_PILLAR);
-            } else if (cell.stonePillarCell) {
-                item.kind = ITEM_STONE_PILLAR;
-                item.height = 1 + ClearBelowPillar(items, item.x, item.y, ITEM_STONE_PILLAR);
-            }
+        if (!cell.exists || itemOn[slot] == 0 || items[itemOn[slot]].kind <= 0) continue;
+        TItem& item = items[itemOn[slot]];
+        if (cell.stoneSource) {
+            item.kind = StoneKindForLevel(levelNo);
+        } else if (cell.pillarCell) {
+            item.kind = ITEM_PILLAR;
+            item.height = 1 + ClearBelowPillar(items, item.x, item.y, ITEM_PILLAR);
+        } else if (cell.stonePillarCell) {
+            item.kind = ITEM_STONE_PILLAR;
+            item.height = 1 + ClearBelowPillar(items, item.x, item.y, ITEM_STONE_PILLAR);
         }
     }
 
@@ -334,4 +391,15 @@ void LoadLevel() {
     endingShown = 0;
     player.savedLevelFlag = 0;
     levelFrame = 0;
+}
+
+int LevelCodesPlain(const int codes[LEVEL_CODES]) {
+    for (int i = 0; i < LEVEL_CODES; i++) {
+        int code = codes[i];
+        int plain = code == CODE_EMPTY || code == CODE_CELL || code == CODE_STONE || code == CODE_MOSS ||
+                    code == CODE_PILLAR || code == CODE_STONE_PILLAR || code == CODE_NOTHING ||
+                    (code >= CODE_FISH && code <= CODE_FISH + FISH_ORDER_LARGEST);
+        if (!plain) return 0;
+    }
+    return 1;
 }

@@ -21,6 +21,11 @@ void BuildLevelList();
 int LoadLevelPreviews();
 // One level file into its preview tables; 0 when the file is missing or short.
 int LoadLevelPreview(int level);
+// LoadLevelPreview's steps after ReadLevelCodes: the codes into the cleared
+// preview's places and column strips, then the border pieces and items of
+// those places.
+void PlaceLevelPreview(int level, const int codes[LEVEL_CODES]);
+void FinishLevelPreview(int level);
 // The first free preview cell (resp. item) slot of a level, filled; returns the
 // slot, 0 when the level's 200 slots are taken.
 int AddPreviewCell(int level, int x, int y, int code, int mossFlag, int stoneFlag, int pillarFlag);
@@ -28,3 +33,19 @@ int AddPreviewItem(int level, int x, int y, int kind);
 // Builds the live board from the level file of mapPosition (or resumes the
 // current player's unfinished level). Called by the game screen's set-up.
 void LoadLevel();
+// LoadLevel's steps after ReadLevelCodes of level levelNo: a clean board
+// with the codes' cells, fish and counters, then the board built on those
+// cells alone: floors, border pieces, starting items, stones and pillars, an
+// unfinished level resumed.
+void PlaceLevelCells(const int codes[LEVEL_CODES]);
+void BuildLevelBoard();
+// 1 when every code is the first code of its kind. The readers tell apart no
+// place (0 and below), a cell (1), a stone (3), moss (4), a pillar (5), a
+// stone pillar (6), an empty place of the preview's strips (99) and a fish
+// wanting 0..FISH_ORDER_LARGEST items (100 on); every other code reads exactly
+// as the first code of its kind: 2 and 7..98 as a cell, a fish wanting more
+// as one wanting none. The places any file gives the builders are therefore
+// those of a file in first codes, and the fuzzing of the level reader builds
+// boards for those files only. A reader that comes to tell another code
+// apart adds it here.
+int LevelCodesPlain(const int codes[LEVEL_CODES]);

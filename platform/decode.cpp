@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "platform/platform.h"
 #include "platform/platform_internal.h"
@@ -121,6 +122,7 @@ int DecodePngBytes(const unsigned char* bytes, size_t size, std::vector<uint32_t
 }
 
 static const long JPEG_MEMORY_LIMIT = 64L << 20;
+static const size_t JPEG_READ_BYTES = 4096;
 
 struct TJpegError {
     jpeg_error_mgr manager;
@@ -139,16 +141,64 @@ static void JpegQuiet(j_common_ptr info, int level) {
     if (level < 0) reinterpret_cast<TJpegError*>(info->err)->warned = 1;
 }
 
+// Where libjpeg reads its bytes from. libjpeg's own file source meets the end
+// of the file with a made-up end marker and a warning, and meets it again for
+// every two bytes a marker's length still asks to skip: a few bytes claiming
+// a long marker cost tens of thousands of reads. The game refuses a picture
+// on any warning, so here the end of the file fails the decoding at once.
+struct TJpegSource {
+    jpeg_source_mgr manager;
+    FILE* file = nullptr;
+    JOCTET bytes[JPEG_READ_BYTES];
+};
+
+static void JpegSourceStart(j_decompress_ptr) {}
+
+static void JpegSourceEnd(j_decompress_ptr) {}
+
+static boolean JpegSourceFill(j_decompress_ptr info) {
+    TJpegSource* source = reinterpret_cast<TJpegSource*>(info->src);
+    size_t got = std::fread(source->bytes, 1, JPEG_READ_BYTES, source->file);
+    if (got == 0) ERREXIT(info, JERR_INPUT_EOF);
+    source->manager.next_input_byte = source->bytes;
+    source->manager.bytes_in_buffer = got;
+    return TRUE;
+}
+
+static void JpegSourceSkip(j_decompress_ptr info, long count) {
+    if (count <= 0) return;
+    jpeg_source_mgr& manager = *info->src;
+    while (static_cast<unsigned long>(count) > manager.bytes_in_buffer) {
+        count -= static_cast<long>(manager.bytes_in_buffer);
+        JpegSourceFill(info);
+    }
+    manager.next_input_byte += count;
+    manager.bytes_in_buffer -= static_cast<size_t>(count);
+}
+
+static void UseJpegSource(jpeg_decompress_struct& info, TJpegSource& source, FILE* file) {
+    source.file = file;
+    source.manager.init_source = JpegSourceStart;
+    source.manager.fill_input_buffer = JpegSourceFill;
+    source.manager.skip_input_data = JpegSourceSkip;
+    source.manager.resync_to_restart = jpeg_resync_to_restart;
+    source.manager.term_source = JpegSourceEnd;
+    source.manager.next_input_byte = nullptr;
+    source.manager.bytes_in_buffer = 0;
+    info.src = &source.manager;
+}
+
+// Rows are decoded straight into the picture as blue, green, red and an
+// opaque alpha byte: the 0xAARRGGBB words of a little-endian machine.
 int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return 0;
     jpeg_decompress_struct info;
     TJpegError error;
+    TJpegSource source;
     info.err = jpeg_std_error(&error.manager);
     error.manager.error_exit = JpegFailed;
     error.manager.emit_message = JpegQuiet;
-    std::vector<unsigned char> row;
-    int allocated = 1;
     if (setjmp(error.jump)) {
         jpeg_destroy_decompress(&info);
         std::fclose(file);
@@ -160,30 +210,19 @@ int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& widt
     // coefficients, zeroed first: a header of a few bytes could make it
     // claim hundreds of megabytes. Over the limit the decoder fails.
     info.mem->max_memory_to_use = JPEG_MEMORY_LIMIT;
-    jpeg_stdio_src(&info, file);
+    UseJpegSource(info, source, file);
     jpeg_read_header(&info, TRUE);
     if (!SideAllowed(info.image_width) || !SideAllowed(info.image_height) || error.warned) longjmp(error.jump, 1);
-    info.out_color_space = JCS_RGB;
+    info.out_color_space = JCS_EXT_BGRA;
     jpeg_start_decompress(&info);
     width = static_cast<int>(info.output_width);
     height = static_cast<int>(info.output_height);
     pixels.clear();
-    try {
-        row.resize(static_cast<size_t>(width) * 3);
-    } catch (const std::bad_alloc&) {
-        allocated = 0;
-    }
-    if (!allocated) longjmp(error.jump, 1);
     while (info.output_scanline < info.output_height && !error.warned) {
         int y = static_cast<int>(info.output_scanline);
         if (!GrowForRow(pixels, width, height, y)) longjmp(error.jump, 1);
-        JSAMPROW rows[1] = {row.data()};
+        JSAMPROW rows[1] = {reinterpret_cast<JSAMPROW>(pixels.data() + static_cast<size_t>(y) * width)};
         jpeg_read_scanlines(&info, rows, 1);
-        uint32_t* out = pixels.data() + static_cast<size_t>(y) * width;
-        for (int x = 0; x < width; x++) {
-            out[x] = 0xFF000000u | (static_cast<uint32_t>(row[x * 3]) << 16) |
-                     (static_cast<uint32_t>(row[x * 3 + 1]) << 8) | row[x * 3 + 2];
-        }
     }
     if (error.warned) longjmp(error.jump, 1);
     jpeg_finish_decompress(&info);

@@ -53,15 +53,29 @@ const TPieceOffset PASTED_OFFSETS[BORDER_KINDS + 1] = {
     {-18, -2}, {0, -2}, {0, -18}, {-18, -18}, {0, 0}, {0, 0}, {0, 0}, {0, 0},       // 17..24
 };
 
+// The piece of every combination of the eight neighbour flags, worked out
+// once from the rules: boards ask for a piece for each of their places.
+struct TBorderKinds {
+    int kind[1 << NEAR_FLAG_COUNT];
+};
+
+TBorderKinds WorkOutBorderKinds() {
+    TBorderKinds kinds{};
+    for (int flags = 0; flags < (1 << NEAR_FLAG_COUNT); flags++) {
+        for (int k = 1; k <= BORDER_KINDS; k++) {
+            const TBorderRule& rule = BORDER_RULES[k];
+            if ((flags & rule.mustSet) == rule.mustSet && (flags & rule.mustClear) == 0) kinds.kind[flags] = k;
+        }
+    }
+    return kinds;
+}
+
 }  // namespace
 
+// The rules test the eight neighbour flags only.
 int BorderKind(int nearFlags) {
-    int kind = 0;
-    for (int k = 1; k <= BORDER_KINDS; k++) {
-        const TBorderRule& rule = BORDER_RULES[k];
-        if ((nearFlags & rule.mustSet) == rule.mustSet && (nearFlags & rule.mustClear) == 0) kind = k;
-    }
-    return kind;
+    static const TBorderKinds kinds = WorkOutBorderKinds();
+    return kinds.kind[nearFlags & ((1 << NEAR_FLAG_COUNT) - 1)];
 }
 
 int NeighbourFlag(int dx, int dy) {

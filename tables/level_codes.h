@@ -11,3 +11,4 @@ constexpr int CODE_STONE_PILLAR = 6;
 constexpr int CODE_LAST_CELL = 98;
 constexpr int CODE_NOTHING = 99;
 constexpr int CODE_FISH = 100;          // 100 + n: a fish wanting n items
+constexpr int FISH_ORDER_LARGEST = 3;   // the items a fish of a level may want, 1..3

@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "tables/board_tables.h"
 #include "tables/game_tables.h"
+#include "tables/level_codes.h"
 #include "tables/level_tables.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
@@ -440,6 +441,70 @@ TEST_F(LevelFiles, ArbitraryValuesStayInsideTheTables) {
     EXPECT_EQ(cells.reported, 0);
     EXPECT_EQ(items.reported, 0);
     EXPECT_EQ(columns.reported, 0);
+}
+
+// The first code of each kind the readers tell apart (see LevelCodesPlain).
+int FirstCodeOfKind(int code) {
+    if (code <= 0) return CODE_EMPTY;
+    if (code == CODE_STONE || code == CODE_MOSS || code == CODE_PILLAR || code == CODE_STONE_PILLAR) return code;
+    if (code <= CODE_LAST_CELL) return CODE_CELL;
+    if (code == CODE_NOTHING || code <= CODE_FISH + FISH_ORDER_LARGEST) return code;
+    return CODE_FISH;
+}
+
+// Everything the preview and the live board hold but the preview's own copy
+// of each code.
+std::string BuiltTables(int level) {
+    std::string out;
+    for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
+        const TPreviewCell& c = levelPreviewCells[level][s];
+        const TPreviewItem& p = levelPreviewItems[level][s];
+        const TCell& cell = cells[s];
+        const TItem& item = items[s];
+        for (int v : {c.x, c.y, c.code != 0 ? 1 : 0, c.mossFlag, c.stoneFlag, c.pillarFlag, c.borderKind, p.x, p.y, p.kind,
+                      p.stoneVariant, cell.x, cell.y, cell.exists, cell.isMoss, cell.stoneSource, cell.pillarCell,
+                      cell.stonePillarCell, cell.borderKind, item.x, item.y, item.kind, item.height})
+            out += std::to_string(v) + " ";
+    }
+    for (int c = 1; c < LEVEL_COLUMNS; c++) {
+        const TPreviewColumn& p = levelPreviewColumns[level][c];
+        for (int v : {p.cellCount, p.x, p.topY, columns[c].colCount, columns[c].colX, columns[c].colTop})
+            out += std::to_string(v) + " ";
+    }
+    for (int s = 1; s < FISH_ORDER_SLOTS; s++) {
+        const TFishOrder& o = players[1].fishOrders[s];
+        for (int v : {o.orderSize, o.orderX, o.orderY, o.orderAge, o.fishKind}) out += std::to_string(v) + " ";
+    }
+    return out + std::to_string(mossLeft) + " " + std::to_string(stonesLeft);
+}
+
+// The fuzzing of the level reader builds the boards of files in first codes
+// only; any other file must build exactly as the same file in first codes.
+TEST_F(LevelFiles, EveryCodeBuildsAsTheFirstCodeOfItsKind) {
+    WriteAllEmpty();
+    const int samples[] = {INT_MIN + 1, -7, -1, 0, 1, 2, 3, 4, 5, 6, 7, 50, 98, 99, 100, 101, 102, 103, 104, 106,
+                           107, 1000, INT_MAX};
+    const int sampleCount = static_cast<int>(sizeof samples / sizeof *samples);
+    for (int round = 0; round < 40; round++) {
+        TLayout layout, firsts;
+        const int density = RandomInt(0, 100);
+        for (int i = 0; i < LEVEL_CODES; i++) {
+            layout.codes[i] = RandomInt(1, 100) <= density ? samples[RandomInt(0, sampleCount - 1)] : 0;
+            firsts.codes[i] = FirstCodeOfKind(layout.codes[i]);
+        }
+        ASSERT_EQ(LevelCodesPlain(firsts.codes.data()), 1);
+        const int level = 1 + round % 12;
+        std::string built[2];
+        for (int pass = 0; pass < 2; pass++) {
+            const TLayout& file = pass == 0 ? layout : firsts;
+            Write(level, file);
+            SeedRandom(round);
+            ASSERT_EQ(LoadLevelPreview(level), 1);
+            Play(level, file);
+            built[pass] = BuiltTables(level);
+        }
+        EXPECT_EQ(built[0], built[1]) << "round " << round;
+    }
 }
 
 }  // namespace

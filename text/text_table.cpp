@@ -18,10 +18,17 @@ int LoadCodeTextsFrom(const std::string& path) {
         return 0;
     }
     // ReadLine drops carriage returns and ends a line at a line feed or a zero
-    // byte; past the end of the file it gives empty lines.
+    // byte; past the end of the file every line is empty.
+    int ended = 0;
     for (int i = 1; i <= TEXT_LINES_READ; i++) {
+        if (!ended) ended = Eof(file);
+        if (ended) {
+            codeTexts[i].clear();
+            continue;
+        }
         std::string line = ReadLine(file);
-        codeTexts[i] = line.size() > LABEL_COLUMN ? line.substr(LABEL_COLUMN) : std::string();
+        if (line.size() > LABEL_COLUMN) codeTexts[i].assign(line, LABEL_COLUMN);
+        else codeTexts[i].clear();
     }
     Close(file);
     return 1;

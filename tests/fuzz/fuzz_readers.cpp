@@ -35,7 +35,23 @@ std::string privateFolder;   // made on the first input, removed at exit
 // The folders the readers may need below the private one.
 const char* const SUBFOLDERS[] = {"data", "data/branding"};
 
+// The file the readers are fed, kept open from one input to the next: writing
+// it again costs two calls where making and removing it cost four, with the
+// most expensive ones of all (a file made, a file removed).
+std::string fedPath;
+int fedFile = -1;
+size_t fedSize = 0;
+
+void RemoveFedFile() {
+    if (fedFile < 0) return;
+    close(fedFile);
+    unlink(fedPath.c_str());
+    fedFile = -1;
+    fedPath.clear();
+}
+
 void RemovePrivateFolder() {
+    RemoveFedFile();
     if (privateFolder.empty()) return;
     for (int i = static_cast<int>(sizeof SUBFOLDERS / sizeof *SUBFOLDERS) - 1; i >= 0; i--)
         rmdir((privateFolder + "/" + SUBFOLDERS[i]).c_str());
@@ -59,19 +75,28 @@ const std::string& PrivateFolder() {
     return privateFolder;
 }
 
+// Makes the file at `path` hold exactly these bytes. A reader's file is made
+// once, then written over and cut to the input's length; a file another
+// reader fed, or one no longer there, is removed or made anew first.
 void WriteBytes(const std::string& path, const uint8_t* data, size_t size) {
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (fd < 0) {
-        std::perror(path.c_str());
-        std::abort();
+    struct stat info;
+    if (fedFile >= 0 && (path != fedPath || fstat(fedFile, &info) != 0 || info.st_nlink == 0)) RemoveFedFile();
+    if (fedFile < 0) {
+        fedFile = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (fedFile < 0) {
+            std::perror(path.c_str());
+            std::abort();
+        }
+        fedPath = path;
+        fedSize = 0;
     }
-    while (size > 0) {
-        ssize_t n = write(fd, data, size);
+    for (size_t at = 0; at < size;) {
+        ssize_t n = pwrite(fedFile, data + at, size - at, static_cast<off_t>(at));
         if (n <= 0) std::abort();
-        data += n;
-        size -= static_cast<size_t>(n);
+        at += static_cast<size_t>(n);
     }
-    close(fd);
+    if (size < fedSize && ftruncate(fedFile, static_cast<off_t>(size)) != 0) std::abort();
+    fedSize = size;
 }
 
 // Files the game keeps in its save folder go to the private folder's root.
@@ -101,17 +126,41 @@ int ReadBestTimes(const std::string&) {
 }
 
 // The level file stands in for level 1: its preview, then the live board a
-// player starting position 1 gets.
+// player starting position 1 gets. Both are read from the same codes, as the
+// game reads them from the same file. The reading into places, with every
+// test of the file's numbers, runs for every input. Under the fuzzer the
+// building of the preview and of the board on those places runs for a file
+// of first codes only (LevelCodesPlain): any other file gives the builders
+// the places of such a file, which the fuzzer makes as well, and the building
+// is most of an input's work. The replay of the kept inputs builds every
+// board. Each step starts from the same random numbers, so that an input
+// always reads and builds the same way.
+#ifdef GLD_FUZZ_READER
+constexpr int BUILD_EVERY_BOARD = 0;
+#else
+constexpr int BUILD_EVERY_BOARD = 1;
+#endif
+
 int ReadLevel(const std::string&) {
-    static int listBuilt = 0;
-    if (!listBuilt) BuildLevelList();
-    listBuilt = 1;
-    if (!LoadLevelPreview(1)) return 0;
+    static int ready = 0;
+    if (!ready) {
+        BuildLevelList();
+        ResetProfile(1);
+        ready = 1;
+    }
+    int codes[LEVEL_CODES];
+    if (!ReadLevelCodes(1, codes)) return 0;
+    const int build = BUILD_EVERY_BOARD || LevelCodesPlain(codes);
+    SeedRandom(1);
+    PlaceLevelPreview(1, codes);
+    if (build) FinishLevelPreview(1);
+    SeedRandom(1);
     currentPlayer = 1;
-    ResetProfile(1);
     playStarted = 0;
     mapPosition = 1;
-    LoadLevel();
+    levelNo = positionLevel[mapPosition];
+    PlaceLevelCells(codes);
+    if (build) BuildLevelBoard();
     return 1;
 }
 
@@ -128,15 +177,17 @@ int ReadSplash(const std::string&) {
     return found;
 }
 
-// A picture as a whole and as a strip of frames, as the game loads both.
+// A picture as a whole and as a strip of frames, as the game loads both. Both
+// decode the file the same way; a file that does not decode as a whole does
+// not decode as a strip either, so only a decoded one is cut into frames.
 int ReadPicture(const std::string& path) {
     TImage image = LoadImageFile(path, -1);
-    int ok = image != nullptr;
-    if (image) ImagePixel(image, 0, ImageWidth(image) - 1, ImageHeight(image) - 1);
+    if (!image) return 0;
+    ImagePixel(image, 0, ImageWidth(image) - 1, ImageHeight(image) - 1);
     FreeImage(image);
     TImage strip = LoadImageStrip(path, 3, 2, 1, 4);
     FreeImage(strip);
-    return ok;
+    return 1;
 }
 
 int ReadSound(const std::string& path) {
@@ -200,7 +251,6 @@ int FeedReader(const char* reader, const uint8_t* data, size_t size) {
         WriteBytes(path, data, size);
         long before = tableOutOfRangeCount;
         int took = entry.read(path);
-        unlink(path.c_str());
         if (tableOutOfRangeCount != before) {
             std::fprintf(stderr, "the %s reader indexed a table out of range\n", reader);
             std::abort();

@@ -9,7 +9,8 @@
 // The readers by name, as the corpus folders are named; null past the last.
 const char* FuzzReaderName(int index);
 // Puts the bytes where the reader looks (a file in a private temporary
-// folder), runs the real reader over them and removes the file again.
+// folder, written over by the next input and removed at exit) and runs the
+// real reader over them.
 // 1: the reader took the file, 0: it refused it, -1: no reader of that name.
 // An out-of-range table access during the read aborts the program, so that
 // the fuzzer reports it like any other fault.

@@ -12,7 +12,7 @@ int CodeAt(const int codes[LEVEL_CODES], int r, int c) {
 }
 
 int IsCellCode(int code) { return code >= CODE_CELL && code <= CODE_LAST_CELL; }
-int IsFishCode(int code) { return code >= CODE_FISH + 1 && code <= CODE_FISH + 3; }
+int IsFishCode(int code) { return code >= CODE_FISH + 1 && code <= CODE_FISH + FISH_ORDER_LARGEST; }
 int IsPillarCode(int code) { return code == CODE_PILLAR || code == CODE_STONE_PILLAR; }
 int HasCell(const int codes[LEVEL_CODES], int r, int c) { return IsCellCode(CodeAt(codes, r, c)); }
 

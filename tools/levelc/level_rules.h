@@ -16,7 +16,7 @@ struct TRuleBreak {
 
 struct TLevelStats {
     int cells = 0, floorItems = 0, moss = 0, stones = 0, pillars = 0, stonePillars = 0;
-    int fish = 0, itemsWanted = 0, fishBySize[4] = {};
+    int fish = 0, itemsWanted = 0, fishBySize[FISH_ORDER_LARGEST + 1] = {};
     int islands = 0, columns = 0, leftColumn = 0, rightColumn = 0, topRow = 0, bottomRow = 0;
 };
 
