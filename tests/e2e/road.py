@@ -428,7 +428,7 @@ class Road:
         level = self.settle()
         self.keep("position-from-map")
         # The help of the first levels may open again; it is closed like before.
-        if self.wait_change("the level's help", level, BIG_POPUP, 0.3, 3, required=False) is None:
+        if self.wait_change("the level's help", level, BIG_POPUP, 0.3, 6, required=False) is None:
             return level
         self.close_level_help(level)
         return self.settle()
