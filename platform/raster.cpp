@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <type_traits>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -583,12 +584,16 @@ void RasterResample(const TRasterPicture& picture, uint32_t* to, int width, int 
     if (!to || width <= 0 || height <= 0 || !picture.pixels || picture.width <= 0 || picture.height <= 0) return;
     const double FIXED = 65536.0;
     const double stepU = static_cast<double>(picture.width) / width, stepV = static_cast<double>(picture.height) / height;
+    // Every row samples the same columns.
+    std::vector<int32_t> columns(static_cast<size_t>(width));
+    for (int x = 0; x < width; x++) columns[x] = static_cast<int32_t>((x + 0.5) * stepU * FIXED + 0.5);
     for (int y = 0; y < height; y++) {
-        const int32_t v = static_cast<int32_t>(std::lround((y + 0.5) * stepV * FIXED));
-        for (int x = 0; x < width; x++) {
-            const int32_t u = static_cast<int32_t>(std::lround((x + 0.5) * stepU * FIXED));
-            to[static_cast<size_t>(y) * width + x] =
-                picture.filtered ? SampleBilinear(picture, u, v) : SampleNearest(picture, u, v);
+        const int32_t v = static_cast<int32_t>((y + 0.5) * stepV * FIXED + 0.5);
+        uint32_t* row = to + static_cast<size_t>(y) * width;
+        if (picture.filtered) {
+            for (int x = 0; x < width; x++) row[x] = SampleBilinear(picture, columns[x], v);
+        } else {
+            for (int x = 0; x < width; x++) row[x] = SampleNearest(picture, columns[x], v);
         }
     }
 }
