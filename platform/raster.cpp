@@ -215,6 +215,68 @@ struct TRowPair {
     return TRowPair{p.pixels + static_cast<size_t>(pair.first) * p.pitch, _mm_sub_epi16(_mm_set1_epi16(256), down),
                     down};
 }
+
+// A drawing that is not turned samples the same texel columns on every row:
+// each pixel's pair of columns and its weights across are worked out once a
+// drawing, and each row first lerps down the texels its pixels read, so that
+// a pixel costs one lerp across instead of three.
+struct alignas(16) TLanes {
+    uint16_t lane[8];
+};
+
+struct TLevelColumns {
+    std::vector<int32_t> first;       // per pixel of the span: its left texel
+    std::vector<TLanes> weights;      // 256 - its weight in lanes 0..3, the weight in 4..7
+    std::vector<uint64_t> lerped;     // the row's texels lerped down, four 16-bit channels each
+};
+
+TLevelColumns& LevelColumns() {
+    static TLevelColumns columns;
+    return columns;
+}
+
+void PlanLevelColumns(TLevelColumns& c, const TRasterPicture& p, int32_t u, int32_t du, int count) {
+    c.first.resize(static_cast<size_t>(count));
+    c.weights.resize(static_cast<size_t>(count));
+    for (int i = 0; i < count; i++, u += du) {
+        const TTexelPair pair = PairOf(u, p.width);
+        c.first[i] = pair.first;
+        const uint16_t w = static_cast<uint16_t>(pair.weight), keep = static_cast<uint16_t>(256 - pair.weight);
+        c.weights[i] = TLanes{{keep, keep, keep, keep, w, w, w, w}};
+    }
+}
+
+// Texels low..high (inclusive) of the row pair, lerped down into c.lerped
+// as 64-bit entries, one texel each, from entry 0.
+void LerpDown(TLevelColumns& c, const TRowPair& rows, int pitch, int low, int high) {
+    const int n = high - low + 1;
+    c.lerped.resize(static_cast<size_t>(n) + 1);
+    uint64_t* out = c.lerped.data();
+    const __m128i zero = _mm_setzero_si128();
+    const uint32_t* top = rows.top + low;
+    auto lerp = [&](__m128i t, __m128i b) {
+        return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(t, zero), rows.up),
+                                            _mm_mullo_epi16(_mm_unpacklo_epi8(b, zero), rows.down)),
+                              8);
+    };
+    int i = 0;
+    for (; i + 2 <= n; i += 2) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                         lerp(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(top + i)),
+                              _mm_loadl_epi64(reinterpret_cast<const __m128i*>(top + i + pitch))));
+    }
+    if (i < n) {   // one texel left: read alone, the row may end there
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i),
+                         lerp(_mm_cvtsi32_si128(static_cast<int>(top[i])),
+                              _mm_cvtsi32_si128(static_cast<int>(top[i + pitch]))));
+    }
+}
+
+// Two pixels' pairs, each already times its weights, summed across: both pixels, widened.
+[[gnu::always_inline]] inline __m128i SumHalves(__m128i a, __m128i b) {
+    return _mm_srli_epi16(_mm_add_epi16(_mm_unpacklo_epi64(a, b), _mm_unpackhi_epi64(a, b)), 8);
+}
+
 #endif
 
 // The paint for the row loops: one pixel at a time, and four.
@@ -281,6 +343,33 @@ void CopySpan(uint32_t* d, const uint32_t* s, int count, int step, const uint32_
     for (int i = 0; i < count; i++) Put<MODE, TINT>(d[i], s[i * step], k.one);
 #endif
 }
+
+#if defined(__SSE2__)
+// Pixels from..to - 1 of a planned span. LERPED: from the row's texels lerped
+// down beforehand (low is the first of them); else each pixel lerps its own
+// pair down, for a picture drawn so small that its pixels skip texels.
+template <int MODE, bool TINT, bool LERPED>
+void LevelSpan(uint32_t* d, const TLevelColumns& c, const TRowPair& rows, int pitch, int from, int to, int low,
+               const uint32_t* frameEnd, const TLoopKernel& k) {
+    const __m128i zero = _mm_setzero_si128();
+    auto pixel = [&](int i) {
+        const __m128i weights = _mm_load_si128(reinterpret_cast<const __m128i*>(&c.weights[i]));
+        if constexpr (LERPED) {
+            const __m128i pair = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c.lerped.data() + (c.first[i] - low)));
+            return _mm_mullo_epi16(pair, weights);
+        } else {
+            return _mm_mullo_epi16(ColumnPair(rows.top + c.first[i], pitch, rows.up, rows.down, zero), weights);
+        }
+    };
+    for (int i = from; i < to; i += 4) {
+        const int last = std::min(4, to - i) - 1;   // the extra pixels of a short group repeat the last
+        PutGroup<MODE, TINT>(d + (i - from), last + 1, frameEnd, k, [&](__m128i& lowPair, __m128i& highPair) {
+            lowPair = SumHalves(pixel(i), pixel(i + std::min(1, last)));
+            highPair = SumHalves(pixel(i + std::min(2, last)), pixel(i + last));
+        });
+    }
+}
+#endif
 
 // A row of pixels whose texel coordinates step by (du, dv) from (u, v);
 // LEVEL: dv is 0, so the row pair of a bilinear sample is the same all along.
@@ -438,6 +527,106 @@ inline int CeilInside(double x) {
     return whole + (x > whole ? 1 : 0);
 }
 
+// A drawing that is not turned: every row spans the same pixels and samples
+// along one texel row, so a row costs a test and its span.
+struct TLevelDrawing {
+    const TRasterPicture& picture;
+    const uint16_t* reach;
+    int level;
+    const TAxis& u;
+    const TSpanBound& uBound;
+    const TAxis& v;
+    int rowFirst, rowEnd;
+    int32_t du;
+};
+
+// Narrows first..end - 1 to the pixels whose sample can reach the texels of
+// rows y0 and y1 that show (a filtered sample reads half a texel either
+// side); 0 when none can.
+int ReachSpan(const TLevelDrawing& w, int y0, int y1, int& from, int& to) {
+    const uint16_t* r0 = w.reach + (static_cast<size_t>(y0) * REACH_LEVELS + w.level) * 2;
+    const uint16_t* r1 = w.reach + (static_cast<size_t>(y1) * REACH_LEVELS + w.level) * 2;
+    int a = r0[0], b = r0[1];
+    if (r1[0] < r1[1]) {
+        a = a < b ? std::min<int>(a, r1[0]) : r1[0];
+        b = std::max<int>(b, r1[1]);
+    }
+    if (a >= b) return 0;
+    const double margin = w.picture.filtered ? 0.5 : 0.0;
+    double lo = (a - margin - w.u.base) / w.u.along, hi = (b + margin - w.u.base) / w.u.along;
+    if (lo > hi) std::swap(lo, hi);
+    lo = std::max<double>(lo, from);
+    hi = std::min<double>(hi, to);
+    if (!(lo < hi)) return 0;
+    from = CeilInside(lo);
+    to = CeilInside(hi);
+    return from < to;
+}
+
+template <int MODE, bool TINT>
+void DrawLevelRows(TRasterFrame& frame, const TLevelDrawing& w, const uint32_t* frameEnd, const TLoopKernel& loop) {
+    const TRasterPicture& picture = w.picture;
+    double lo = frame.clipLeft, hi = frame.clipRight;
+    if (!w.uBound.Narrow(w.u, 0, lo, hi)) return;
+    const int first = CeilInside(lo), end = CeilInside(hi);
+    if (first >= end) return;
+    const double FIXED = 65536.0;
+    const int32_t su = static_cast<int32_t>((w.u.base + first * w.u.along) * FIXED + 0.5);
+    const bool paired = picture.filtered && picture.width >= 2 && picture.height >= 2;
+#if defined(__SSE2__)
+    // Each row lerps down the texels its pixels read, unless the picture is
+    // drawn so small that they are many more than the pixels.
+    const bool lerped = std::fabs(w.u.along) <= 2.0;
+    TLevelColumns& columns = LevelColumns();
+    if (paired) PlanLevelColumns(columns, picture, su, w.du, end - first);
+#endif
+    // Frame rows on the same texel rows share their span: a glow's streak is
+    // stretched over hundreds of rows.
+    int spanY0 = -1, spanShows = 0, spanFrom = first, spanTo = end;
+    for (int row = w.rowFirst; row < w.rowEnd; row++) {
+        const double texelRow = w.v.base + row * w.v.down;
+        if (texelRow < w.v.low || texelRow >= w.v.high) continue;
+        const int32_t sv = static_cast<int32_t>(texelRow * FIXED + 0.5);
+        int from = first, to = end;
+        if (w.reach) {
+            int y0 = std::clamp(sv >> 16, 0, picture.height - 1), y1 = y0;
+            if (paired) {
+                y0 = PairOf(sv, picture.height).first;
+                y1 = y0 + 1;
+            }
+            if (y0 != spanY0) {
+                spanY0 = y0;
+                spanFrom = first;
+                spanTo = end;
+                spanShows = ReachSpan(w, y0, y1, spanFrom, spanTo);
+            }
+            if (!spanShows) continue;
+            from = spanFrom;
+            to = spanTo;
+        }
+        uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width + from;
+#if defined(__SSE2__)
+        if (paired) {
+            const TRowPair rows = RowPairOf(picture, sv);
+            if (lerped) {
+                int low = columns.first[from - first], high = columns.first[to - 1 - first];
+                if (low > high) std::swap(low, high);
+                LerpDown(columns, rows, picture.pitch, low, high + 1);
+                LevelSpan<MODE, TINT, true>(d, columns, rows, picture.pitch, from - first, to - first, low, frameEnd,
+                                            loop);
+            } else {
+                LevelSpan<MODE, TINT, false>(d, columns, rows, picture.pitch, from - first, to - first, 0, frameEnd,
+                                             loop);
+            }
+            continue;
+        }
+#endif
+        const int32_t rowU = su + (from - first) * w.du;
+        if (picture.filtered) MapSpan<MODE, TINT, true, true>(d, to - from, picture, rowU, sv, w.du, 0, frameEnd, loop);
+        else MapSpan<MODE, TINT, false, false>(d, to - from, picture, rowU, sv, w.du, 0, frameEnd, loop);
+    }
+}
+
 }  // namespace
 
 void RasterFill(TRasterFrame& frame, int left, int top, int right, int bottom, uint32_t rgb) {
@@ -517,51 +706,8 @@ void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double 
         constexpr int MODE = decltype(mode)::value;
         constexpr bool TINT = decltype(tint)::value;
         if (m[1] == 0.0 && m[3] == 0.0) {
-            // Not turned: every row spans the same pixels and samples along
-            // one texel row, so a row costs a test and its span.
-            double lo = frame.clipLeft, hi = frame.clipRight;
-            if (!uBound.Narrow(u, 0, lo, hi)) return;
-            const int first = CeilInside(lo), end = CeilInside(hi);
-            if (first >= end) return;
-            const int32_t su = static_cast<int32_t>((u.base + first * u.along) * FIXED + 0.5);
-            const double perTexel = 1.0 / u.along;
-            for (int row = rowFirst; row < rowEnd; row++) {
-                const double texelRow = v.base + row * v.down;
-                if (texelRow < v.low || texelRow >= v.high) continue;
-                const int32_t sv = static_cast<int32_t>(texelRow * FIXED + 0.5);
-                int from = first, to = end;
-                int32_t rowU = su;
-                if (reach) {
-                    int y0 = std::clamp(sv >> 16, 0, picture.height - 1), y1 = y0;
-                    if (picture.filtered && picture.height >= 2) {
-                        y0 = PairOf(sv, picture.height).first;
-                        y1 = y0 + 1;
-                    }
-                    const uint16_t* r0 = reach + (static_cast<size_t>(y0) * REACH_LEVELS + level) * 2;
-                    const uint16_t* r1 = reach + (static_cast<size_t>(y1) * REACH_LEVELS + level) * 2;
-                    int a = r0[0], b = r0[1];
-                    if (r1[0] < r1[1]) {
-                        a = a < b ? std::min<int>(a, r1[0]) : r1[0];
-                        b = std::max<int>(b, r1[1]);
-                    }
-                    if (a >= b) continue;
-                    // The pixels whose sample can reach those texels (a
-                    // filtered sample reads half a texel either side).
-                    const double margin = picture.filtered ? 0.5 : 0.0;
-                    double lo = (a - margin - u.base) * perTexel, hi = (b + margin - u.base) * perTexel;
-                    if (lo > hi) std::swap(lo, hi);
-                    lo = std::max<double>(lo, from);
-                    hi = std::min<double>(hi, to);
-                    if (!(lo < hi)) continue;
-                    from = CeilInside(lo);
-                    to = CeilInside(hi);
-                    if (from >= to) continue;
-                    rowU = static_cast<int32_t>((u.base + from * u.along) * FIXED + 0.5);
-                }
-                uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width + from;
-                if (picture.filtered) MapSpan<MODE, TINT, true, true>(d, to - from, picture, rowU, sv, du, 0, frameEnd, loop);
-                else MapSpan<MODE, TINT, false, false>(d, to - from, picture, rowU, sv, du, 0, frameEnd, loop);
-            }
+            const TLevelDrawing drawing{picture, reach, level, u, uBound, v, rowFirst, rowEnd, du};
+            DrawLevelRows<MODE, TINT>(frame, drawing, frameEnd, loop);
             return;
         }
         for (int row = rowFirst; row < rowEnd; row++) {
