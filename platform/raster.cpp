@@ -499,11 +499,23 @@ int ReachLevel(uint32_t k) {
     return level;
 }
 
-// The texels that can show in a faint drawing: the box of those whose alpha
-// reaches the level, widened by the half texel a filtered sample reads
-// either side. 0 when none can.
-int ShowingBox(const TRasterPicture& p, int level, double& uLow, double& uHigh, double& vLow, double& vHigh) {
+// How far the bounds of the texels that show are widened beyond the half
+// texel a filtered sample reads: the pixels are chosen in exact coordinates
+// but sampled in 16.16 steps, which drift from them by up to half a 65536th of
+// a texel a pixel, a 64th over 2048 pixels.
+constexpr double STEP_DRIFT = 1.0 / 32.0;
+
+// Where the samples that can read a texel showing in a faint drawing lie:
+// the box of those texels and its corners cut along the diagonals (u + v and
+// u - v), which a turned drawing's rows are narrowed to; a round light turned
+// loses its empty corners. A filtered sample reads half a texel either side.
+struct TShowing {
+    double uLow, uHigh, vLow, vHigh, sumLow, sumHigh, differenceLow, differenceHigh;
+};
+
+int ShowingBox(const TRasterPicture& p, int level, TShowing& box) {
     int left = p.width, right = 0, top = -1, bottom = 0;
+    int sumLow = 1 << 30, sumHigh = -(1 << 30), differenceLow = 1 << 30, differenceHigh = -(1 << 30);
     for (int y = 0; y < p.height; y++) {
         const uint16_t* r = p.reach + (static_cast<size_t>(y) * REACH_LEVELS + level) * 2;
         if (r[0] >= r[1]) continue;
@@ -511,13 +523,23 @@ int ShowingBox(const TRasterPicture& p, int level, double& uLow, double& uHigh, 
         right = std::max<int>(right, r[1]);
         if (top < 0) top = y;
         bottom = y + 1;
+        // Texels r[0]..r[1] - 1 of row y cover r[0] + y <= u + v < r[1] + y + 1
+        // and r[0] - y - 1 < u - v <= r[1] - y.
+        sumLow = std::min(sumLow, r[0] + y);
+        sumHigh = std::max(sumHigh, r[1] + y + 1);
+        differenceLow = std::min(differenceLow, r[0] - y - 1);
+        differenceHigh = std::max(differenceHigh, r[1] - y);
     }
     if (top < 0) return 0;
-    const double margin = p.filtered ? 0.5 : 0.0;
-    uLow = std::max(0.0, left - margin);
-    uHigh = std::min<double>(p.width, right + margin);
-    vLow = std::max(0.0, top - margin);
-    vHigh = std::min<double>(p.height, bottom + margin);
+    const double margin = (p.filtered ? 0.5 : 0.0) + STEP_DRIFT;
+    box.uLow = std::max(0.0, left - margin);
+    box.uHigh = std::min<double>(p.width, right + margin);
+    box.vLow = std::max(0.0, top - margin);
+    box.vHigh = std::min<double>(p.height, bottom + margin);
+    box.sumLow = sumLow - 2 * margin;
+    box.sumHigh = sumHigh + 2 * margin;
+    box.differenceLow = differenceLow - 2 * margin;
+    box.differenceHigh = differenceHigh + 2 * margin;
     return 1;
 }
 
@@ -552,7 +574,7 @@ int ReachSpan(const TLevelDrawing& w, int y0, int y1, int& from, int& to) {
         b = std::max<int>(b, r1[1]);
     }
     if (a >= b) return 0;
-    const double margin = w.picture.filtered ? 0.5 : 0.0;
+    const double margin = (w.picture.filtered ? 0.5 : 0.0) + STEP_DRIFT;
     double lo = (a - margin - w.u.base) / w.u.along, hi = (b + margin - w.u.base) / w.u.along;
     if (lo > hi) std::swap(lo, hi);
     lo = std::max<double>(lo, from);
@@ -681,23 +703,33 @@ void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double 
     // turned, each row only where its texel rows reach.
     const uint16_t* reach = (paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) ? picture.reach : nullptr;
     const int level = ReachLevel(k.alpha);
-    double uLow = 0.0, uHigh = picture.width, vLow = 0.0, vHigh = picture.height;
-    if (reach && !ShowingBox(picture, level, uLow, uHigh, vLow, vHigh)) return;
+    TShowing box{0.0, static_cast<double>(picture.width), 0.0, static_cast<double>(picture.height),
+                 -1e30, 1e30, -1e30, 1e30};
+    if (reach && !ShowingBox(picture, level, box)) return;
     const double cx = 0.5 - m[2], cy = 0.5 - m[5];
-    const TAxis u{(m[4] * cx - m[1] * cy) / det, m[4] / det, -m[1] / det, uLow, uHigh};
-    const TAxis v{(m[0] * cy - m[3] * cx) / det, -m[3] / det, m[0] / det, vLow, vHigh};
+    // A row's span and its first sample come from the whole picture, and a
+    // faint drawing narrows the span to the pixels that can show, so that
+    // every pixel it draws samples exactly where drawing it whole would.
+    const TAxis u{(m[4] * cx - m[1] * cy) / det, m[4] / det, -m[1] / det, 0.0, static_cast<double>(picture.width)};
+    const TAxis v{(m[0] * cy - m[3] * cx) / det, -m[3] / det, m[0] / det, 0.0, static_cast<double>(picture.height)};
+    const TAxis uShown{u.base, u.along, u.down, box.uLow, box.uHigh};
+    const TAxis vShown{v.base, v.along, v.down, box.vLow, box.vHigh};
+    const TAxis sum{u.base + v.base, u.along + v.along, u.down + v.down, box.sumLow, box.sumHigh};
+    const TAxis difference{u.base - v.base, u.along - v.along, u.down - v.down, box.differenceLow, box.differenceHigh};
     const double FIXED = 65536.0;
     if (std::fabs(u.along) * FIXED > 1e9 || std::fabs(v.along) * FIXED > 1e9) return;   // thinner than a pixel
     double top = 1e30, bottom = -1e30;
     for (int corner = 0; corner < 4; corner++) {
-        const double cornerY = m[3] * ((corner & 1) ? u.high : u.low) + m[4] * ((corner & 2) ? v.high : v.low) + m[5];
+        const double cornerY = m[3] * ((corner & 1) ? box.uHigh : box.uLow) + m[4] * ((corner & 2) ? box.vHigh : box.vLow) +
+                               m[5];
         top = std::min(top, cornerY);
         bottom = std::max(bottom, cornerY);
     }
     if (!std::isfinite(top) || !std::isfinite(bottom)) return;
     const int rowFirst = static_cast<int>(std::max<double>(frame.clipTop, std::floor(top)));
     const int rowEnd = static_cast<int>(std::min<double>(frame.clipBottom, std::ceil(bottom) + 1.0));
-    const TSpanBound uBound = BoundOf(u), vBound = BoundOf(v);
+    const TSpanBound uBound = BoundOf(u), vBound = BoundOf(v), uShownBound = BoundOf(uShown),
+                     vShownBound = BoundOf(vShown), sumBound = BoundOf(sum), differenceBound = BoundOf(difference);
     const int32_t du = static_cast<int32_t>(std::lround(u.along * FIXED));
     const int32_t dv = static_cast<int32_t>(std::lround(v.along * FIXED));
     const TLoopKernel loop = LoopKernelOf(k);
@@ -706,17 +738,28 @@ void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double 
         constexpr int MODE = decltype(mode)::value;
         constexpr bool TINT = decltype(tint)::value;
         if (m[1] == 0.0 && m[3] == 0.0) {
-            const TLevelDrawing drawing{picture, reach, level, u, uBound, v, rowFirst, rowEnd, du};
+            const TLevelDrawing drawing{picture, reach, level, u, uBound, vShown, rowFirst, rowEnd, du};
             DrawLevelRows<MODE, TINT>(frame, drawing, frameEnd, loop);
             return;
         }
         for (int row = rowFirst; row < rowEnd; row++) {
             double lo = frame.clipLeft, hi = frame.clipRight;
             if (!uBound.Narrow(u, row, lo, hi) || !vBound.Narrow(v, row, lo, hi)) continue;
-            const int first = CeilInside(lo), end = CeilInside(hi);
+            int first = CeilInside(lo), end = CeilInside(hi);
             if (first >= end) continue;
             int32_t su = static_cast<int32_t>((u.base + row * u.down + first * u.along) * FIXED + 0.5);
             int32_t sv = static_cast<int32_t>((v.base + row * v.down + first * v.along) * FIXED + 0.5);
+            if (reach) {
+                if (!uShownBound.Narrow(uShown, row, lo, hi) || !vShownBound.Narrow(vShown, row, lo, hi) ||
+                    !sumBound.Narrow(sum, row, lo, hi) || !differenceBound.Narrow(difference, row, lo, hi))
+                    continue;
+                const int from = std::max(first, CeilInside(lo)), to = std::min(end, CeilInside(hi));
+                if (from >= to) continue;
+                su += (from - first) * du;
+                sv += (from - first) * dv;
+                first = from;
+                end = to;
+            }
             uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width + first;
             const int count = end - first;
             if (!picture.filtered) MapSpan<MODE, TINT, false, false>(d, count, picture, su, sv, du, dv, frameEnd, loop);
