@@ -46,6 +46,12 @@ struct TRasterPaint {
     int maskCut = 128;
 };
 
+// The loops take eight pixels at a time where the processor has AVX2, four
+// elsewhere, with the same results; a test may choose (1 or 0; -1: by the
+// processor). RasterWideLoops says which are used.
+void RasterChooseWideLoops(int wide);
+int RasterWideLoops();
+
 void RasterFill(TRasterFrame& frame, int left, int top, int right, int bottom, uint32_t rgb);
 // The picture texel for pixel with its top left at (x, y), mirrored when asked.
 void RasterCopy(TRasterFrame& frame, const TRasterPicture& picture, int x, int y, int mirrorX, int mirrorY,

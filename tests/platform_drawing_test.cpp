@@ -523,3 +523,59 @@ TEST(Rasteriser, AFaintDrawingSkipsOnlyWhatCannotShow) {
                                    << sx << " x " << sy << ", filtered " << picture.filtered;
     }
 }
+
+// Where the processor has AVX2 the loops take eight pixels at a time: over
+// every blend mode, tinted or not, copied, mirrored, scaled and turned,
+// filtered or not, up to the last pixel of the frame, they draw what the
+// four-pixel loops draw.
+TEST(Rasteriser, TheEightPixelLoopsDrawWhatTheFourPixelLoopsDo) {
+    RasterChooseWideLoops(1);
+    if (!RasterWideLoops()) GTEST_SKIP() << "this processor has no AVX2";
+    struct TRestore {
+        ~TRestore() { RasterChooseWideLoops(-1); }
+    } restore;
+    const int PW = 29, PH = 17;
+    std::vector<uint32_t> texels(PW * PH);
+    std::srand(11);
+    for (uint32_t& t : texels) {
+        const uint32_t alpha = std::rand() % 3 == 0 ? (std::rand() % 2) * 255u : static_cast<uint32_t>(std::rand() % 256);
+        t = (alpha << 24) | static_cast<uint32_t>(std::rand() % 0x1000000);
+    }
+    std::vector<uint16_t> reach(ReachSize(PH));
+    TRasterPicture picture{texels.data(), PW, PW, PH, 1, 0, nullptr};
+    RasterRowReach(picture, reach.data());
+    const int W = 131, H = 67;
+    std::vector<uint32_t> eight(W * H), four(W * H);
+    for (int i = 0; i < W * H; i++) eight[i] = four[i] = 0xFF000000u | static_cast<uint32_t>(i * 2654435761u >> 8);
+    const int MODES[] = {BLEND_MASK, BLEND_SOLID, BLEND_ALPHA, BLEND_LIGHT, BLEND_SHADE};
+    for (int n = 0; n < 800; n++) {
+        TRasterPaint paint;
+        paint.blend = MODES[n % 5];
+        paint.alpha = std::rand() % 256;
+        paint.maskCut = std::rand() % 257;
+        if (n % 3 == 0) {
+            paint.red = std::rand() % 256;
+            paint.green = std::rand() % 256;
+            paint.blue = std::rand() % 256;
+        }
+        picture.filtered = std::rand() % 4 != 0;
+        picture.reach = std::rand() % 2 ? reach.data() : nullptr;
+        const int x = std::rand() % (W + 20) - 20, y = std::rand() % (H + 10) - 10;
+        const int kind = n % 4;   // copied, scaled, turned, scaled very small
+        const double turn = kind == 2 ? std::rand() % 360 * 3.14159265 / 180.0 : 0.0;
+        const double sx = (kind == 3 ? 0.15 + std::rand() % 20 * 0.01 : 0.3 + std::rand() % 40 * 0.1) *
+                          (std::rand() % 3 == 0 ? -1 : 1);
+        const double sy = kind == 3 ? 0.2 : 0.3 + std::rand() % 30 * 0.1;
+        const double m[6] = {sx * std::cos(turn), -sy * std::sin(turn), static_cast<double>(x),
+                             sx * std::sin(turn), sy * std::cos(turn),  static_cast<double>(y)};
+        const int mirrorX = std::rand() % 2, mirrorY = std::rand() % 2;
+        for (int wide = 1; wide >= 0; wide--) {
+            RasterChooseWideLoops(wide);
+            TRasterFrame frame{wide ? eight.data() : four.data(), W, H, 0, 0, W, H};
+            if (kind == 0) RasterCopy(frame, picture, x, y, mirrorX, mirrorY, paint);
+            else RasterMap(frame, picture, m, paint);
+        }
+        ASSERT_EQ(eight, four) << "drawing " << n << ": blend " << paint.blend << ", kind " << kind << ", filtered "
+                               << picture.filtered << ", at " << x << "," << y;
+    }
+}
