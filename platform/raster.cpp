@@ -455,58 +455,92 @@ void CopySpanEight(uint32_t* d, const uint32_t* s, int count, int step, const ui
     }
 }
 
-template <int MODE, bool TINT, bool LERPED>
-void LevelSpanEight(uint32_t* d, const TLevelColumns& c, const TRowPair& rows, int pitch, int from, int to, int low,
-                    const uint32_t* frameEnd, const TLoopKernel& loop) {
-    const TEightKernel k = EightKernelOf(loop);
-    const __m128i zero = _mm_setzero_si128();
-    auto pair = [&](int i) {
-        if constexpr (LERPED) return _mm_loadu_si128(reinterpret_cast<const __m128i*>(c.lerped.data() + (c.first[i] - low)));
-        else return ColumnPair(rows.top + c.first[i], pitch, rows.up, rows.down, zero);
-    };
-    auto weights = [&](int i) { return _mm_load_si128(reinterpret_cast<const __m128i*>(&c.weights[i])); };
-    for (int i = from; i < to; i += 8) {
-        PutEightSampled<MODE, TINT>(d + (i - from), std::min(8, to - i), frameEnd, k, [&](int a, int b) {
-            return _mm256_mullo_epi16(Lanes(pair(i + a), pair(i + b)), Lanes(weights(i + a), weights(i + b)));
-        });
-    }
-}
-
 // The two texels from a and the two from b, widened: a | b.
 [[gnu::always_inline]] inline __m256i TexelPairs(const uint32_t* a, const uint32_t* b) {
     return _mm256_cvtepu8_epi16(_mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(a)),
                                                    _mm_loadl_epi64(reinterpret_cast<const __m128i*>(b))));
 }
 
-// A turned row, filtered: each pixel has its own row pair.
+template <int MODE, bool TINT, bool LERPED>
+void LevelSpanEight(uint32_t* d, const TLevelColumns& c, const TRowPair& rows, int pitch, int from, int to, int low,
+                    const uint32_t* frameEnd, const TLoopKernel& loop) {
+    const TEightKernel k = EightKernelOf(loop);
+    const __m256i up = _mm256_broadcastsi128_si256(rows.up), down = _mm256_broadcastsi128_si256(rows.down);
+    // Pixels a and b: their texel pairs, lerped down unless they already are.
+    auto pairs = [&](int a, int b) {
+        if constexpr (LERPED) {
+            return Lanes(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c.lerped.data() + (c.first[a] - low))),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(c.lerped.data() + (c.first[b] - low))));
+        } else {
+            const uint32_t* topA = rows.top + c.first[a];
+            const uint32_t* topB = rows.top + c.first[b];
+            return _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(TexelPairs(topA, topB), up),
+                                                      _mm256_mullo_epi16(TexelPairs(topA + pitch, topB + pitch), down)),
+                                     8);
+        }
+    };
+    auto weights = [&](int i) { return _mm_load_si128(reinterpret_cast<const __m128i*>(&c.weights[i])); };
+    for (int i = from; i < to; i += 8) {
+        PutEightSampled<MODE, TINT>(d + (i - from), std::min(8, to - i), frameEnd, k, [&](int a, int b) {
+            return _mm256_mullo_epi16(pairs(i + a, i + b), Lanes(weights(i + a), weights(i + b)));
+        });
+    }
+}
+
+// PairOf for eight coordinates at once.
+[[gnu::always_inline]] inline void PairsOfEight(__m256i coordinates, __m256i limit, __m256i& first, __m256i& weight) {
+    const __m256i centred = _mm256_sub_epi32(coordinates, _mm256_set1_epi32(32768));
+    first = _mm256_srai_epi32(centred, 16);
+    weight = _mm256_and_si256(_mm256_srai_epi32(centred, 8), _mm256_set1_epi32(255));
+    weight = _mm256_andnot_si256(_mm256_cmpgt_epi32(_mm256_setzero_si256(), first), weight);
+    first = _mm256_max_epi32(first, _mm256_setzero_si256());
+    weight = _mm256_blendv_epi8(weight, _mm256_set1_epi32(256), _mm256_cmpgt_epi32(first, limit));
+    first = _mm256_min_epi32(first, limit);
+}
+
+// A byte shuffle that spreads 16-bit lane `lane` of each half over that half.
+[[gnu::always_inline]] inline __m256i SpreadLane(int lane) {
+    return _mm256_set1_epi16(static_cast<short>(((2 * lane + 1) << 8) | (2 * lane)));
+}
+
+// A turned row, filtered: each pixel has its own texels and weights, worked
+// out for the eight pixels together. Pixels j and j + 4 travel side by side,
+// as the frame's pixels unpack.
 template <int MODE, bool TINT>
 void TurnedSpanEight(uint32_t* d, int count, const TRasterPicture& p, int32_t u, int32_t v, int32_t du, int32_t dv,
                      const uint32_t* frameEnd, const TLoopKernel& loop) {
     const TEightKernel k = EightKernelOf(loop);
-    const uint64_t SPREAD = 0x0001000100010001ull;
+    const __m256i order = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+    const __m256i uLimit = _mm256_set1_epi32(p.width - 2), vLimit = _mm256_set1_epi32(p.height - 2);
+    const __m256i pitch = _mm256_set1_epi32(p.pitch), all256 = _mm256_set1_epi16(256);
     for (int i = 0; i < count; i += 8) {
         const int n = std::min(8, count - i);
-        const uint32_t* top[8];
-        uint32_t across[8], down[8];
-        for (int j = 0; j < 8; j++) {
-            const int32_t step = std::min(j, n - 1);
-            const TTexelPair a = PairOf(u + step * du, p.width), b = PairOf(v + step * dv, p.height);
-            top[j] = p.pixels + static_cast<size_t>(b.first) * p.pitch + a.first;
-            across[j] = a.weight;
-            down[j] = b.weight;
-        }
-        PutEightSampled<MODE, TINT>(d + i, n, frameEnd, k, [&](int a, int b) {
-            const __m256i lower = Lanes(_mm_set1_epi16(static_cast<short>(down[a])), _mm_set1_epi16(static_cast<short>(down[b])));
-            const __m256i upper = _mm256_sub_epi16(_mm256_set1_epi16(256), lower);
-            const __m256i columns = _mm256_srli_epi16(
-                _mm256_add_epi16(_mm256_mullo_epi16(TexelPairs(top[a], top[b]), upper),
-                                 _mm256_mullo_epi16(TexelPairs(top[a] + p.pitch, top[b] + p.pitch), lower)),
-                8);
-            const __m256i right = _mm256_setr_epi64x(static_cast<long long>((256 - across[a]) * SPREAD),
-                                                     static_cast<long long>(across[a] * SPREAD),
-                                                     static_cast<long long>((256 - across[b]) * SPREAD),
-                                                     static_cast<long long>(across[b] * SPREAD));
-            return _mm256_mullo_epi16(columns, right);
+        // The extra pixels of a short group repeat the last.
+        const __m256i steps = _mm256_min_epi32(order, _mm256_set1_epi32(n - 1));
+        __m256i column, across, row, down;
+        PairsOfEight(_mm256_add_epi32(_mm256_set1_epi32(u), _mm256_mullo_epi32(steps, _mm256_set1_epi32(du))), uLimit,
+                     column, across);
+        PairsOfEight(_mm256_add_epi32(_mm256_set1_epi32(v), _mm256_mullo_epi32(steps, _mm256_set1_epi32(dv))), vLimit,
+                     row, down);
+        alignas(32) int32_t at[8];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(at), _mm256_add_epi32(_mm256_mullo_epi32(row, pitch), column));
+        // Per half: the across weights of its four pixels, then their down weights.
+        const __m256i weights = _mm256_packs_epi32(across, down);
+        auto pair = [&](int j) {
+            const __m256i lower = _mm256_shuffle_epi8(weights, SpreadLane(4 + j));
+            const __m256i upper = _mm256_sub_epi16(all256, lower);
+            const uint32_t* a = p.pixels + at[j];
+            const uint32_t* b = p.pixels + at[j + 4];
+            const __m256i columns =
+                _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(TexelPairs(a, b), upper),
+                                                   _mm256_mullo_epi16(TexelPairs(a + p.pitch, b + p.pitch), lower)),
+                                  8);
+            const __m256i right = _mm256_shuffle_epi8(weights, SpreadLane(j));
+            return _mm256_mullo_epi16(columns, _mm256_blend_epi16(_mm256_sub_epi16(all256, right), right, 0xF0));
+        };
+        PutGroupEight<MODE, TINT>(d + i, n, frameEnd, k, [&](__m256i& low, __m256i& high) {
+            low = SumHalvesEight(pair(0), pair(1));
+            high = SumHalvesEight(pair(2), pair(3));
         });
         u += 8 * du;
         v += 8 * dv;
@@ -792,6 +826,7 @@ struct TLevelDrawing {
     const TAxis& v;
     int rowFirst, rowEnd;
     int32_t du;
+    double perTexel;   // pixels a texel along the row
 };
 
 // Narrows first..end - 1 to the pixels whose sample can reach the texels of
@@ -807,7 +842,7 @@ int ReachSpan(const TLevelDrawing& w, int y0, int y1, int& from, int& to) {
     }
     if (a >= b) return 0;
     const double margin = (w.picture.filtered ? 0.5 : 0.0) + STEP_DRIFT;
-    double lo = (a - margin - w.u.base) / w.u.along, hi = (b + margin - w.u.base) / w.u.along;
+    double lo = (a - margin - w.u.base) * w.perTexel, hi = (b + margin - w.u.base) * w.perTexel;
     if (lo > hi) std::swap(lo, hi);
     lo = std::max<double>(lo, from);
     hi = std::min<double>(hi, to);
@@ -986,7 +1021,7 @@ void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double 
         constexpr int MODE = decltype(mode)::value;
         constexpr bool TINT = decltype(tint)::value;
         if (m[1] == 0.0 && m[3] == 0.0) {
-            const TLevelDrawing drawing{picture, reach, level, u, uBound, vShown, rowFirst, rowEnd, du};
+            const TLevelDrawing drawing{picture, reach, level, u, uBound, vShown, rowFirst, rowEnd, du, 1.0 / u.along};
             DrawLevelRows<MODE, TINT>(frame, drawing, frameEnd, loop);
             return;
         }
