@@ -215,7 +215,8 @@ void OwnPaintImage(TImage image, float x, float y, int frame) {
         sx * s * outY, sy * c * outY,  (y - hx * sx * s - hy * sy * c) * outY + OutShiftY(),
     };
     TRasterPicture picture = FrameOf(image, frame);
-    if ((paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) && !image->opaque) {
+    if ((paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) && !image->opaque &&
+        image->sheetWidth <= REACH_LARGEST_SIDE && image->height <= REACH_LARGEST_SIDE) {
         const size_t perFrame = static_cast<size_t>(ReachSize(image->height));
         if (image->rowReach.size() != perFrame * image->frameCount) {
             image->rowReach.resize(perFrame * image->frameCount);

@@ -249,31 +249,6 @@ void PlanLevelColumns(TLevelColumns& c, const TRasterPicture& p, int32_t u, int3
     }
 }
 
-// Texels low..high (inclusive) of the row pair, lerped down into c.lerped
-// as 64-bit entries, one texel each, from entry 0.
-void LerpDown(TLevelColumns& c, const TRowPair& rows, int pitch, int low, int high) {
-    const int n = high - low + 1;
-    c.lerped.resize(static_cast<size_t>(n) + 1);
-    uint64_t* out = c.lerped.data();
-    const __m128i zero = _mm_setzero_si128();
-    const uint32_t* top = rows.top + low;
-    auto lerp = [&](__m128i t, __m128i b) {
-        return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(t, zero), rows.up),
-                                            _mm_mullo_epi16(_mm_unpacklo_epi8(b, zero), rows.down)),
-                              8);
-    };
-    int i = 0;
-    for (; i + 2 <= n; i += 2) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
-                         lerp(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(top + i)),
-                              _mm_loadl_epi64(reinterpret_cast<const __m128i*>(top + i + pitch))));
-    }
-    if (i < n) {   // one texel left: read alone, the row may end there
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i),
-                         lerp(_mm_cvtsi32_si128(static_cast<int>(top[i])),
-                              _mm_cvtsi32_si128(static_cast<int>(top[i + pitch]))));
-    }
-}
 
 // Two pixels' pairs, each already times its weights, summed across: both pixels, widened.
 [[gnu::always_inline]] inline __m128i SumHalves(__m128i a, __m128i b) {
@@ -547,6 +522,19 @@ void TurnedSpanEight(uint32_t* d, int count, const TRasterPicture& p, int32_t u,
     }
 }
 
+// Four texels a step of LerpDown; returns how many it lerped, a multiple of four.
+int LerpDownEight(uint64_t* out, const uint32_t* top, int pitch, int n, const TRowPair& rows) {
+    const __m256i up = _mm256_broadcastsi128_si256(rows.up), down = _mm256_broadcastsi128_si256(rows.down);
+    int i = 0;
+    for (; i + 4 <= n; i += 4) {
+        const __m256i t = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(top + i)));
+        const __m256i b = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(top + i + pitch)));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i),
+                            _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(t, up), _mm256_mullo_epi16(b, down)), 8));
+    }
+    return i;
+}
+
 #pragma GCC pop_options
 
 // Whether the eight-pixel loops are used: by the processor, unless a test
@@ -559,6 +547,39 @@ int WideLoops() {
         wideLoopsChosen = __builtin_cpu_supports("avx2") ? 1 : 0;
     }
     return wideLoopsChosen;
+}
+#endif
+
+#if defined(__SSE2__)
+// Texels low..high (inclusive) of the row pair, lerped down into c.lerped
+// as 64-bit entries, one texel each, from entry 0.
+void LerpDown(TLevelColumns& c, const TRowPair& rows, int pitch, int low, int high, int eight) {
+    const int n = high - low + 1;
+    if (c.lerped.size() < static_cast<size_t>(n) + 1) c.lerped.resize(static_cast<size_t>(n) + 1);
+    uint64_t* out = c.lerped.data();
+    const __m128i zero = _mm_setzero_si128();
+    const uint32_t* top = rows.top + low;
+    auto lerp = [&](__m128i t, __m128i b) {
+        return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(t, zero), rows.up),
+                                            _mm_mullo_epi16(_mm_unpacklo_epi8(b, zero), rows.down)),
+                              8);
+    };
+    int i = 0;
+#if defined(__x86_64__)
+    if (eight) i = LerpDownEight(out, top, pitch, n, rows);
+#else
+    (void)eight;
+#endif
+    for (; i + 2 <= n; i += 2) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                         lerp(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(top + i)),
+                              _mm_loadl_epi64(reinterpret_cast<const __m128i*>(top + i + pitch))));
+    }
+    if (i < n) {   // one texel left: read alone, the row may end there
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i),
+                         lerp(_mm_cvtsi32_si128(static_cast<int>(top[i])),
+                              _mm_cvtsi32_si128(static_cast<int>(top[i + pitch]))));
+    }
 }
 #endif
 
@@ -780,32 +801,18 @@ struct TShowing {
 };
 
 int ShowingBox(const TRasterPicture& p, int level, TShowing& box) {
-    int left = p.width, right = 0, top = -1, bottom = 0;
-    int sumLow = 1 << 30, sumHigh = -(1 << 30), differenceLow = 1 << 30, differenceHigh = -(1 << 30);
-    for (int y = 0; y < p.height; y++) {
-        const uint16_t* r = p.reach + (static_cast<size_t>(y) * REACH_LEVELS + level) * 2;
-        if (r[0] >= r[1]) continue;
-        left = std::min<int>(left, r[0]);
-        right = std::max<int>(right, r[1]);
-        if (top < 0) top = y;
-        bottom = y + 1;
-        // Texels r[0]..r[1] - 1 of row y cover r[0] + y <= u + v < r[1] + y + 1
-        // and r[0] - y - 1 < u - v <= r[1] - y.
-        sumLow = std::min(sumLow, r[0] + y);
-        sumHigh = std::max(sumHigh, r[1] + y + 1);
-        differenceLow = std::min(differenceLow, r[0] - y - 1);
-        differenceHigh = std::max(differenceHigh, r[1] - y);
-    }
-    if (top < 0) return 0;
+    const uint16_t* bounds = p.reach + static_cast<size_t>(p.height) * REACH_LEVELS * 2 + level * REACH_BOUNDS;
+    const int left = bounds[0], right = bounds[1], top = bounds[2], bottom = bounds[3];
+    if (top >= bottom) return 0;
     const double margin = (p.filtered ? 0.5 : 0.0) + STEP_DRIFT;
     box.uLow = std::max(0.0, left - margin);
     box.uHigh = std::min<double>(p.width, right + margin);
     box.vLow = std::max(0.0, top - margin);
     box.vHigh = std::min<double>(p.height, bottom + margin);
-    box.sumLow = sumLow - 2 * margin;
-    box.sumHigh = sumHigh + 2 * margin;
-    box.differenceLow = differenceLow - 2 * margin;
-    box.differenceHigh = differenceHigh + 2 * margin;
+    box.sumLow = bounds[4] - 2 * margin;
+    box.sumHigh = bounds[5] + 2 * margin;
+    box.differenceLow = bounds[6] - REACH_LARGEST_SIDE - 2 * margin;
+    box.differenceHigh = bounds[7] - REACH_LARGEST_SIDE + 2 * margin;
     return 1;
 }
 
@@ -900,7 +907,7 @@ void DrawLevelRows(TRasterFrame& frame, const TLevelDrawing& w, const uint32_t* 
             if (lerped) {
                 int low = columns.first[from - first], high = columns.first[to - 1 - first];
                 if (low > high) std::swap(low, high);
-                LerpDown(columns, rows, picture.pitch, low, high + 1);
+                LerpDown(columns, rows, picture.pitch, low, high + 1, loop.eight);
                 LevelSpan<MODE, TINT, true>(d, columns, rows, picture.pitch, from - first, to - first, low, frameEnd,
                                             loop);
             } else {
@@ -1071,7 +1078,9 @@ void RasterResample(const TRasterPicture& picture, uint32_t* to, int width, int 
 }
 
 void RasterRowReach(const TRasterPicture& picture, uint16_t* reach) {
-    if (!reach || !picture.pixels || picture.width <= 0 || picture.width > 65535) return;
+    if (!reach || !picture.pixels || picture.width <= 0 || picture.width > REACH_LARGEST_SIDE ||
+        picture.height > REACH_LARGEST_SIDE)
+        return;
     for (int y = 0; y < picture.height; y++) {
         const uint32_t* row = picture.pixels + static_cast<size_t>(y) * picture.pitch;
         uint16_t* out = reach + static_cast<size_t>(y) * REACH_LEVELS * 2;
@@ -1085,5 +1094,30 @@ void RasterRowReach(const TRasterPicture& picture, uint16_t* reach) {
         level = 0;
         for (int x = picture.width - 1; x >= 0 && level < found; x--)
             while (level < found && (row[x] >> 24) >= (1u << level)) out[2 * level++ + 1] = static_cast<uint16_t>(x + 1);
+    }
+    // Each least alpha's bounds: the box of its texels and, for the cuts
+    // along the diagonals, the least and most of u + v and of u - v over
+    // them (u - v kept above zero by the largest side).
+    for (int level = 0; level < REACH_LEVELS; level++) {
+        int left = picture.width, right = 0, top = 0, bottom = 0, found = 0;
+        int sumLow = 1 << 30, sumHigh = 0, differenceLow = 1 << 30, differenceHigh = 0;
+        for (int y = 0; y < picture.height; y++) {
+            const uint16_t* r = reach + (static_cast<size_t>(y) * REACH_LEVELS + level) * 2;
+            if (r[0] >= r[1]) continue;
+            left = std::min<int>(left, r[0]);
+            right = std::max<int>(right, r[1]);
+            if (!found) top = y;
+            found = 1;
+            bottom = y + 1;
+            // Texels r[0]..r[1] - 1 of row y cover r[0] + y <= u + v < r[1] + y + 1
+            // and r[0] - y - 1 < u - v <= r[1] - y.
+            sumLow = std::min(sumLow, r[0] + y);
+            sumHigh = std::max(sumHigh, r[1] + y + 1);
+            differenceLow = std::min(differenceLow, r[0] - y - 1 + REACH_LARGEST_SIDE);
+            differenceHigh = std::max(differenceHigh, r[1] - y + REACH_LARGEST_SIDE);
+        }
+        uint16_t* bounds = reach + static_cast<size_t>(picture.height) * REACH_LEVELS * 2 + level * REACH_BOUNDS;
+        const int values[REACH_BOUNDS] = {left, right, top, bottom, sumLow, sumHigh, differenceLow, differenceHigh};
+        for (int n = 0; n < REACH_BOUNDS; n++) bounds[n] = static_cast<uint16_t>(found ? values[n] : 0);
     }
 }

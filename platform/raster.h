@@ -29,10 +29,14 @@ struct TRasterPicture {
 
 // For each texel row and each least alpha 1, 2, 4, ... 128: the first texel
 // and one past the last whose alpha reaches it (0, 0 when none), so that a
-// faint drawing skips the pixels its weakest texels cannot change.
+// faint drawing skips the pixels its weakest texels cannot change; after the
+// rows, for each least alpha, the bounds of all those texels. Made only for
+// pictures whose sides are at most REACH_LARGEST_SIDE.
 constexpr int REACH_LEVELS = 8;
+constexpr int REACH_LARGEST_SIDE = 16383;
+constexpr int REACH_BOUNDS = 8;   // per least alpha, in room for four more rows
 constexpr int ReachSize(int height) {
-    return height * REACH_LEVELS * 2;
+    return (height + REACH_BOUNDS / 2) * REACH_LEVELS * 2;
 }
 void RasterRowReach(const TRasterPicture& picture, uint16_t* reach);
 
