@@ -348,37 +348,33 @@ template <int MODE, bool TINT>
     }
 }
 
+// Eight source pixels onto the eight frame pixels given, packed back.
 template <int MODE, bool TINT>
-[[gnu::always_inline]] inline void PutEight(uint32_t* d, __m256i low, __m256i high, const TEightKernel& k) {
+[[gnu::always_inline]] inline __m256i PutEight(__m256i frame, __m256i low, __m256i high, const TEightKernel& k) {
     const __m256i zero = _mm256_setzero_si256();
-    const __m256i frame = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
     const __m256i a = PutFourWide<MODE, TINT>(low, _mm256_unpacklo_epi8(frame, zero), k);
     const __m256i b = PutFourWide<MODE, TINT>(high, _mm256_unpackhi_epi8(frame, zero), k);
-    const __m256i out = _mm256_or_si256(_mm256_packus_epi16(a, b), _mm256_set1_epi32(static_cast<int>(0xFF000000u)));
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), out);
+    return _mm256_or_si256(_mm256_packus_epi16(a, b), _mm256_set1_epi32(static_cast<int>(0xFF000000u)));
 }
 
-// As PutGroup, for up to eight pixels.
+// As PutGroup, for up to eight pixels; a short group keeps the frame pixels
+// past it by a mask rather than a branch, rows of a few pixels being common.
 template <int MODE, bool TINT, typename Gather>
 [[gnu::always_inline]] inline void PutGroupEight(uint32_t* d, int count, const uint32_t* frameEnd,
                                                  const TEightKernel& k, Gather gather) {
     __m256i low, high;
     gather(low, high);
-    if (count == 8) {
-        PutEight<MODE, TINT>(d, low, high, k);
-        return;
-    }
+    const __m256i inRow = _mm256_cmpgt_epi32(_mm256_set1_epi32(count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
     if (d + 8 <= frameEnd) {
-        const __m256i before = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
-        PutEight<MODE, TINT>(d, low, high, k);
-        const __m256i after = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
-        const __m256i inRow = _mm256_cmpgt_epi32(_mm256_set1_epi32(count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), _mm256_blendv_epi8(before, after, inRow));
+        const __m256i frame = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d),
+                            _mm256_blendv_epi8(frame, PutEight<MODE, TINT>(frame, low, high, k), inRow));
         return;
     }
-    uint32_t scratch[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+    alignas(32) uint32_t scratch[8] = {0, 0, 0, 0, 0, 0, 0, 0};
     std::copy(d, d + count, scratch);
-    PutEight<MODE, TINT>(scratch, low, high, k);
+    const __m256i frame = _mm256_load_si256(reinterpret_cast<const __m256i*>(scratch));
+    _mm256_store_si256(reinterpret_cast<__m256i*>(scratch), PutEight<MODE, TINT>(frame, low, high, k));
     std::copy(scratch, scratch + count, d);
 }
 
@@ -816,6 +812,20 @@ int ShowingBox(const TRasterPicture& p, int level, TShowing& box) {
     return 1;
 }
 
+// The frame's pixels a drawing will reach two rows on, asked for ahead: a
+// particle lands anywhere on a frame larger than the processor's nearer
+// caches, and its blend waits on every frame pixel it reads.
+inline void FetchAhead(const TRasterFrame& frame, int row, int from, int to) {
+#if defined(__SSE2__)
+    if (row + 2 >= frame.height) return;
+    const uint32_t* p = frame.pixels + static_cast<size_t>(row + 2) * frame.width;
+    for (int x = from; x < to; x += 16) _mm_prefetch(reinterpret_cast<const char*>(p + x), _MM_HINT_T0);
+    _mm_prefetch(reinterpret_cast<const char*>(p + to - 1), _MM_HINT_T0);
+#else
+    (void)frame, (void)row, (void)from, (void)to;
+#endif
+}
+
 // The least whole number at or above x, for x already inside the frame.
 inline int CeilInside(double x) {
     const int whole = static_cast<int>(x);
@@ -900,6 +910,7 @@ void DrawLevelRows(TRasterFrame& frame, const TLevelDrawing& w, const uint32_t* 
             from = spanFrom;
             to = spanTo;
         }
+        FetchAhead(frame, row, from, to);
         uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width + from;
 #if defined(__SSE2__)
         if (paired) {
@@ -975,6 +986,7 @@ void RasterCopy(TRasterFrame& frame, const TRasterPicture& picture, int x, int y
             const int u = mirrorX ? x + picture.width - 1 - left : left - x;
             const uint32_t* s = picture.pixels + static_cast<size_t>(v) * picture.pitch + u;
             uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width;
+            if (!replaces) FetchAhead(frame, row, left, right);
             if (replaces) std::copy(s, s + (right - left), d + left);
             else CopySpan<MODE, TINT>(d + left, s, right - left, step, frameEnd, loop);
         }
@@ -1050,6 +1062,7 @@ void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double 
                 first = from;
                 end = to;
             }
+            FetchAhead(frame, row, first, end);
             uint32_t* d = frame.pixels + static_cast<size_t>(row) * frame.width + first;
             const int count = end - first;
             if (!picture.filtered) MapSpan<MODE, TINT, false, false>(d, count, picture, su, sv, du, dv, frameEnd, loop);
