@@ -406,8 +406,23 @@ void CopySpanEight(uint32_t* d, const uint32_t* s, int count, int step, const ui
                    const TLoopKernel& loop) {
     const TEightKernel k = EightKernelOf(loop);
     const __m256i zero = _mm256_setzero_si256();
+    const __m256i alphas = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+    // Blended, a group of clear texels changes nothing, and at full alpha a
+    // group of solid ones replaces the frame: a picture's clear and solid
+    // stretches cost a test.
+    const bool solidCopies = MODE == BLEND_ALPHA && !TINT && loop.one.alpha == 255;
     for (int i = 0; i < count; i += 8) {
         const int n = std::min(8, count - i);
+        if constexpr (MODE == BLEND_ALPHA || MODE == BLEND_LIGHT) {
+            if (n == 8 && step > 0) {
+                const __m256i texels = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+                if (_mm256_testz_si256(texels, alphas)) continue;
+                if (solidCopies && _mm256_testc_si256(texels, alphas)) {
+                    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), texels);
+                    continue;
+                }
+            }
+        }
         PutGroupEight<MODE, TINT>(d + i, n, frameEnd, k, [&](__m256i& low, __m256i& high) {
             __m256i texels;
             if (n == 8) {
