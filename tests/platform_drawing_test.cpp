@@ -538,9 +538,10 @@ TEST(Rasteriser, TheEightPixelLoopsDrawWhatTheFourPixelLoopsDo) {
     std::vector<uint32_t> texels(PW * PH);
     std::srand(11);
     for (int i = 0; i < PW * PH; i++) {
-        // Solid rows, clear rows, and the rest anything.
+        // Solid rows, clear rows, strong rows, and the rest anything.
         uint32_t alpha = std::rand() % 3 == 0 ? (std::rand() % 2) * 255u : static_cast<uint32_t>(std::rand() % 256);
         if (i / PW < 6) alpha = i / PW < 3 ? 255u : 0u;
+        else if (i / PW < 9) alpha = 128u + static_cast<uint32_t>(std::rand() % 127);
         texels[i] = (alpha << 24) | static_cast<uint32_t>(std::rand() % 0x1000000);
     }
     std::vector<uint16_t> reach(ReachSize(PH));
