@@ -306,8 +306,12 @@ template <int MODE, bool TINT, typename Gather>
 // on registers twice as wide, so that the results are those of the four-pixel
 // loops to the bit. A 256-bit register holds four widened pixels in the order
 // eight frame pixels unpack to: 0, 1 | 4, 5 or 2, 3 | 6, 7.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 
 struct TEightKernel {
     __m256i alpha, tint, cutBelow;
@@ -546,7 +550,11 @@ int LerpDownEight(uint64_t* out, const uint32_t* top, int pitch, int n, const TR
     return i;
 }
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 // Whether the eight-pixel loops are used: by the processor, unless a test
 // chooses.
