@@ -155,6 +155,7 @@ TEST(Soak, ARandomPlayerNeverCrashesNorIndexesATableOutOfRange) {
     DriverOptions options;
     options.settings = WINDOW_SETTINGS;
     options.seed = seed;
+    options.showSplash = 1;   // every start goes through the branding pages, as a player's does
     ASSERT_EQ(DriverStart(options), 1);
     TRandomPlayer player;
     player.chance.seed(seed);
@@ -172,6 +173,7 @@ TEST(Soak, ARandomPlayerNeverCrashesNorIndexesATableOutOfRange) {
             DriverOptions again;
             again.seed = seed + static_cast<uint32_t>(frame);
             again.keepSaveFolder = 1;
+            again.showSplash = 1;
             ASSERT_EQ(DriverStart(again), 1) << "the game did not start again at frame " << frame;
             player.dragFrames = player.keyFrames = player.awayFrames = 0;
             starts++;
