@@ -123,7 +123,7 @@ void PlacePreviewCells(int level, const int* codes) {
     int nextCell = 1;
     for (int r = 1; r <= LEVEL_ROWS; r++) {
         for (int c = 1; c <= LEVEL_COLS; c++) {
-            int code = codes[LevelCodeIndex(r, c)];
+            const int code = LevelCodeKind(codes[LevelCodeIndex(r, c)]);
             if (code <= 0 || !CellAllowedAt(r, c)) continue;
             int x = PreviewCellX(c), y = PreviewCellY(r);
             int slot = AddPreviewCellFrom(level, nextCell, x, y, code, code == CODE_MOSS, code == CODE_STONE,
@@ -393,13 +393,17 @@ void BuildLevelBoard() {
     levelFrame = 0;
 }
 
+int LevelCodeKind(int code) {
+    if (code <= 0) return CODE_EMPTY;
+    if (code == CODE_STONE || code == CODE_MOSS || code == CODE_PILLAR || code == CODE_STONE_PILLAR) return code;
+    if (code <= CODE_LAST_CELL) return CODE_CELL;
+    if (code <= CODE_FISH + FISH_ORDER_LARGEST) return code;   // nothing, or a fish wanting 0..3
+    return CODE_FISH;
+}
+
 int LevelCodesPlain(const int codes[LEVEL_CODES]) {
     for (int i = 0; i < LEVEL_CODES; i++) {
-        int code = codes[i];
-        int plain = code == CODE_EMPTY || code == CODE_CELL || code == CODE_STONE || code == CODE_MOSS ||
-                    code == CODE_PILLAR || code == CODE_STONE_PILLAR || code == CODE_NOTHING ||
-                    (code >= CODE_FISH && code <= CODE_FISH + FISH_ORDER_LARGEST);
-        if (!plain) return 0;
+        if (LevelCodeKind(codes[i]) != codes[i]) return 0;
     }
     return 1;
 }

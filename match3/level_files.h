@@ -47,5 +47,8 @@ void BuildLevelBoard();
 // as one wanting none. The places any file gives the builders are therefore
 // those of a file in first codes, and the fuzzing of the level reader builds
 // boards for those files only. A reader that comes to tell another code
-// apart adds it here.
+// apart adds it to LevelCodeKind.
 int LevelCodesPlain(const int codes[LEVEL_CODES]);
+// The first code of a code's kind, as the readers read it; the preview keeps
+// this one, so that the stage map draws every code as its kind.
+int LevelCodeKind(int code);

@@ -443,17 +443,8 @@ TEST_F(LevelFiles, ArbitraryValuesStayInsideTheTables) {
     EXPECT_EQ(columns.reported, 0);
 }
 
-// The first code of each kind the readers tell apart (see LevelCodesPlain).
-int FirstCodeOfKind(int code) {
-    if (code <= 0) return CODE_EMPTY;
-    if (code == CODE_STONE || code == CODE_MOSS || code == CODE_PILLAR || code == CODE_STONE_PILLAR) return code;
-    if (code <= CODE_LAST_CELL) return CODE_CELL;
-    if (code == CODE_NOTHING || code <= CODE_FISH + FISH_ORDER_LARGEST) return code;
-    return CODE_FISH;
-}
 
-// Everything the preview and the live board hold but the preview's own copy
-// of each code.
+// Everything the preview and the live board hold.
 std::string BuiltTables(int level) {
     std::string out;
     for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
@@ -461,7 +452,7 @@ std::string BuiltTables(int level) {
         const TPreviewItem& p = levelPreviewItems[level][s];
         const TCell& cell = cells[s];
         const TItem& item = items[s];
-        for (int v : {c.x, c.y, c.code != 0 ? 1 : 0, c.mossFlag, c.stoneFlag, c.pillarFlag, c.borderKind, p.x, p.y, p.kind,
+        for (int v : {c.x, c.y, c.code, c.mossFlag, c.stoneFlag, c.pillarFlag, c.borderKind, p.x, p.y, p.kind,
                       p.stoneVariant, cell.x, cell.y, cell.exists, cell.isMoss, cell.stoneSource, cell.pillarCell,
                       cell.stonePillarCell, cell.borderKind, item.x, item.y, item.kind, item.height})
             out += std::to_string(v) + " ";
@@ -490,7 +481,7 @@ TEST_F(LevelFiles, EveryCodeBuildsAsTheFirstCodeOfItsKind) {
         const int density = RandomInt(0, 100);
         for (int i = 0; i < LEVEL_CODES; i++) {
             layout.codes[i] = RandomInt(1, 100) <= density ? samples[RandomInt(0, sampleCount - 1)] : 0;
-            firsts.codes[i] = FirstCodeOfKind(layout.codes[i]);
+            firsts.codes[i] = LevelCodeKind(layout.codes[i]);
         }
         ASSERT_EQ(LevelCodesPlain(firsts.codes.data()), 1);
         const int level = 1 + round % 12;
