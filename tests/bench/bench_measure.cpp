@@ -35,13 +35,23 @@ double SinceProcessStartMs() {
     return (ClockSeconds(CLOCK_BOOTTIME) - start) * 1000.0;
 }
 
-double ResidentMegabytes() {
+// A figure of /proc/self/status, in megabytes.
+static double StatusMegabytes(const char* field) {
     std::ifstream status("/proc/self/status");
     std::string line;
+    const size_t length = std::char_traits<char>::length(field);
     while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
+        if (line.compare(0, length, field) == 0) return std::strtod(line.c_str() + length, nullptr) / 1024.0;
     }
     return -1.0;
+}
+
+double ResidentMegabytes() {
+    return StatusMegabytes("VmRSS:");
+}
+
+double PeakResidentMegabytes() {
+    return StatusMegabytes("VmHWM:");
 }
 
 double CpuSeconds() {

@@ -9,6 +9,7 @@ double ClockSeconds(int clock);           // a clock_gettime clock, in seconds
 double ProcessStartSeconds();             // boot-time clock at which this process started
 double SinceProcessStartMs();             // now, in milliseconds after the process started
 double ResidentMegabytes();               // VmRSS of this process
+double PeakResidentMegabytes();           // VmHWM: the most it has been resident
 double CpuSeconds();                      // of the whole process, every thread
 
 // Frame intervals and CPU time over a run of frames.

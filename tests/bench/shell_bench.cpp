@@ -1,13 +1,14 @@
 // Figures of the game: the time from process start to the first shown frame,
-// the CPU time of one frame on the menu and on a level with a full board, the
-// pacing of the frames, the resident memory at 10 s, the time of one profile
-// save, written and skipped, and a worst-case frame: the level with every
-// cell mossed and the particle, glow and fish pools full.
+// the CPU time of one frame on the menu, the stage map and a level with a
+// full board, the pacing of the frames, the resident memory at 10 s and at
+// its peak, the time of one profile save, written and skipped, and a
+// worst-case frame: the level with every cell mossed and the particle, glow
+// and fish pools full.
 //   glimmerdeep_bench window [run folder]    in a real window, in real time
 //   glimmerdeep_bench headless [run folder]  SDL's dummy drivers, virtual time
 // A third argument gives the number of menu frames, a fourth that of the
-// level's and the worst case's frames (short runs under a profiler; 0: the
-// menu only).
+// level's, the stage map's and the worst case's frames (short runs under a
+// profiler; 0: the menu only).
 // In the window the pictures are drawn the way the platform chooses for a
 // real window; headless they go through the logical screen texture.
 #include <time.h>
@@ -26,6 +27,7 @@
 #include "effects/effects.h"
 #include "match3/board_draw.h"
 #include "menus/menu.h"
+#include "map/map.h"
 #include "menus/profiles.h"
 #include "platform/platform.h"
 #include "shell/assets.h"
@@ -109,6 +111,24 @@ void LevelPass(int sync) {
     BoardFrame();
     Flip(sync);
     Wait(frameTimer);
+}
+
+// ---- the stage map, as a player a third of the way through sees it
+
+void MeasureMap(const std::string& mode, int window) {
+    ResetProfile(1);
+    players[1].playerName = u"Bench";
+    players[1].playerUnlocked = 40;
+    currentPlayer = 1;
+    EnterMap();
+    for (int i = 0; i < WARM_FRAMES; i++) RunLoopPass(window);   // the map fades in first
+    TFrameFigures map;
+    for (int i = 0; i <= LEVEL_FRAMES; i++) {
+        RunLoopPass(window);
+        CountShownFrame(map);
+    }
+    if (gameScreen != SCREEN_MAP) std::printf("note: the map was left during the run (screen %d)\n", gameScreen);
+    PrintFrameFigures(mode + " stage map", map, window);
 }
 
 // ---- the worst case: every pool full, every cell mossed
@@ -270,6 +290,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    MeasureMap(std::string(mode), window);
     StartBenchLevel();
     TFrameFigures level;
     for (int i = 0; i < WARM_FRAMES; i++) LevelPass(window);
@@ -279,6 +300,7 @@ int main(int argc, char** argv) {
     }
     PrintFrameFigures(std::string(mode) + " level with a full board", level, window);
     MeasureWorstCase(mode, window);
+    std::printf("%s: peak resident memory %.1f MB\n", mode, PeakResidentMegabytes());
     PlatformShutdown();
     std::error_code ignored;
     std::filesystem::remove_all(pattern, ignored);
