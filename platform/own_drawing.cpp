@@ -216,7 +216,7 @@ void OwnPaintImage(TImage image, float x, float y, int frame) {
     };
     TRasterPicture picture = FrameOf(image, frame);
     if ((paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) && !image->opaque &&
-        image->sheetWidth <= REACH_LARGEST_SIDE && image->height <= REACH_LARGEST_SIDE) {
+        ReachFits(image->width, image->height)) {
         const size_t perFrame = static_cast<size_t>(ReachSize(image->height));
         if (image->rowReach.size() != perFrame * image->frameCount) {
             image->rowReach.resize(perFrame * image->frameCount);

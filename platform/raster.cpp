@@ -723,6 +723,7 @@ TLoopKernel LoopKernelOf(const TKernel& k) {
 #endif
 #if defined(__x86_64__)
     loop.eight = WideLoops();
+    if (!loop.eight) return loop;
     const uint16_t tint[4] = {static_cast<uint16_t>(k.blue), static_cast<uint16_t>(k.green),
                               static_cast<uint16_t>(k.red), 255};
     for (int lane = 0; lane < 16; lane++) {
@@ -1114,9 +1115,7 @@ void RasterResample(const TRasterPicture& picture, uint32_t* to, int width, int 
 }
 
 void RasterRowReach(const TRasterPicture& picture, uint16_t* reach) {
-    if (!reach || !picture.pixels || picture.width <= 0 || picture.width > REACH_LARGEST_SIDE ||
-        picture.height > REACH_LARGEST_SIDE)
-        return;
+    if (!reach || !picture.pixels || picture.width <= 0 || !ReachFits(picture.width, picture.height)) return;
     for (int y = 0; y < picture.height; y++) {
         const uint32_t* row = picture.pixels + static_cast<size_t>(y) * picture.pitch;
         uint16_t* out = reach + static_cast<size_t>(y) * REACH_LEVELS * 2;

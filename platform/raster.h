@@ -34,6 +34,9 @@ struct TRasterPicture {
 // pictures whose sides are at most REACH_LARGEST_SIDE.
 constexpr int REACH_LEVELS = 8;
 constexpr int REACH_LARGEST_SIDE = 16383;
+constexpr bool ReachFits(int width, int height) {
+    return width <= REACH_LARGEST_SIDE && height <= REACH_LARGEST_SIDE;
+}
 constexpr int REACH_BOUNDS = 8;   // per least alpha, in room for four more rows
 constexpr int ReachSize(int height) {
     return (height + REACH_BOUNDS / 2) * REACH_LEVELS * 2;
