@@ -112,27 +112,6 @@ TEST(EffectPools, AGlowOfLife100LivesBetween20And100Frames) {
     }
 }
 
-TEST(EffectPools, FishSwimAwayFromTheSideTheyCameFromAndLeaveBubbles) {
-    FreshPools();
-    const int left = SpawnFlyer(-150.0f, 300.0f, 10.0f, 7);
-    const int middle = SpawnFlyer(512.0f, 300.0f, 8.0f, 14);
-    const int right = SpawnFlyer(1150.0f, 300.0f, 9.0f, 8);
-    for (int n = 0; n < 60; n++) UpdateFlyers();
-    EXPECT_GT(flyers[left].x, -150.0f);
-    EXPECT_GT(flyers[middle].x, 512.0f);
-    EXPECT_LT(flyers[right].x, 1150.0f);
-
-    flyers[middle].bubble = 1;
-    UpdateFlyers();     // the bubble grows to 2 and five bubbles leave the fish
-    int bubbles = 0;
-    for (const TParticle& p : particles) bubbles += p.kind == PK_BUBBLE;
-    EXPECT_EQ(bubbles, 5);
-    for (int n = 0; n < 200; n++) UpdateParticles();
-    bubbles = 0;
-    for (const TParticle& p : particles) bubbles += p.kind == PK_BUBBLE;
-    EXPECT_EQ(bubbles, 0) << "bubbles burst";
-}
-
 TEST(EffectPools, AMossShotLandsOnItsCellAndDynamiteWithoutItsItemFizzles) {
     BoardStart(3, 5, 12);
     BuildTestBoard({"123", "4m1", "231"});

@@ -151,10 +151,6 @@ int SameRecord(const TPuzzlePiece& a, const TPuzzlePiece& b) {
 TEST(Puzzle, TheShuffleLeavesEveryPieceOffItsPlaceAndDrawsEachPieceFromItsCell) {
     ASSERT_TRUE(EnterPuzzle(10, 0));
     EXPECT_EQ(levelEndTimer, 540);
-    EXPECT_EQ(pieceHomeX[7], 128);
-    EXPECT_EQ(pieceHomeY[7], 120);
-    EXPECT_EQ(pieceHomeX[20], 512);
-    EXPECT_EQ(pieceHomeY[20], 360);
     std::set<std::pair<int, int>> homes, places;
     for (int n = 1; n <= PUZZLE_PIECE_COUNT; n++) {
         homes.insert({pieceHomeX[n], pieceHomeY[n]});

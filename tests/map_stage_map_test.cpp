@@ -128,19 +128,6 @@ TEST(StageMap, ALockedPositionIgnoresTheClickAndAnOpenOneStarts) {
     DriverStop();
 }
 
-TEST(StageMap, EveryPositionOfAStageNotReachedIsLocked) {
-    StartOnMap(3, 3);
-    OpenPopupOf(5);
-    for (int position = stageEnd[4] + 1; position <= stageEnd[5]; position++) {
-        DriverClick(IconX(5, position), POPUP_ICON_Y);
-        EXPECT_EQ(iconGrow[position], 0);
-    }
-    DriverFrames(FADE_FRAMES);
-    EXPECT_EQ(gameScreen, SCREEN_MAP);
-    EXPECT_EQ(players[1].playerProgress, 3);
-    DriverStop();
-}
-
 TEST(StageMap, ThePopupClosesOnlyByItsButtonAndEscapeLeavesTheMapAlone) {
     StartOnMap(15, 15);
     OpenPopupOf(2);

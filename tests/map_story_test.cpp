@@ -79,10 +79,7 @@ TEST(OpeningStory, TellsFourPagesAndStartsTheFirstPosition) {
     for (int i = 0; i < 4000 && gameScreen == SCREEN_STORY; i++) {
         pages.See();
         if (handOverFrame < 0 && nextScreen == SCREEN_MATCH3 && fadeState == FADE_OUT) handOverFrame = frameCount;
-        if (storyPage == 1 && storyFrame == 400) SaveContact("opening_page1");
-        if (storyPage == 2 && storyFrame == 400) SaveContact("opening_page2");
-        if (storyPage == 3 && storyFrame == 400) SaveContact("opening_page3");
-        if (storyPage == 4 && storyFrame == 400) SaveContact("opening_page4");
+        if (storyPage >= 1 && storyPage <= 4 && storyFrame == 400) SaveContact("opening_page" + std::to_string(storyPage));
         if (storyPage == 2 && storyFrame == 1) {
             EXPECT_EQ(parchmentY, 678) << "the parchment has risen to its place";
         }

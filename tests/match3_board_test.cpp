@@ -49,10 +49,6 @@ protected:
 TEST_F(Board, AddCellAndAddItemTakeTheFirstFreeSlot) {
     EXPECT_EQ(AddCell(80, 76, 1, 1, 0, 1, 0), 1);
     EXPECT_EQ(AddCell(128, 76, 1, 0, 1, 0, 1), 2);
-    EXPECT_EQ(cells[1].isMoss, 1);
-    EXPECT_EQ(cells[1].pillarCell, 1);
-    EXPECT_EQ(cells[2].stoneSource, 1);
-    EXPECT_EQ(cells[2].stonePillarCell, 1);
     cells[1].exists = 0;
     cells[1].glow = 7;
     cells[1].chainMark = 3;
@@ -112,44 +108,6 @@ TEST_F(Board, LaterBorderRulesOverwriteEarlierOnes) {
     EXPECT_EQ(NeighbourFlag(-CELL_SPACING, 0), NEAR_L);
     EXPECT_EQ(NeighbourFlag(CELL_SPACING - 1, 0), 0);
     EXPECT_EQ(NeighbourFlag(2 * CELL_SPACING, 0), 0);
-}
-
-TEST_F(Board, PiecesLieAtTheirOffsetsAndTheCornerPiecesAreLive) {
-    int dx, dy;
-    BorderPieceOffset(4, dx, dy);
-    EXPECT_EQ(dx, 46);
-    EXPECT_EQ(dy, 0);
-    BorderPieceOffset(17, dx, dy);
-    EXPECT_EQ(dx, -18);
-    EXPECT_EQ(dy, -2);
-    // the live pieces are drawn with their top-left corner at (x - 42, y - 42)
-    BorderPieceOffset(21, dx, dy);
-    EXPECT_EQ(CellX(5) - CELL_HALF + dx, CellX(5) - 42);
-    EXPECT_EQ(CellY(5) - CELL_HALF + dy, CellY(5) - 42);
-    int live = 0;
-    for (int k = 0; k <= BORDER_KINDS; k++) live += BorderDrawnLive(k);
-    EXPECT_EQ(live, 8);
-    EXPECT_TRUE(BorderDrawnLive(11) && BorderDrawnLive(16) && BorderDrawnLive(24));
-    EXPECT_FALSE(BorderDrawnLive(0) || BorderDrawnLive(13) || BorderDrawnLive(20));
-}
-
-TEST_F(Board, ItemArtFollowsThePositionEnding) {
-    // for endings 0..9: which of the colours 1, 2, 3 and 5 show their alternatives
-    const int alternative[10][4] = {
-        {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 0, 0},
-        {1, 1, 1, 0}, {1, 1, 1, 1}, {0, 1, 1, 1}, {0, 0, 1, 1}, {0, 0, 0, 1},
-    };
-    const int colours[4] = {1, 2, 3, 5};
-    for (int stage = 0; stage < 12; stage++) {
-        for (int ending = 0; ending < 10; ending++) {
-            mapPosition = stage * 10 + ending;
-            for (int k = 0; k < 4; k++) {
-                int expected = alternative[ending][k] ? colours[k] + 10 : colours[k];
-                EXPECT_EQ(ItemArt(colours[k]), expected) << "position " << mapPosition << " colour " << colours[k];
-            }
-            for (int kind : {4, 7, 10, 12, 16, 17, 18, 19, 999}) EXPECT_EQ(ItemArt(kind), kind);
-        }
-    }
 }
 
 // A synthetic picture whose every pixel names its picture and its own place.

@@ -52,32 +52,6 @@ TEST_F(ChainTest, AChainOf2IsClearedWithoutEffect) {
     EXPECT_EQ(BoardHash(), before);
 }
 
-TEST_F(ChainTest, AChainOf3ScoresEachItem45AndRefillsFromAbove) {
-    Start(".11134123");
-    BoardDrag({{2, 2}, {3, 2}, {4, 2}});
-    EXPECT_EQ(chainCount, 3);
-    EXPECT_EQ(cells[items[ItemOnPlace(2, 2)].cellIndex].arrowDir, 1);   // toward the next item
-    BoardRelease();
-    EXPECT_EQ(score, 3 * 45);
-    EXPECT_EQ(CurrentProfile().playerMatches, 1);
-    EXPECT_EQ(CurrentProfile().playerItemsCleared, 3);
-    EXPECT_EQ(comboCount, 1);
-    int refills = 0;
-    for (int i = 1; i <= BOARD_LAST_SLOT; i++) refills += items[i].kind > 0 && items[i].y == -20;
-    EXPECT_EQ(refills, 3);
-    EXPECT_TRUE(BoardSettle());
-    for (int c = 2; c <= 4; c++) EXPECT_GT(KindOnPlace(c, 2), 0) << "column " << c;
-}
-
-TEST_F(ChainTest, ItemsOfAnotherColourOrNotAdjacentDoNotJoin) {
-    Start(".11234123");
-    BoardDrag({{2, 2}, {3, 2}, {4, 2}});   // 1, 1, then a 2
-    EXPECT_EQ(chainCount, 2);
-    BoardDrag({{2, 4}});                    // a 1 far away
-    EXPECT_EQ(chainCount, 2);
-    EXPECT_EQ(chainLast, ItemOnPlace(3, 2));
-}
-
 TEST_F(ChainTest, AJokerAtTheStartLeavesTheColourUnset) {
     Start(".J22214123");
     BoardDrag({{2, 2}});

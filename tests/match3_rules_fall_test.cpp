@@ -84,25 +84,6 @@ TEST_P(GravityTest, NothingFallsInTheFirst50FramesThen12PixelsPerFrame) {
     EXPECT_EQ(items[item].y, CellY(4));
 }
 
-TEST_P(GravityTest, ItemsAddedAtOnePointQueueAndStack48PixelsApart) {
-    int first = AddItem(CellX(5), -20, 1);
-    int second = AddItem(CellX(5), -20, 2);
-    int third = AddItem(CellX(5), -20, 3);
-    BoardFrames(51);
-    // The first in slot order moves; the others wait behind it.
-    EXPECT_EQ(items[first].y, -8);
-    EXPECT_EQ(items[second].y, -20);
-    EXPECT_EQ(items[third].y, -20);
-    BoardFrames(60);
-    EXPECT_EQ(items[first].y, CellY(4));
-    EXPECT_EQ(items[second].y, CellY(3));
-    EXPECT_EQ(items[third].y, CellY(2));
-    for (int item : {first, second, third}) {
-        EXPECT_EQ(items[item].falling, 0);
-        EXPECT_GT(items[item].cellIndex, 0);
-    }
-}
-
 TEST_P(GravityTest, TheHighestUsedSlotRaisesTheScanLimit) {
     for (int i = 1; i <= 160; i++) {
         if (items[i].kind == 0) items[i].kind = ITEM_FLOOR, items[i].x = -500, items[i].y = i;

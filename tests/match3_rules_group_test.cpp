@@ -65,14 +65,6 @@ TEST(GroupTest, AGroupOf2IsNotAMatchAndPlaysThroughTheFrame) {
     EXPECT_EQ(score, 0);
 }
 
-TEST(GroupTest, AClickedGroupOf3IsRemovedInTheFrame) {
-    BoardStartGrid(MODE_GROUP, 54, {"......", ".11212", ".14343", ".32121"});
-    BoardClickCell(3, 2, 1);
-    EXPECT_EQ(score, 3 * 45);
-    EXPECT_EQ(CurrentProfile().playerMatches, 1);
-    EXPECT_EQ(idleFrames, 2);   // the press, then one frame of release
-}
-
 class HintTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(HintTest, TheHintFindsAMoveAndShowsItAfter400IdleFrames) {

@@ -62,22 +62,6 @@ void EnterLevel(int position) {
     for (int frame = 0; frame < 40 && gameScreen != SCREEN_MATCH3; frame++) DriverFrames(1);
 }
 
-TEST(Profiles, TheFirstRunWritesTenEmptyProfilesAndReadsThemBack) {
-    ASSERT_EQ(DriverStart(), 1);
-    ASSERT_EQ(firstRun, 1);
-    for (int slot = 1; slot <= 10; slot++) {
-        std::string bytes = ReadWholeFile(ProfileFile(slot));
-        ASSERT_EQ(static_cast<long>(bytes.size()), FIXED_BYTES) << "slot " << slot;
-        EXPECT_EQ(IntAt(bytes, 0), 3) << "swap mode";
-        EXPECT_EQ(IntAt(bytes, 11), -9999) << "the random id of a new player";
-        EXPECT_EQ(IntAt(bytes, 31), 2) << "matches";
-        EXPECT_EQ(IntAt(bytes, 2897), 0) << "an empty name";
-        EXPECT_TRUE(players[slot].playerName.empty());
-        EXPECT_EQ(players[slot].playerUnlocked, 1);
-    }
-    DriverStop();
-}
-
 TEST(Profiles, EveryStoredIntegerSitsAtItsPlaceAndComesBackUnchanged) {
     ASSERT_EQ(DriverStart(), 1);
     std::string bytes(FIXED_BYTES, '\0');

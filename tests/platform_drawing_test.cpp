@@ -138,8 +138,6 @@ TEST_F(Drawing, ColourAndAlphaModulateTheSource) {
     ExpectNear(DrawOverGrey(image, BLEND_SOLID, grey), 200 * 128 / 255.0, 100, 240 * 64 / 255.0, 2, "colour");
     SetColor(255, 255, 255);
     SetAlpha(0.5f);
-    ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), 200 * 0.5 + grey * 0.5, 100 * 0.5 + grey * 0.5,
-               240 * 0.5 + grey * 0.5, 2, "alpha");
     ExpectNear(DrawOverGrey(image, BLEND_LIGHT, grey), std::min(255.0, grey + 100.0), grey + 50.0,
                std::min(255.0, grey + 120.0), 2, "light alpha");
     // Out-of-range alpha draws as if clamped.

@@ -77,14 +77,6 @@ TEST(PointerMap, OtherWindowsAndFullScreen) {
     }
 }
 
-TEST_F(Input, InjectedPointerReadsInWindowUnits) {
-    InjectPointer(799, 599);
-    EXPECT_EQ(PointerX(), 799);
-    EXPECT_EQ(PointerY(), 599);
-    PumpEvents();   // no real motion: the position stays
-    EXPECT_EQ(PointerX(), 799);
-}
-
 TEST_F(Input, ClicksAreCountedUntilRead) {
     InjectMouseButton(1, 1);
     EXPECT_EQ(IsMouseDown(1), 1);
