@@ -127,10 +127,10 @@ TWideKernel WideKernelOf(const TKernel& k) {
                        _mm_set1_epi16(static_cast<short>(static_cast<int>(k.cut) - 1)), _mm_setzero_si128()};
 }
 
-// x / 255 rounded in every 16-bit lane, for x up to 255 * 255.
+// x / 255 rounded in every 16-bit lane, for x up to 255 * 255: Divide255
+// in one multiplication, y + (y >> 8) >> 8 being (y * 257) >> 16 for y < 65536.
 [[gnu::always_inline]] inline __m128i Divide255Wide(__m128i x) {
-    x = _mm_add_epi16(x, _mm_set1_epi16(128));
-    return _mm_srli_epi16(_mm_add_epi16(x, _mm_srli_epi16(x, 8)), 8);
+    return _mm_mulhi_epu16(_mm_add_epi16(x, _mm_set1_epi16(128)), _mm_set1_epi16(257));
 }
 
 // Each pixel's alpha in all four of its lanes.
@@ -227,10 +227,19 @@ struct alignas(16) TLanes {
     uint16_t lane[8];
 };
 
+// A drawing stretched down has many frame rows sampling between the same two
+// texel rows: those are lerped across at the span's pixels once, and each
+// frame row lerps between them.
+struct TAcrossRow {
+    int row = -1, from = 0, to = 0;   // the texel row, and the span's pixels it holds
+    std::vector<uint64_t> lanes;      // in groups of pixels as the loops take them
+};
+
 struct TLevelColumns {
     std::vector<int32_t> first;       // per pixel of the span: its left texel
     std::vector<TLanes> weights;      // 256 - its weight in lanes 0..3, the weight in 4..7
     std::vector<uint64_t> lerped;     // the row's texels lerped down, four 16-bit channels each
+    TAcrossRow across[2];
 };
 
 TLevelColumns& LevelColumns() {
@@ -324,8 +333,7 @@ TEightKernel EightKernelOf(const TLoopKernel& k) {
 }
 
 [[gnu::always_inline]] inline __m256i Divide255Eight(__m256i x) {
-    x = _mm256_add_epi16(x, _mm256_set1_epi16(128));
-    return _mm256_srli_epi16(_mm256_add_epi16(x, _mm256_srli_epi16(x, 8)), 8);
+    return _mm256_mulhi_epu16(_mm256_add_epi16(x, _mm256_set1_epi16(128)), _mm256_set1_epi16(257));
 }
 
 [[gnu::always_inline]] inline __m256i SpreadAlphaEight(__m256i x) {
@@ -477,6 +485,52 @@ void LevelSpanEight(uint32_t* d, const TLevelColumns& c, const TRowPair& rows, i
     }
 }
 
+// One texel row lerped across at pixels from..to - 1 of a planned span, in
+// the pixels' order, up to the next multiple of eight.
+void AcrossRowEight(uint64_t* out, const TLevelColumns& c, const uint32_t* row, int from, int to) {
+    auto weights = [&](int i) { return _mm_load_si128(reinterpret_cast<const __m128i*>(&c.weights[i])); };
+    for (int i = from; i < to; i += 8, out += 8) {
+        const int last = std::min(8, to - i) - 1;   // the extra pixels of a short group repeat the last
+        auto pairs = [&](int a, int b) {
+            a = i + std::min(a, last);
+            b = i + std::min(b, last);
+            return _mm256_mullo_epi16(TexelPairs(row + c.first[a], row + c.first[b]), Lanes(weights(a), weights(b)));
+        };
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), SumHalvesEight(pairs(0, 2), pairs(1, 3)));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 4), SumHalvesEight(pairs(4, 6), pairs(5, 7)));
+    }
+}
+
+// A run of frame rows between two texel rows lerped across by AcrossRowEight,
+// weights[r] the lower row's weight in row r; group by group down the rows,
+// the run being a few pixels wide and many rows tall.
+template <int MODE, bool TINT>
+void DownRunEight(uint32_t* d, int stride, const uint64_t* top, const uint64_t* bottom, const uint16_t* weights,
+                  int rows, int count, const uint32_t* frameEnd, const TLoopKernel& loop) {
+    const TEightKernel k = EightKernelOf(loop);
+    const __m256i all256 = _mm256_set1_epi16(256);
+    auto load = [&](const uint64_t* at) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at)); };
+    for (int i = 0; i < count; i += 8) {
+        // Pixels 0, 1 | 4, 5 and 2, 3 | 6, 7, as the frame's pixels unpack.
+        const __m256i t0 = load(top + i), t1 = load(top + i + 4), b0 = load(bottom + i), b1 = load(bottom + i + 4);
+        const __m256i topLow = _mm256_permute2x128_si256(t0, t1, 0x20), topHigh = _mm256_permute2x128_si256(t0, t1, 0x31);
+        const __m256i bottomLow = _mm256_permute2x128_si256(b0, b1, 0x20);
+        const __m256i bottomHigh = _mm256_permute2x128_si256(b0, b1, 0x31);
+        const int n = std::min(8, count - i);
+        uint32_t* at = d + i;
+        for (int r = 0; r < rows; r++, at += stride) {
+            const __m256i down = _mm256_set1_epi16(static_cast<short>(weights[r]));
+            const __m256i up = _mm256_sub_epi16(all256, down);
+            if (r + 2 < rows) _mm_prefetch(reinterpret_cast<const char*>(at + 2 * stride), _MM_HINT_T0);
+            PutGroupEight<MODE, TINT>(at, n, frameEnd, k, [&](__m256i& low, __m256i& high) {
+                low = _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(topLow, up), _mm256_mullo_epi16(bottomLow, down)), 8);
+                high = _mm256_srli_epi16(
+                    _mm256_add_epi16(_mm256_mullo_epi16(topHigh, up), _mm256_mullo_epi16(bottomHigh, down)), 8);
+            });
+        }
+    }
+}
+
 // PairOf for eight coordinates at once.
 [[gnu::always_inline]] inline void PairsOfEight(__m256i coordinates, __m256i limit, __m256i& first, __m256i& weight) {
     const __m256i centred = _mm256_sub_epi32(coordinates, _mm256_set1_epi32(32768));
@@ -598,6 +652,86 @@ void LerpDown(TLevelColumns& c, const TRowPair& rows, int pitch, int low, int hi
         _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i),
                          lerp(_mm_cvtsi32_si128(static_cast<int>(top[i])),
                               _mm_cvtsi32_si128(static_cast<int>(top[i + pitch]))));
+    }
+}
+#endif
+
+#if defined(__SSE2__)
+// One texel row lerped across at pixels from..to - 1 of a planned span, in
+// the pixels' order, up to the next multiple of four (eight for the
+// eight-pixel loops).
+void AcrossRow(uint64_t* out, const TLevelColumns& c, const uint32_t* row, int from, int to, int eight) {
+#if defined(__x86_64__)
+    if (eight) return AcrossRowEight(out, c, row, from, to);
+#else
+    (void)eight;
+#endif
+    const __m128i zero = _mm_setzero_si128();
+    auto pixel = [&](int i) {
+        const __m128i texels = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(row + c.first[i])), zero);
+        return _mm_mullo_epi16(texels, _mm_load_si128(reinterpret_cast<const __m128i*>(&c.weights[i])));
+    };
+    for (int i = from; i < to; i += 4, out += 4) {
+        const int last = std::min(4, to - i) - 1;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), SumHalves(pixel(i), pixel(i + std::min(1, last))));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2),
+                         SumHalves(pixel(i + std::min(2, last)), pixel(i + last)));
+    }
+}
+
+// Texel rows y0 and y0 + 1 lerped across at pixels from..to - 1 (and past
+// them, to the end of the last group), kept from the frame rows before.
+void AcrossRows(TLevelColumns& c, const TRasterPicture& p, int y0, int from, int to, int eight, const uint64_t*& top,
+                const uint64_t*& bottom) {
+    auto find = [&](int y) {
+        for (int slot = 0; slot < 2; slot++) {
+            const TAcrossRow& a = c.across[slot];
+            if (a.row == y && a.from <= from && to <= a.to) return slot;
+        }
+        return -1;
+    };
+    auto make = [&](int slot, int y) {
+        TAcrossRow& a = c.across[slot];
+        const size_t size = static_cast<size_t>((to - from + 7) / 8 + 1) * 8;
+        if (a.lanes.size() < size) a.lanes.resize(size);
+        AcrossRow(a.lanes.data(), c, p.pixels + static_cast<size_t>(y) * p.pitch, from, to, eight);
+        a.row = y;
+        a.from = from;
+        a.to = to;
+    };
+    int upper = find(y0), lower = find(y0 + 1);
+    if (upper < 0) {
+        upper = lower == 0 ? 1 : 0;
+        make(upper, y0);
+    }
+    if (lower < 0) {
+        lower = 1 - upper;
+        make(lower, y0 + 1);
+    }
+    top = c.across[upper].lanes.data() + (from - c.across[upper].from);
+    bottom = c.across[lower].lanes.data() + (from - c.across[lower].from);
+}
+
+template <int MODE, bool TINT>
+void DownRun(uint32_t* d, int stride, const uint64_t* top, const uint64_t* bottom, const uint16_t* weights, int rows,
+             int count, const uint32_t* frameEnd, const TLoopKernel& k) {
+#if defined(__x86_64__)
+    if (k.eight) return DownRunEight<MODE, TINT>(d, stride, top, bottom, weights, rows, count, frameEnd, k);
+#endif
+    auto load = [](const uint64_t* at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at)); };
+    for (int i = 0; i < count; i += 4) {
+        const __m128i topLow = load(top + i), topHigh = load(top + i + 2);
+        const __m128i bottomLow = load(bottom + i), bottomHigh = load(bottom + i + 2);
+        const int n = std::min(4, count - i);
+        uint32_t* at = d + i;
+        for (int r = 0; r < rows; r++, at += stride) {
+            const __m128i down = _mm_set1_epi16(static_cast<short>(weights[r]));
+            const __m128i up = _mm_sub_epi16(_mm_set1_epi16(256), down);
+            PutGroup<MODE, TINT>(at, n, frameEnd, k, [&](__m128i& low, __m128i& high) {
+                low = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(topLow, up), _mm_mullo_epi16(bottomLow, down)), 8);
+                high = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(topHigh, up), _mm_mullo_epi16(bottomHigh, down)), 8);
+            });
+        }
     }
 }
 #endif
@@ -841,8 +975,9 @@ int ShowingBox(const TRasterPicture& p, int level, TShowing& box) {
 // caches, and its blend waits on every frame pixel it reads.
 inline void FetchAhead(const TRasterFrame& frame, int row, int from, int to) {
 #if defined(__SSE2__)
-    if (row + 2 >= frame.height) return;
-    const uint32_t* p = frame.pixels + static_cast<size_t>(row + 2) * frame.width;
+    const int ahead = to - from < 32 ? 6 : 2;
+    if (row + ahead >= frame.height) return;
+    const uint32_t* p = frame.pixels + static_cast<size_t>(row + ahead) * frame.width;
     for (int x = from; x < to; x += 16) _mm_prefetch(reinterpret_cast<const char*>(p + x), _MM_HINT_T0);
     _mm_prefetch(reinterpret_cast<const char*>(p + to - 1), _MM_HINT_T0);
 #else
@@ -893,6 +1028,50 @@ int ReachSpan(const TLevelDrawing& w, int y0, int y1, int& from, int& to) {
     return from < to;
 }
 
+#if defined(__SSE2__)
+// A drawing stretched down (a glow's streak): the frame rows come in runs
+// sampling between the same two texel rows, which are lerped across once
+// (the lower one serving the next run too); each run is drawn down its rows.
+template <int MODE, bool TINT>
+void DrawStretchedRows(TRasterFrame& frame, const TLevelDrawing& w, int first, int end, int32_t su,
+                       const uint32_t* frameEnd, const TLoopKernel& loop) {
+    const TRasterPicture& picture = w.picture;
+    TLevelColumns& columns = LevelColumns();
+    PlanLevelColumns(columns, picture, su, w.du, end - first);
+    columns.across[0].row = columns.across[1].row = -1;
+    const double FIXED = 65536.0;
+    auto pairOfRow = [&](int row, TTexelPair& pair) {
+        const double texelRow = w.v.base + row * w.v.down;
+        if (texelRow < w.v.low || texelRow >= w.v.high) return 0;
+        pair = PairOf(static_cast<int32_t>(texelRow * FIXED + 0.5), picture.height);
+        return 1;
+    };
+    constexpr int RUN_LONGEST = 64;
+    uint16_t weights[RUN_LONGEST];
+    int row = w.rowFirst;
+    while (row < w.rowEnd) {
+        TTexelPair pair{};
+        if (!pairOfRow(row, pair)) {
+            row++;
+            continue;
+        }
+        const int y0 = pair.first, runFirst = row;
+        int rows = 0;
+        weights[rows++] = static_cast<uint16_t>(pair.weight);
+        for (row++; row < w.rowEnd && rows < RUN_LONGEST; row++) {
+            if (!pairOfRow(row, pair) || pair.first != y0) break;
+            weights[rows++] = static_cast<uint16_t>(pair.weight);
+        }
+        int from = first, to = end;
+        if (w.reach && !ReachSpan(w, y0, y0 + 1, from, to)) continue;
+        const uint64_t *top = nullptr, *bottom = nullptr;
+        AcrossRows(columns, picture, y0, from - first, to - first, loop.eight, top, bottom);
+        uint32_t* d = frame.pixels + static_cast<size_t>(runFirst) * frame.width + from;
+        DownRun<MODE, TINT>(d, frame.width, top, bottom, weights, rows, to - from, frameEnd, loop);
+    }
+}
+#endif
+
 template <int MODE, bool TINT>
 void DrawLevelRows(TRasterFrame& frame, const TLevelDrawing& w, const uint32_t* frameEnd, const TLoopKernel& loop) {
     const TRasterPicture& picture = w.picture;
@@ -909,6 +1088,7 @@ void DrawLevelRows(TRasterFrame& frame, const TLevelDrawing& w, const uint32_t* 
     const bool lerped = std::fabs(w.u.along) <= 2.0;
     TLevelColumns& columns = LevelColumns();
     if (paired) PlanLevelColumns(columns, picture, su, w.du, end - first);
+    if (paired && std::fabs(w.v.down) < 0.5) return DrawStretchedRows<MODE, TINT>(frame, w, first, end, su, frameEnd, loop);
 #endif
     // Frame rows on the same texel rows share their span: a glow's streak is
     // stretched over hundreds of rows.

@@ -562,11 +562,13 @@ TEST(Rasteriser, TheEightPixelLoopsDrawWhatTheFourPixelLoopsDo) {
         picture.filtered = std::rand() % 4 != 0;
         picture.reach = std::rand() % 2 ? reach.data() : nullptr;
         const int x = std::rand() % (W + 20) - 20, y = std::rand() % (H + 10) - 10;
-        const int kind = n % 4;   // copied, scaled, turned, scaled very small
+        // Copied, scaled, turned, scaled very small, and stretched into a
+        // streak, thin and taller than the frame.
+        const int kind = n % 8 == 7 ? 4 : n % 4;
         const double turn = kind == 2 ? std::rand() % 360 * 3.14159265 / 180.0 : 0.0;
-        const double sx = (kind == 3 ? 0.15 + std::rand() % 20 * 0.01 : 0.3 + std::rand() % 40 * 0.1) *
+        const double sx = (kind >= 3 ? 0.15 + std::rand() % 20 * 0.01 : 0.3 + std::rand() % 40 * 0.1) *
                           (std::rand() % 3 == 0 ? -1 : 1);
-        const double sy = kind == 3 ? 0.2 : 0.3 + std::rand() % 30 * 0.1;
+        const double sy = kind == 3 ? 0.2 : kind == 4 ? 5.0 + std::rand() % 90 : 0.3 + std::rand() % 30 * 0.1;
         const double m[6] = {sx * std::cos(turn), -sy * std::sin(turn), static_cast<double>(x),
                              sx * std::sin(turn), sy * std::cos(turn),  static_cast<double>(y)};
         const int mirrorX = std::rand() % 2, mirrorY = std::rand() % 2;
