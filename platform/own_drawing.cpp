@@ -1,6 +1,7 @@
 // Drawing with the game's own rasteriser where SDL would draw in software: the
 // frame in memory, its clip rectangle, the clear, the pictures, and the frame
-// shown through SDL's software renderer as one opaque copy.
+// shown: in a window it is the window's surface itself, on the logical screen
+// a texture that SDL's software renderer copies scaled into the window.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -56,10 +57,38 @@ static int LockOwnTexture() {
     return 1;
 }
 
+// In a window the frame can be the window's own surface, which the software
+// renderer shows anyway: the frame is then drawn where it is shown, with no
+// copy at all.
+static SDL_Surface* ownSurface = nullptr;
+
+static int OpenOnWindowSurface(int width, int height) {
+    SDL_Surface* surface = drawToWindow && gameWindow ? SDL_GetWindowSurface(gameWindow) : nullptr;
+    if (!surface || surface->w != width || surface->h != height || surface->pitch != width * 4 ||
+        surface->format->format != SDL_PIXELFORMAT_RGB888 || SDL_MUSTLOCK(surface))
+        return 0;
+    if (ownSurface == surface && ownFrame.pixels == surface->pixels && ownFrame.width == width &&
+        ownFrame.height == height)
+        return 1;
+    if (ownTexture) SDL_DestroyTexture(ownTexture);
+    ownTexture = nullptr;
+    std::vector<uint32_t>().swap(ownPixels);
+    ownSurface = surface;
+    ownFrame = TRasterFrame{};
+    ownFrame.width = width;
+    ownFrame.height = height;
+    ownFrame.pixels = static_cast<uint32_t*>(surface->pixels);
+    std::fill(ownFrame.pixels, ownFrame.pixels + static_cast<size_t>(width) * height, 0xFF000000u);
+    ApplyOwnClip();
+    return 1;
+}
+
 int OpenOwnFrame() {
     const int width = drawToWindow ? outputTotalWidth : logicalWidth;
     const int height = drawToWindow ? outputTotalHeight : logicalHeight;
     if (!gameRenderer || width <= 0 || height <= 0) return 0;
+    if (OpenOnWindowSurface(width, height)) return 1;
+    ownSurface = nullptr;
     if (ownTexture && ownFrame.width == width && ownFrame.height == height) return 1;
     if (ownTexture) SDL_DestroyTexture(ownTexture);
     std::vector<uint32_t>().swap(ownPixels);
@@ -83,6 +112,7 @@ int OpenOwnFrame() {
 // The texture died with its renderer.
 void CloseOwnFrame() {
     ownTexture = nullptr;
+    ownSurface = nullptr;
     std::vector<uint32_t>().swap(ownPixels);
     ownFrame = TRasterFrame{};
     ownDrawing = 0;
@@ -100,6 +130,10 @@ void FillOwnFrame(int left, int top, int width, int height, uint32_t rgb) {
 }
 
 void PresentOwnFrame() {
+    if (ownSurface) {
+        SDL_UpdateWindowSurface(gameWindow);
+        return;
+    }
     if (!ownTexture) return;
     const int lent = ownPixels.empty();
     if (lent) SDL_UnlockTexture(ownTexture);

@@ -501,6 +501,11 @@ void AcrossRowEight(uint64_t* out, const TLevelColumns& c, const uint32_t* row, 
     }
 }
 
+// How far down a thin drawing asks for the frame's pixels ahead: each of its
+// rows reads a line of the frame that no nearer cache holds, and the rows the
+// processor runs ahead by itself are too few to hide the wait.
+constexpr int FETCH_ROWS_DOWN = 16;
+
 // A run of frame rows between two texel rows lerped across by AcrossRowEight,
 // weights[r] the lower row's weight in row r; group by group down the rows,
 // the run being a few pixels wide and many rows tall.
@@ -521,7 +526,8 @@ void DownRunEight(uint32_t* d, int stride, const uint64_t* top, const uint64_t* 
         for (int r = 0; r < rows; r++, at += stride) {
             const __m256i down = _mm256_set1_epi16(static_cast<short>(weights[r]));
             const __m256i up = _mm256_sub_epi16(all256, down);
-            if (r + 2 < rows) _mm_prefetch(reinterpret_cast<const char*>(at + 2 * stride), _MM_HINT_T0);
+            const uintptr_t ahead = reinterpret_cast<uintptr_t>(at) + static_cast<uintptr_t>(FETCH_ROWS_DOWN) * stride * 4;
+            if (ahead < reinterpret_cast<uintptr_t>(frameEnd)) _mm_prefetch(reinterpret_cast<const char*>(ahead), _MM_HINT_T0);
             PutGroupEight<MODE, TINT>(at, n, frameEnd, k, [&](__m256i& low, __m256i& high) {
                 low = _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(topLow, up), _mm256_mullo_epi16(bottomLow, down)), 8);
                 high = _mm256_srli_epi16(
