@@ -2,6 +2,7 @@
 #include <climits>
 
 #include "tables/board_geometry.h"
+#include "match3/place_index.h"
 #include "match3/rules.h"
 #include "match3/specials.h"
 #include "tables/board_tables.h"
@@ -82,14 +83,22 @@ void ApplyGravity() {
             if (Falls(items[i].kind)) FallItem(i);
         }
     }
+    // A resting item is tied to the last cell at its place, and a cell to the
+    // last resting item at its place.
+    static TPlaceIndex cellPlaces;
+    ClearPlaces(cellPlaces);
+    for (int c = 1; c <= BOARD_LAST_SLOT; c++) {
+        if (cells[c].exists) AddPlace(cellPlaces, cells[c].x, cells[c].y, c);
+    }
+    SortPlaces(cellPlaces);
     for (int i = 1; i <= itemsHigh; i++) {
         TItem& item = items[i];
         if (!IsBody(item.kind) || item.falling != 0) continue;
-        for (int c = 1; c <= BOARD_LAST_SLOT; c++) {
-            if (cells[c].exists && cells[c].x == item.x && cells[c].y == item.y) {
-                item.cellIndex = c;
-                cells[c].itemOnCell = i;
-            }
+        const TPlaced *first = nullptr, *last = nullptr;
+        PlacesAt(cellPlaces, item.x, item.y, first, last);
+        for (const TPlaced* at = first; at != last; at++) {
+            item.cellIndex = at->slot;
+            cells[at->slot].itemOnCell = i;
         }
     }
 }

@@ -3,6 +3,7 @@
 // at the whole board every frame, which also makes the cascade of refills.
 #include "audio/audio.h"
 #include "tables/board_geometry.h"
+#include "match3/place_index.h"
 #include "match3/rules.h"
 #include "tables/board_tables.h"
 #include "tables/game_tables.h"
@@ -111,22 +112,28 @@ void AnimateSwap() {
 struct TLineItem {
     int x, y, kind, falling, marked;
 };
-static TLineItem lineItems[BOARD_SLOTS];
+static Table<TLineItem, BOARD_SLOTS> lineItems;
+
+static TPlaceIndex linePlaces;   // the items that are not falling
 
 // The last item in slot order of the given kind, not falling, at (x, y).
 static int LineNeighbour(int x, int y, int kind) {
-    int found = 0;
-    for (int k = 1; k <= itemsHigh; k++) {
-        const TLineItem& n = lineItems[k];
-        if (n.kind == kind && !n.falling && n.x == x && n.y == y) found = k;
+    const TPlaced *first = nullptr, *last = nullptr;
+    PlacesAt(linePlaces, x, y, first, last);
+    while (last != first) {
+        --last;
+        if (lineItems[last->slot].kind == kind) return last->slot;
     }
-    return found;
+    return 0;
 }
 
 void FindLines() {
+    ClearPlaces(linePlaces);
     for (int i = 1; i <= itemsHigh; i++) {
         lineItems[i] = {items[i].x, items[i].y, items[i].kind, items[i].falling, 0};
+        if (!items[i].falling) AddPlace(linePlaces, items[i].x, items[i].y, i);
     }
+    SortPlaces(linePlaces);
     if (swapPhase == SWAP_MEET && swapFirst > 0 && swapSecond > 0) {
         int first = lineItems[swapFirst].kind;
         lineItems[swapFirst].kind = lineItems[swapSecond].kind;
