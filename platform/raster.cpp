@@ -340,7 +340,8 @@ TEightKernel EightKernelOf(const TLoopKernel& k) {
     return _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(x, 0xFF), 0xFF);
 }
 
-template <int MODE, bool TINT>
+// WHOLE: the drawing alpha is 255, so that a texel's own alpha is its weight.
+template <int MODE, bool TINT, bool WHOLE = false>
 [[gnu::always_inline]] inline __m256i PutFourWide(__m256i s, __m256i d, const TEightKernel& k) {
     if constexpr (TINT) s = Divide255Eight(_mm256_mullo_epi16(s, k.tint));
     if constexpr (MODE == BLEND_MASK) {
@@ -349,11 +350,11 @@ template <int MODE, bool TINT>
     } else if constexpr (MODE == BLEND_SOLID) {
         return s;
     } else if constexpr (MODE == BLEND_ALPHA) {
-        const __m256i a = Divide255Eight(_mm256_mullo_epi16(SpreadAlphaEight(s), k.alpha));
+        const __m256i a = WHOLE ? SpreadAlphaEight(s) : Divide255Eight(_mm256_mullo_epi16(SpreadAlphaEight(s), k.alpha));
         const __m256i keep = _mm256_sub_epi16(_mm256_set1_epi16(255), a);
         return Divide255Eight(_mm256_add_epi16(_mm256_mullo_epi16(s, a), _mm256_mullo_epi16(d, keep)));
     } else if constexpr (MODE == BLEND_LIGHT) {
-        const __m256i a = Divide255Eight(_mm256_mullo_epi16(SpreadAlphaEight(s), k.alpha));
+        const __m256i a = WHOLE ? SpreadAlphaEight(s) : Divide255Eight(_mm256_mullo_epi16(SpreadAlphaEight(s), k.alpha));
         return _mm256_add_epi16(d, Divide255Eight(_mm256_mullo_epi16(s, a)));   // packing saturates
     } else {
         return Divide255Eight(_mm256_mullo_epi16(s, d));
@@ -361,17 +362,17 @@ template <int MODE, bool TINT>
 }
 
 // Eight source pixels onto the eight frame pixels given, packed back.
-template <int MODE, bool TINT>
+template <int MODE, bool TINT, bool WHOLE = false>
 [[gnu::always_inline]] inline __m256i PutEight(__m256i frame, __m256i low, __m256i high, const TEightKernel& k) {
     const __m256i zero = _mm256_setzero_si256();
-    const __m256i a = PutFourWide<MODE, TINT>(low, _mm256_unpacklo_epi8(frame, zero), k);
-    const __m256i b = PutFourWide<MODE, TINT>(high, _mm256_unpackhi_epi8(frame, zero), k);
+    const __m256i a = PutFourWide<MODE, TINT, WHOLE>(low, _mm256_unpacklo_epi8(frame, zero), k);
+    const __m256i b = PutFourWide<MODE, TINT, WHOLE>(high, _mm256_unpackhi_epi8(frame, zero), k);
     return _mm256_or_si256(_mm256_packus_epi16(a, b), _mm256_set1_epi32(static_cast<int>(0xFF000000u)));
 }
 
 // As PutGroup, for up to eight pixels; a short group keeps the frame pixels
 // past it by a mask rather than a branch, rows of a few pixels being common.
-template <int MODE, bool TINT, typename Gather>
+template <int MODE, bool TINT, typename Gather, bool WHOLE = false>
 [[gnu::always_inline]] inline void PutGroupEight(uint32_t* d, int count, const uint32_t* frameEnd,
                                                  const TEightKernel& k, Gather gather) {
     __m256i low, high;
@@ -380,13 +381,13 @@ template <int MODE, bool TINT, typename Gather>
     if (d + 8 <= frameEnd) {
         const __m256i frame = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(d),
-                            _mm256_blendv_epi8(frame, PutEight<MODE, TINT>(frame, low, high, k), inRow));
+                            _mm256_blendv_epi8(frame, PutEight<MODE, TINT, WHOLE>(frame, low, high, k), inRow));
         return;
     }
     alignas(32) uint32_t scratch[8] = {0, 0, 0, 0, 0, 0, 0, 0};
     std::copy(d, d + count, scratch);
     const __m256i frame = _mm256_load_si256(reinterpret_cast<const __m256i*>(scratch));
-    _mm256_store_si256(reinterpret_cast<__m256i*>(scratch), PutEight<MODE, TINT>(frame, low, high, k));
+    _mm256_store_si256(reinterpret_cast<__m256i*>(scratch), PutEight<MODE, TINT, WHOLE>(frame, low, high, k));
     std::copy(scratch, scratch + count, d);
 }
 
@@ -413,16 +414,16 @@ template <int MODE, bool TINT, typename Pairs>
     });
 }
 
-template <int MODE, bool TINT>
-void CopySpanEight(uint32_t* d, const uint32_t* s, int count, int step, const uint32_t* frameEnd,
-                   const TLoopKernel& loop) {
+template <int MODE, bool TINT, bool WHOLE>
+void CopySpanEightAs(uint32_t* d, const uint32_t* s, int count, int step, const uint32_t* frameEnd,
+                     const TLoopKernel& loop) {
     const TEightKernel k = EightKernelOf(loop);
     const __m256i zero = _mm256_setzero_si256();
     const __m256i alphas = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
     // Blended, a group of clear texels changes nothing, and at full alpha a
     // group of solid ones replaces the frame: a picture's clear and solid
     // stretches cost a test.
-    const bool solidCopies = MODE == BLEND_ALPHA && !TINT && loop.one.alpha == 255;
+    const bool solidCopies = MODE == BLEND_ALPHA && !TINT && WHOLE;
     for (int i = 0; i < count; i += 8) {
         const int n = std::min(8, count - i);
         if constexpr (MODE == BLEND_ALPHA || MODE == BLEND_LIGHT) {
@@ -435,7 +436,7 @@ void CopySpanEight(uint32_t* d, const uint32_t* s, int count, int step, const ui
                 }
             }
         }
-        PutGroupEight<MODE, TINT>(d + i, n, frameEnd, k, [&](__m256i& low, __m256i& high) {
+        auto gather = [&](__m256i& low, __m256i& high) {
             __m256i texels;
             if (n == 8) {
                 texels = step > 0 ? _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i))
@@ -449,8 +450,18 @@ void CopySpanEight(uint32_t* d, const uint32_t* s, int count, int step, const ui
             }
             low = _mm256_unpacklo_epi8(texels, zero);
             high = _mm256_unpackhi_epi8(texels, zero);
-        });
+        };
+        PutGroupEight<MODE, TINT, decltype(gather), WHOLE>(d + i, n, frameEnd, k, gather);
     }
+}
+
+// Copied at full drawing alpha (the board, its items, most pictures), a
+// texel's alpha weighs it as it is.
+template <int MODE, bool TINT>
+void CopySpanEight(uint32_t* d, const uint32_t* s, int count, int step, const uint32_t* frameEnd,
+                   const TLoopKernel& loop) {
+    if (loop.one.alpha == 255) CopySpanEightAs<MODE, TINT, true>(d, s, count, step, frameEnd, loop);
+    else CopySpanEightAs<MODE, TINT, false>(d, s, count, step, frameEnd, loop);
 }
 
 // The two texels from a and the two from b, widened: a | b.
