@@ -232,7 +232,7 @@ struct alignas(16) TLanes {
 // frame row lerps between them.
 struct TAcrossRow {
     int row = -1, from = 0, to = 0;   // the texel row, and the span's pixels it holds
-    std::vector<uint64_t> lanes;      // in groups of pixels as the loops take them
+    std::vector<uint64_t> lanes;      // per pixel its four channels, 16 bits each, from pixel `from` on
 };
 
 struct TLevelColumns {
