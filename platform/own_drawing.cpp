@@ -62,6 +62,21 @@ static int LockOwnTexture() {
 // copy at all.
 static SDL_Surface* ownSurface = nullptr;
 
+// The frame's texture and memory let go of, before the frame moves elsewhere.
+static void DropOwnFrame() {
+    if (ownTexture) SDL_DestroyTexture(ownTexture);
+    ownTexture = nullptr;
+    ownSurface = nullptr;
+    std::vector<uint32_t>().swap(ownPixels);
+    ownFrame = TRasterFrame{};
+}
+
+// A new frame starts black, the letterbox's bars with it.
+static void StartOwnFrame() {
+    std::fill(ownFrame.pixels, ownFrame.pixels + static_cast<size_t>(ownFrame.width) * ownFrame.height, 0xFF000000u);
+    ApplyOwnClip();
+}
+
 static int OpenOnWindowSurface(int width, int height) {
     SDL_Surface* surface = drawToWindow && gameWindow ? SDL_GetWindowSurface(gameWindow) : nullptr;
     if (!surface || surface->w != width || surface->h != height || surface->pitch != width * 4 ||
@@ -70,16 +85,12 @@ static int OpenOnWindowSurface(int width, int height) {
     if (ownSurface == surface && ownFrame.pixels == surface->pixels && ownFrame.width == width &&
         ownFrame.height == height)
         return 1;
-    if (ownTexture) SDL_DestroyTexture(ownTexture);
-    ownTexture = nullptr;
-    std::vector<uint32_t>().swap(ownPixels);
+    DropOwnFrame();
     ownSurface = surface;
-    ownFrame = TRasterFrame{};
     ownFrame.width = width;
     ownFrame.height = height;
     ownFrame.pixels = static_cast<uint32_t*>(surface->pixels);
-    std::fill(ownFrame.pixels, ownFrame.pixels + static_cast<size_t>(width) * height, 0xFF000000u);
-    ApplyOwnClip();
+    StartOwnFrame();
     return 1;
 }
 
@@ -88,11 +99,8 @@ int OpenOwnFrame() {
     const int height = drawToWindow ? outputTotalHeight : logicalHeight;
     if (!gameRenderer || width <= 0 || height <= 0) return 0;
     if (OpenOnWindowSurface(width, height)) return 1;
-    ownSurface = nullptr;
     if (ownTexture && ownFrame.width == width && ownFrame.height == height) return 1;
-    if (ownTexture) SDL_DestroyTexture(ownTexture);
-    std::vector<uint32_t>().swap(ownPixels);
-    ownFrame = TRasterFrame{};
+    DropOwnFrame();
     ownTexture = SDL_CreateTexture(gameRenderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (!ownTexture) return 0;
     SDL_SetTextureBlendMode(ownTexture, SDL_BLENDMODE_NONE);
@@ -104,8 +112,7 @@ int OpenOwnFrame() {
         ownPixels.resize(static_cast<size_t>(width) * height);
         ownFrame.pixels = ownPixels.data();
     }
-    std::fill(ownFrame.pixels, ownFrame.pixels + static_cast<size_t>(width) * height, 0xFF000000u);   // the bars stay black
-    ApplyOwnClip();
+    StartOwnFrame();
     return 1;
 }
 
