@@ -55,138 +55,74 @@ TEST(LevelRules, ASoundLevelKeepsEveryRule) {
     EXPECT_TRUE(breaks.empty()) << Describe(breaks);
 }
 
-TEST(LevelRules, SlotLimitsOfTheBoard) {
-    // 19 columns of 11 cells: 209 cells.
-    TTestLevel full;
-    full.Fill(3, 13, 2, 20, CODE_CELL);
-    EXPECT_TRUE(Broken(Check(30, full), "cell-limit"));
-    // 19 columns of 10 cells: 190 cells fit, their 19 floor items do not.
-    TTestLevel tall;
-    tall.Fill(3, 12, 2, 20, CODE_CELL);
-    std::vector<TRuleBreak> breaks = Check(30, tall);
-    EXPECT_FALSE(Broken(breaks, "cell-limit"));
-    EXPECT_TRUE(Broken(breaks, "item-limit"));
-}
+// Each case damages the sound level in one way and names the rule that must
+// catch it; a case marked kept shows where the rule's limit lies.
+struct TRuleCase {
+    const char* rule;
+    int level;
+    bool broken;
+    void (*damage)(TTestLevel&);
+};
 
-TEST(LevelRules, ColumnsAreGaplessStripsOfElevenAtMost) {
-    TTestLevel gap = GoodLevel();
-    gap.Set(7, 12, CODE_EMPTY);
-    EXPECT_TRUE(Broken(Check(1, gap), "column-gap"));
-    TTestLevel tall = GoodLevel();
-    tall.Fill(2, 13, 11, 11, CODE_CELL);
-    EXPECT_TRUE(Broken(Check(1, tall), "column-height"));
-}
+const TRuleCase RULE_CASES[] = {
+    // 19 columns of 11 cells: 209 cells; of 10: 190 cells fit, their 19 floor items do not.
+    {"cell-limit", 30, true, [](TTestLevel& l) { l = {}; l.Fill(3, 13, 2, 20, CODE_CELL); }},
+    {"cell-limit", 30, false, [](TTestLevel& l) { l = {}; l.Fill(3, 12, 2, 20, CODE_CELL); }},
+    {"item-limit", 30, true, [](TTestLevel& l) { l = {}; l.Fill(3, 12, 2, 20, CODE_CELL); }},
+    {"column-gap", 1, true, [](TTestLevel& l) { l.Set(7, 12, CODE_EMPTY); }},
+    {"column-height", 1, true, [](TTestLevel& l) { l.Fill(2, 13, 11, 11, CODE_CELL); }},
+    // reaches the mode buttons' row; row 2 lies under the top status bar
+    {"board-clear-of-furniture", 1, true, [](TTestLevel& l) { l.Fill(10, 14, 8, 8, CODE_CELL); }},
+    {"board-clear-of-furniture", 1, true, [](TTestLevel& l) { l.Fill(2, 4, 9, 9, CODE_CELL); }},
+    {"board-in-picture", 1, true, [](TTestLevel& l) { l.Fill(2, 4, 9, 9, CODE_CELL); }},
+    {"edge-row-column", 1, true, [](TTestLevel& l) { l.Set(1, 10, CODE_MOSS); }},
+    {"known-codes", 1, true, [](TTestLevel& l) { l.Set(6, 9, 42); }},
+    {"fish-count", 1, true, [](TTestLevel& l) { l.Set(5, 2, CODE_EMPTY); }},
+    // Level 1 needs 8 orders: nine fish would be more than it serves; level 30 needs 50.
+    {"fish-count", 1, true, [](TTestLevel& l) {
+         for (int k = 0; k < 4; k++) l.Set(3 + 3 * k, 2, CODE_FISH + 1), l.Set(3 + 3 * k, 20, CODE_FISH + 1);
+         l.Set(3, 5, CODE_FISH + 1);
+     }},
+    {"fish-count", 30, false, [](TTestLevel& l) {
+         for (int k = 0; k < 4; k++) l.Set(3 + 3 * k, 2, CODE_FISH + 1), l.Set(3 + 3 * k, 20, CODE_FISH + 1);
+         l.Set(3, 5, CODE_FISH + 1);
+     }},
+    // a three-item order's icons leave the screen at x 80
+    {"fish-on-screen", 1, true, [](TTestLevel& l) { l.Set(5, 2, CODE_EMPTY); l.Set(8, 2, CODE_FISH + 3); }},
+    {"fish-clear-of-board", 1, true, [](TTestLevel& l) { l.Set(7, 7, CODE_FISH + 1); }},
+    // a bubble just above the board: the icons reach into row 7
+    {"fish-clear-of-board", 1, true, [](TTestLevel& l) { l.Set(3, 10, CODE_FISH + 2); }},
+    // two rows under the first fish, its icons overlap
+    {"fish-overlap", 1, true, [](TTestLevel& l) { l.Set(7, 2, CODE_FISH + 1); }},
+    // icons hang down onto the first power-up shell
+    {"fish-clear-of-furniture", 1, true, [](TTestLevel& l) { l.Set(12, 4, CODE_FISH + 2); }},
+    {"stone-cannot-fall", 8, true, [](TTestLevel& l) { l.Set(5, 9, CODE_STONE); l.Set(7, 9, CODE_PILLAR); }},
+    {"stone-cannot-fall", 8, true, [](TTestLevel& l) { l.Set(5, 9, CODE_PILLAR); l.Set(8, 9, CODE_STONE); }},
+    {"stone-cannot-fall", 8, false, [](TTestLevel& l) { l.Set(5, 9, CODE_STONE); }},
+    {"pillar-cover", 8, true, [](TTestLevel& l) { l.Set(9, 9, CODE_PILLAR); }},
+    {"pillar-cover", 8, true, [](TTestLevel& l) { l.Set(5, 9, CODE_PILLAR); l.Set(7, 9, CODE_PILLAR); }},
+    // a stone pillar in row 6 would empty three cells below it; in row 7 two
+    {"pillar-cover", 30, true, [](TTestLevel& l) { l.Set(6, 9, CODE_STONE_PILLAR); }},
+    {"pillar-cover", 30, false, [](TTestLevel& l) { l.Set(7, 9, CODE_STONE_PILLAR); }},
+    // a lone column topped by a pillar: nothing beside or above it can match
+    {"pillar-breakable", 8, true, [](TTestLevel& l) { l.Fill(5, 9, 16, 16, CODE_CELL); l.Set(5, 16, CODE_PILLAR); }},
+    // a 2 x 2 island: no line of three
+    {"moss-reachable", 1, true, [](TTestLevel& l) { l.Fill(5, 6, 15, 16, CODE_CELL); l.Set(5, 15, CODE_MOSS); }},
+    {"island-too-small", 1, true, [](TTestLevel& l) { l.Fill(5, 6, 15, 16, CODE_CELL); l.Set(5, 15, CODE_MOSS); }},
+    {"intro-moss", 1, true, [](TTestLevel& l) { l.Set(7, 10, CODE_CELL); }},
+    {"intro-stones", 4, true, [](TTestLevel&) {}},
+    {"intro-pillar", 2, true, [](TTestLevel& l) { l.Set(5, 9, CODE_PILLAR); }},
+    {"intro-stone-pillar", 12, true, [](TTestLevel& l) { l.Set(8, 9, CODE_STONE_PILLAR); }},
+};
 
-TEST(LevelRules, TheBoardKeepsClearOfTheScreenFurniture) {
-    TTestLevel low = GoodLevel();
-    low.Fill(10, 14, 8, 8, CODE_CELL);  // reaches the mode buttons' row
-    EXPECT_TRUE(Broken(Check(1, low), "board-clear-of-furniture"));
-    TTestLevel high = GoodLevel();
-    high.Fill(2, 4, 9, 9, CODE_CELL);  // row 2 lies under the top status bar
-    std::vector<TRuleBreak> breaks = Check(1, high);
-    EXPECT_TRUE(Broken(breaks, "board-clear-of-furniture"));
-    EXPECT_TRUE(Broken(breaks, "board-in-picture"));
-}
-
-TEST(LevelRules, NothingInRowOneOrColumnOneAndOnlyKnownCodes) {
-    TTestLevel edge = GoodLevel();
-    edge.Set(1, 10, CODE_MOSS);
-    EXPECT_TRUE(Broken(Check(1, edge), "edge-row-column"));
-    TTestLevel odd = GoodLevel();
-    odd.Set(6, 9, 42);
-    EXPECT_TRUE(Broken(Check(1, odd), "known-codes"));
-}
-
-TEST(LevelRules, FishCountFitsTheOrders) {
-    TTestLevel none = GoodLevel();
-    none.Set(5, 2, CODE_EMPTY);
-    EXPECT_TRUE(Broken(Check(1, none), "fish-count"));
-    // Level 1 needs 8 orders: nine fish would be more than it serves.
-    TTestLevel many = GoodLevel();
-    for (int k = 0; k < 4; k++) {
-        many.Set(3 + 3 * k, 2, CODE_FISH + 1);
-        many.Set(3 + 3 * k, 20, CODE_FISH + 1);
+TEST(LevelRules, EachRuleCatchesItsFault) {
+    for (const TRuleCase& c : RULE_CASES) {
+        TTestLevel l = GoodLevel();
+        c.damage(l);
+        std::vector<TRuleBreak> breaks = Check(c.level, l);
+        EXPECT_EQ(Broken(breaks, c.rule), c.broken ? 1 : 0) << c.rule << " on level " << c.level << "\n"
+                                                         << Describe(breaks);
     }
-    many.Set(3, 5, CODE_FISH + 1);
-    EXPECT_TRUE(Broken(Check(1, many), "fish-count"));
-    EXPECT_FALSE(Broken(Check(30, many), "fish-count")) << "level 30 needs 50 orders";
-}
-
-TEST(LevelRules, FishStandOnScreenClearOfBoardFurnitureAndEachOther) {
-    TTestLevel offScreen = GoodLevel();
-    offScreen.Set(5, 2, CODE_EMPTY);
-    offScreen.Set(8, 2, CODE_FISH + 3);  // a three-item order's icons leave the screen at x 80
-    EXPECT_TRUE(Broken(Check(1, offScreen), "fish-on-screen"));
-    TTestLevel nearBoard = GoodLevel();
-    nearBoard.Set(7, 7, CODE_FISH + 1);
-    EXPECT_TRUE(Broken(Check(1, nearBoard), "fish-clear-of-board"));
-    // A fish hanging its bubble just above the board: the icons reach into row 7.
-    TTestLevel above = GoodLevel();
-    above.Set(3, 10, CODE_FISH + 2);
-    EXPECT_TRUE(Broken(Check(1, above), "fish-clear-of-board"));
-    TTestLevel crowded = GoodLevel();
-    crowded.Set(7, 2, CODE_FISH + 1);  // two rows under the first fish, its icons overlap
-    EXPECT_TRUE(Broken(Check(1, crowded), "fish-overlap"));
-    TTestLevel low = GoodLevel();
-    low.Set(12, 4, CODE_FISH + 2);  // icons hang down onto the first power-up shell
-    EXPECT_TRUE(Broken(Check(1, low), "fish-clear-of-furniture"));
-}
-
-TEST(LevelRules, StonesFallToTheFloor) {
-    TTestLevel onPillar = GoodLevel();
-    onPillar.Set(5, 9, CODE_STONE);
-    onPillar.Set(7, 9, CODE_PILLAR);
-    EXPECT_TRUE(Broken(Check(8, onPillar), "stone-cannot-fall"));
-    TTestLevel underPillar = GoodLevel();
-    underPillar.Set(5, 9, CODE_PILLAR);
-    underPillar.Set(8, 9, CODE_STONE);
-    EXPECT_TRUE(Broken(Check(8, underPillar), "stone-cannot-fall"));
-    TTestLevel free = GoodLevel();
-    free.Set(5, 9, CODE_STONE);
-    EXPECT_FALSE(Broken(Check(8, free), "stone-cannot-fall"));
-}
-
-TEST(LevelRules, PillarsCoverCellsAndCanBeBroken) {
-    TTestLevel bottom = GoodLevel();
-    bottom.Set(9, 9, CODE_PILLAR);
-    EXPECT_TRUE(Broken(Check(8, bottom), "pillar-cover"));
-    TTestLevel twice = GoodLevel();
-    twice.Set(5, 9, CODE_PILLAR);
-    twice.Set(7, 9, CODE_PILLAR);
-    EXPECT_TRUE(Broken(Check(8, twice), "pillar-cover"));
-    TTestLevel longStone = GoodLevel();
-    longStone.Set(6, 9, CODE_STONE_PILLAR);  // would empty three cells below it
-    EXPECT_TRUE(Broken(Check(30, longStone), "pillar-cover"));
-    longStone.Set(6, 9, CODE_CELL);
-    longStone.Set(7, 9, CODE_STONE_PILLAR);
-    EXPECT_FALSE(Broken(Check(30, longStone), "pillar-cover"));
-    // A lone column topped by a pillar: nothing beside or above it can match.
-    TTestLevel lone = GoodLevel();
-    lone.Fill(5, 9, 16, 16, CODE_CELL);
-    lone.Set(5, 16, CODE_PILLAR);
-    EXPECT_TRUE(Broken(Check(8, lone), "pillar-breakable"));
-}
-
-TEST(LevelRules, MossAndIslandsCanBePlayed) {
-    TTestLevel corner = GoodLevel();
-    corner.Fill(5, 6, 15, 16, CODE_CELL);  // a 2 x 2 island: no line of three
-    corner.Set(5, 15, CODE_MOSS);
-    std::vector<TRuleBreak> breaks = Check(1, corner);
-    EXPECT_TRUE(Broken(breaks, "moss-reachable"));
-    EXPECT_TRUE(Broken(breaks, "island-too-small"));
-}
-
-TEST(LevelRules, FirstLevelsTeachOneThingAtATime) {
-    TTestLevel plain = GoodLevel();
-    plain.Set(7, 10, CODE_CELL);
-    EXPECT_TRUE(Broken(Check(1, plain), "intro-moss"));
-    EXPECT_TRUE(Broken(Check(4, GoodLevel()), "intro-stones"));
-    TTestLevel early = GoodLevel();
-    early.Set(5, 9, CODE_PILLAR);
-    EXPECT_TRUE(Broken(Check(2, early), "intro-pillar"));
-    TTestLevel earlyStonePillar = GoodLevel();
-    earlyStonePillar.Set(8, 9, CODE_STONE_PILLAR);
-    EXPECT_TRUE(Broken(Check(12, earlyStonePillar), "intro-stone-pillar"));
 }
 
 TEST(LevelRules, TheSetGrowsAndNoTwoBoardsAreAlike) {

@@ -160,7 +160,6 @@ TEST(Puzzle, TheShuffleLeavesEveryPieceOffItsPlaceAndDrawsEachPieceFromItsCell) 
         EXPECT_EQ(Piece(n).targetY, Piece(n).y) << n;
         EXPECT_EQ(Piece(n).placed, 0) << n;
     }
-    EXPECT_EQ(homes.size(), 20u);
     EXPECT_EQ(places, homes) << "the pieces lie on the 20 places, one on each";
 
     // Once faded in, every piece shows its own cell of the picture where it lies.
@@ -215,8 +214,6 @@ TEST(Puzzle, TwoPicksSwapAndOnlyAPieceLandingOnItsOwnPlaceLocks) {
     ClickPiece(a);
     ClickPiece(b);
     EXPECT_EQ(player.secondPick, b);
-    EXPECT_EQ(Piece(a).targetX, oldB.x);
-    EXPECT_EQ(Piece(b).targetX, oldA.x);
     WaitUntilSettled();
     EXPECT_TRUE(Settled());
     EXPECT_EQ(Piece(a).x, oldB.x);

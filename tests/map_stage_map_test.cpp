@@ -27,9 +27,9 @@ int IconX(int stage, int position) {
     return POPUP_ICON_FIRST_X + POPUP_ICON_STEP * (position - stageEnd[stage - 1] - 1);
 }
 
-// A player who may play up to `unlocked` and chose `progress` last, on the
-// map once it has faded in, with the pointer parked in the top corner.
-void StartOnMap(int unlocked, int progress) {
+// A player who may play up to `unlocked` and chose `progress` last, just
+// entering the map, with the pointer parked in the top corner.
+void EnterMapAs(int unlocked, int progress) {
     DriverOptions options;
     options.settings = WINDOW_SETTINGS;
     ASSERT_EQ(DriverStart(options), 1);
@@ -39,6 +39,11 @@ void StartOnMap(int unlocked, int progress) {
     players[1].playerProgress = progress;
     DriverPointer(1010, 10);
     EnterMap();
+}
+
+// The same on the map once it has faded in.
+void StartOnMap(int unlocked, int progress) {
+    EnterMapAs(unlocked, progress);
     DriverFrames(FADE_FRAMES);
     ASSERT_EQ(gameScreen, SCREEN_MAP);
     ASSERT_EQ(fadeState, FADE_IN);
@@ -150,14 +155,7 @@ TEST(StageMap, ThePopupClosesOnlyByItsButtonAndEscapeLeavesTheMapAlone) {
 }
 
 TEST(StageMap, ANewPlayerSeesTheHelpOnTheTwentiethFrameAndEscapeClosesIt) {
-    DriverOptions options;
-    options.settings = WINDOW_SETTINGS;
-    ASSERT_EQ(DriverStart(options), 1);
-    currentPlayer = 1;
-    players[1].playerName = u"Ada";
-    players[1].playerUnlocked = 1;
-    players[1].playerProgress = 1;
-    EnterMap();
+    EnterMapAs(1, 1);
     DriverFrames(19);
     EXPECT_EQ(dialogOpenLevel, 0);
     DriverFrames(1);

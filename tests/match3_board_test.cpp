@@ -86,15 +86,11 @@ TEST_F(Board, ThreeByThreeBlockGetsEdgesAndCornersALoneCellNone) {
     int lone = AddCell(CellX(8), CellY(8), 1, 0, 0, 0, 0);   // two places from the corner: no neighbour
     ApplyBorderKinds();
     EXPECT_EQ(cells[lone].borderKind, 0);
-    EXPECT_EQ(cells[CellOnPlace(5, 4)].borderKind, 1);   // top middle
-    EXPECT_EQ(cells[CellOnPlace(5, 6)].borderKind, 2);   // bottom middle
-    EXPECT_EQ(cells[CellOnPlace(4, 5)].borderKind, 3);   // left middle
-    EXPECT_EQ(cells[CellOnPlace(6, 5)].borderKind, 4);   // right middle
-    EXPECT_EQ(cells[CellOnPlace(5, 5)].borderKind, 0);   // centre
-    EXPECT_EQ(cells[CellOnPlace(4, 4)].borderKind, 5);   // top-left corner
-    EXPECT_EQ(cells[CellOnPlace(6, 4)].borderKind, 6);   // top-right corner
-    EXPECT_EQ(cells[CellOnPlace(6, 6)].borderKind, 7);   // bottom-right corner
-    EXPECT_EQ(cells[CellOnPlace(4, 6)].borderKind, 8);   // bottom-left corner
+    // Row by row from the top: corner, edge, corner; edge, centre, edge; ...
+    const int kinds[3][3] = {{5, 1, 6}, {3, 0, 4}, {8, 2, 7}};
+    for (int r = 0; r < 3; r++)
+        for (int c = 0; c < 3; c++)
+            EXPECT_EQ(cells[CellOnPlace(4 + c, 4 + r)].borderKind, kinds[r][c]) << "column " << 4 + c << " row " << 4 + r;
 }
 
 TEST_F(Board, LaterBorderRulesOverwriteEarlierOnes) {

@@ -19,24 +19,19 @@ int CountDrawn(int plain, int draws, int kind) {
 
 }  // namespace
 
+// Four colours fall and the resting one changes every 100 frames; the first
+// position always rests colour 4.
 TEST(NewItemKindTest, FourColoursFallAndTheRestingColourChangesEvery100Frames) {
-    BoardStart(MODE_SWAP, 11, 12);
-    frameCount = 250;   // period 2: colour 2 rests
-    EXPECT_EQ(CountDrawn(1, 2000, 2), 0);
-    EXPECT_GT(CountDrawn(1, 2000, 1), 300);
-    frameCount = 199;   // period 1: colour 1 rests
-    EXPECT_EQ(CountDrawn(1, 2000, 1), 0);
-    EXPECT_GT(CountDrawn(1, 2000, 2), 300);
-    for (int c = 3; c <= 5; c++) EXPECT_GT(CountDrawn(1, 2000, c), 300) << "colour " << c;
-}
-
-TEST(NewItemKindTest, TheFirstPositionUsesColours1235) {
-    BoardStart(MODE_SWAP, 12, 1);
-    for (int period = 0; period < 2; period++) {
-        frameCount = 100 * period;
-        EXPECT_EQ(CountDrawn(0, 2000, 4), 0);
-        EXPECT_GT(CountDrawn(0, 2000, 1), 300);
-        EXPECT_GT(CountDrawn(0, 2000, 2), 300);
+    struct {
+        int position, frame, plain, resting;
+    } cases[] = {{12, 250, 1, 2}, {12, 199, 1, 1}, {1, 0, 0, 4}, {1, 100, 0, 4}};
+    for (const auto& c : cases) {
+        BoardStart(MODE_SWAP, 11, c.position);
+        frameCount = c.frame;
+        for (int colour = 1; colour <= 5; colour++) {
+            if (colour == c.resting) EXPECT_EQ(CountDrawn(c.plain, 2000, colour), 0) << "frame " << c.frame;
+            else EXPECT_GT(CountDrawn(c.plain, 2000, colour), 300) << "colour " << colour << " frame " << c.frame;
+        }
     }
 }
 

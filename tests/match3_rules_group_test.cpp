@@ -124,17 +124,4 @@ TEST_P(HintTest, ABoardWithoutMovesGetsOneBomb) {
     EXPECT_EQ(CountKind(ITEM_BOMB), 1);   // one rescue until a bomb goes off
 }
 
-TEST_P(HintTest, PressingOnAnItemKeepsTheRescueAway) {
-    int mode = GetParam();
-    BoardStartGrid(mode, 57, TilingRows(6, 5), 0);
-    rescueUsed = 0;   // the rescue of frame 151 is past; the player presses from now on
-    for (int f = 0; f < 400; f++) {
-        BoardPointer(CellX(2), CellY(2), f % 40 == 0 && mode != MODE_SWAP);
-        if (mode == MODE_SWAP) BoardPointer(CellX(2), CellY(2), f % 40 < 2);
-        BoardFrame();
-    }
-    EXPECT_EQ(rescueUsed, 0);
-    EXPECT_EQ(CountKind(ITEM_BOMB), 0);
-}
-
 INSTANTIATE_TEST_SUITE_P(AllModes, HintTest, ::testing::Values(MODE_CHAIN, MODE_GROUP, MODE_SWAP));

@@ -26,26 +26,6 @@ int UnderPointer(int x, int y, int item) {
 
 }  // namespace
 
-TEST(PointerTest, ThePointerShapeHitsTheCellMaskOfOneItem) {
-    StartTiling();
-    ASSERT_NE(pointerHitImage, nullptr) << "data/UI/coll.png did not load";
-    ASSERT_NE(cellMaskImage, nullptr) << "data/match3/cellmask.png did not load";
-    int item = ItemOnPlace(4, 3), right = ItemOnPlace(5, 3);
-    int x = CellX(4), y = CellY(3);
-    EXPECT_TRUE(UnderPointer(x, y, item));
-    EXPECT_TRUE(UnderPointer(x + 15, y - 15, item));
-    EXPECT_FALSE(UnderPointer(x, y, right));
-    EXPECT_FALSE(UnderPointer(x + 60, y, item));
-    EXPECT_FALSE(UnderPointer(x, y + 60, item));
-    // The drawing state does not change the test.
-    SetDrawScale(3.0f, 3.0f);
-    SetDrawRotation(45.0f);
-    EXPECT_FALSE(UnderPointer(x + 60, y, item));
-    EXPECT_TRUE(UnderPointer(x, y, item));
-    SetDrawScale(1.0f, 1.0f);
-    SetDrawRotation(0.0f);
-}
-
 // Made pictures of known shapes: a 5 x 5 pointer and a ring-shaped mask of 40 x 40
 // with a hole of 10 x 10 in the middle, both centred.
 TEST(PointerTest, TheHitTestFollowsThePixelsOfBothShapes) {
@@ -69,7 +49,14 @@ TEST(PointerTest, TheHitTestFollowsThePixelsOfBothShapes) {
     EXPECT_FALSE(UnderPointer(x, y, item));        // the pointer fits in the hole
     EXPECT_TRUE(UnderPointer(x + 6, y, item));     // touches the ring
     EXPECT_TRUE(UnderPointer(x - 21, y - 21, item));
-    EXPECT_FALSE(UnderPointer(x + 23, y, item));   // just outside
+ EXPECT_FALSE(UnderPointer(x + 23, y, item));   // just outside
+    // The drawing state does not change the test.
+    SetDrawScale(3.0f, 3.0f);
+    SetDrawRotation(45.0f);
+    EXPECT_FALSE(UnderPointer(x, y, item));
+    EXPECT_TRUE(UnderPointer(x + 6, y, item));
+    SetDrawScale(1.0f, 1.0f);
+    SetDrawRotation(0.0f);
     pointerHitImage = realPointer;
     cellMaskImage = realMask;
     FreeImage(pointer);

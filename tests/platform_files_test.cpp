@@ -151,9 +151,8 @@ TEST_F(Files, LookUpIgnoresCasePartByPart) {
     ASSERT_NE(out, nullptr);
     Close(out);
     EXPECT_EQ(PathKind(folder + "Data/UI/new.txt"), 1);
-    // An exact spelling wins over a case-insensitive one.
-    // A folder spelled "data" beside "Data" (made directly: MakeFolder would
-    // find the existing one).
+    // An exact spelling wins over a case-insensitive one: a folder "data"
+    // beside "Data" (made directly, as MakeFolder would find "Data").
     ASSERT_TRUE(std::filesystem::create_directory(folder + "data"));
     EXPECT_EQ(MakeFolder(folder + "DATA", 0), 1);
     WriteWholeFile(folder + "data/own.txt", "own");

@@ -64,14 +64,11 @@ TEST(Chance, BoundsInEitherOrderAreInclusive) {
     SeedRandom(12345);
     std::map<int, int> seen;
     for (int i = 0; i < 6000; i++) {
-        int a = RandomInt(1, 6);
-        int b = RandomInt(6, 1);
-        ASSERT_GE(a, 1);
-        ASSERT_LE(a, 6);
-        ASSERT_GE(b, 1);
-        ASSERT_LE(b, 6);
-        seen[a]++;
-        seen[b]++;
+        for (int v : {RandomInt(1, 6), RandomInt(6, 1)}) {
+            ASSERT_GE(v, 1);
+            ASSERT_LE(v, 6);
+            seen[v]++;
+        }
     }
     ASSERT_EQ(seen.size(), 6u);
     for (auto& [value, count] : seen) {

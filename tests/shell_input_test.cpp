@@ -27,28 +27,25 @@ static void StartOnQuietScreen(const char* settings) {
     ASSERT_EQ(inputEnabled, 1);
 }
 
-TEST(PointerScaling, TheWindowCornerReadsAsTheLastLogicalPixels) {
-    StartOnQuietScreen(WINDOW_SETTINGS);
-    ASSERT_EQ(fullScreen, 0);
-    InjectPointer(799, 599);
-    DriverFrames(1);
-    EXPECT_EQ(mouseX, 1022);
-    EXPECT_EQ(mouseY, 766);
-    InjectPointer(400, 300);
-    DriverFrames(1);
-    EXPECT_EQ(mouseX, 512);
-    EXPECT_EQ(mouseY, 384);
-    DriverStop();
-}
-
-TEST(PointerScaling, FullScreenUsesThePointerAsRead) {
-    StartOnQuietScreen(FULL_SCREEN_SETTINGS);
-    ASSERT_EQ(fullScreen, 1);
-    InjectPointer(1000, 700);
-    DriverFrames(1);
-    EXPECT_EQ(mouseX, 1000);
-    EXPECT_EQ(mouseY, 700);
-    DriverStop();
+// In a window the 800 x 600 pointer is scaled to the 1024 x 768 screen, its
+// corner to the last logical pixels; full screen uses it as read.
+TEST(PointerScaling, TheWindowScalesThePointerAndFullScreenDoesNot) {
+    const struct {
+        const char* settings;
+        int inX, inY, outX, outY;
+    } cases[] = {
+        {WINDOW_SETTINGS, 799, 599, 1022, 766},
+        {WINDOW_SETTINGS, 400, 300, 512, 384},
+        {FULL_SCREEN_SETTINGS, 1000, 700, 1000, 700},
+    };
+    for (const auto& c : cases) {
+        StartOnQuietScreen(c.settings);
+        InjectPointer(c.inX, c.inY);
+        DriverFrames(1);
+        EXPECT_EQ(mouseX, c.outX) << c.inX;
+        EXPECT_EQ(mouseY, c.outY) << c.inY;
+        DriverStop();
+    }
 }
 
 TEST(MouseSnapshot, IsNotReadWhileInputIsDisabled) {

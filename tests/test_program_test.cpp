@@ -22,7 +22,7 @@ TEST(TestProgram, LeavesNothingInTheTemporaryFolder) {
         std::FILE* out = std::freopen("/dev/null", "w", stdout);
         (void)out;
         execl("/proc/self/exe", "glimmerdeep_tests",
-              "--gtest_filter=Settings.MissingLinesReadAsZero:Splash.ReadsThePagesAndCountsThoseWithAPicture:"
+              "--gtest_filter=Settings.EachLineIsReadAsItStands:Splash.LinesAfterTheTwentyNinthAreIgnored:"
               "SaveFolder.*:Replay.AMissingFileReplaysNothing:InFolder.AMissingPictureIsReportedOnceAndStaysEmpty",
               static_cast<char*>(nullptr));
         _exit(99);

@@ -204,7 +204,7 @@ TEST_F(GlyphDrawing, GlyphsAtMinus40OrFurtherLeftAreSkipped) {
     EXPECT_EQ(right, 19);
 }
 
-TEST_F(GlyphDrawing, OtherAlignmentsAndEmptyTextsDrawNothing) {
+TEST_F(GlyphDrawing, OtherAlignmentsEmptyTextsAndFontsWithoutPictureDrawNothing) {
     DrawGlyphText(std::string("Reef"), 300, 300.0f, 0, FONT_NORMAL);
     DrawGlyphText(std::string("Reef"), 300, 300.0f, 4, FONT_NORMAL);
     DrawGlyphText(std::string(), 300, 300.0f, ALIGN_CENTRE, FONT_NORMAL);
@@ -214,9 +214,8 @@ TEST_F(GlyphDrawing, OtherAlignmentsAndEmptyTextsDrawNothing) {
     EXPECT_TRUE(QueueIsEmpty()) << "every call leaves the queue empty";
     DrawGlyphText(std::string("Shells"), 300, 340.0f, ALIGN_LEFT, FONT_NORMAL);
     EXPECT_EQ(painted.size(), 12u) << "nothing of one call is carried into the next";
-}
-
-TEST_F(GlyphDrawing, FontWithoutPictureDrawsNothingButIsStillMeasured) {
+    // A font without its picture draws nothing but is still measured.
+    painted.clear();
     FreeImage(fontImage[FONT_TEXT]);
     DrawGlyphText(std::string("Moss"), 300, 300.0f, ALIGN_LEFT, FONT_TEXT);
     EXPECT_TRUE(painted.empty());

@@ -31,34 +31,6 @@ TEST_F(GlyphTables, DuplicatesKeepTheirLaterCell) {
     EXPECT_EQ(glyphCell[FONT_HEAD]['A'], 1);
 }
 
-// Each font takes its own reduction off the listed width: 1 for fonts 1
-// and 2, 2 for the heading font, 3 for the text font.
-TEST_F(GlyphTables, AdvancesAreTheListedWidthLessTheFontsReduction) {
-    struct {
-        int font, space, at, capitalA;
-    } cases[] = {
-        {FONT_NORMAL, 6, 29, 10},
-        {FONT_HIGHLIGHT, 6, 29, 10},
-        {FONT_TEXT, 4, 27, 8},
-        {FONT_HEAD, 5, 28, 14},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(GlyphAdvance(' ', c.font), c.space) << "font " << c.font;
-        EXPECT_EQ(GlyphAdvance('@', c.font), c.at) << "font " << c.font;
-        EXPECT_EQ(GlyphAdvance('A', c.font), c.capitalA) << "font " << c.font;
-    }
-}
-
-// Both lists hold 242 distinct characters below code 1500; nothing else
-// gets a glyph.
-TEST_F(GlyphTables, EachFontMapsTheCharactersOfItsListOnly) {
-    for (int font : GAME_FONTS) {
-        int mapped = 0;
-        for (int code = 0; code < GLYPH_CODES; code++) mapped += glyphCell[font][code] > 0;
-        EXPECT_EQ(mapped, 242) << "font " << font;
-    }
-}
-
 TEST_F(GlyphTables, CodesFrom1500OnAndFontsWithoutPicturesHaveNoGlyphs) {
     for (int font : GAME_FONTS) {
         EXPECT_EQ(GlyphAdvance(0x20AC, font), 0) << "the euro sign sits above 1500";

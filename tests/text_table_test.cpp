@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -78,18 +77,6 @@ TEST_F(TextTable, LinesGiveTheTextsAfterTheirLabel) {
 
     EXPECT_EQ(LoadCodeTextsFrom(folder + "nothing-here.txt"), 0);
     for (int i = 1; i <= last; i++) EXPECT_EQ(codeTexts[i], "") << "a missing file, text " << i;
-}
-
-TEST_F(TextTable, TheGameReadsItsFileFromTheWorkingFolder) {
-    ASSERT_EQ(MakeFolder(folder + "data/texts", 1), 1);
-    WriteWholeFile(folder + "data/texts/codetexts.txt", Lines(TEXT_LINES_READ, "\r\n"));
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(folder.c_str()), 0);
-    LoadCodeTexts();
-    ASSERT_EQ(chdir(previous), 0);
-    EXPECT_EQ(codeTexts[1], "text 1");
-    EXPECT_EQ(codeTexts[TEXT_LINES_READ], "text " + std::to_string(TEXT_LINES_READ));
 }
 
 // The generated table of the data folder.
