@@ -40,13 +40,6 @@ void StartOnMenu() {
     ASSERT_EQ(fadeState, FADE_IN);
 }
 
-// A picture of the screen for review beside the art sheets.
-void SaveContact(const std::string& name) {
-    const std::string folder = std::string(GLD_RUN_DIR) + "/../contact/";
-    MakeFolder(folder, 1);
-    SaveScreenPng(folder + "menus_" + name + ".png");
-}
-
 void Type(const std::u16string& text) {
     DriverType(text);
     DriverFrames(static_cast<int>(text.size()) + 1);    // one character a frame
@@ -72,14 +65,12 @@ std::string SettingsLine(int line) {
 TEST(MainMenu, PlayMakesTheFirstPlayerWhoseNameIsTypedThenTheStoryFollows) {
     StartOnMenu();
     ASSERT_EQ(currentPlayer, -1);
-    SaveContact("menu");
     OpenFirstNameEntry();
     EXPECT_EQ(currentPlayer, 1);
     EXPECT_EQ(creatingFirstPlayer, 1);
     Type(u"Marina");
     Type(u"\b");
     Type(u"a");
-    SaveContact("new_player");
     Type(u"\r");
     DriverFrames(20);
     EXPECT_EQ(dialogOpenLevel, 0);
@@ -119,12 +110,10 @@ TEST(MainMenu, APlayerWhoHasPlayedIsAskedToContinueOrRestart) {
     DriverClick(PLAY_X, PLAY_Y);
     DriverFrames(20);
     EXPECT_EQ(dialogKind, DIALOG_CONTINUE);
-    SaveContact("continue");
     DriverClick(427, 494);
     DriverFrames(1);
     EXPECT_EQ(dialogKind, DIALOG_RESTART) << "switched in place";
     EXPECT_EQ(dialogOpenLevel, DIALOG_FULLY_OPEN);
-    SaveContact("restart");
     DriverClick(597, 494);
     EXPECT_EQ(dialogKind, DIALOG_CONTINUE);
     DriverClick(597, 494);      // continue on the map
@@ -175,12 +164,10 @@ TEST(PlayerList, ShowsThePlayersByScoreAndDeletingPicksTheFirstLeft) {
     DriverClick(PLAYERS_X, BOTTOM_Y);
     DriverFrames(20);
     ASSERT_EQ(dialogKind, DIALOG_PLAYERS);
-    SaveContact("player_list");
     DriverClick(400, 30 * 3 + 200);     // the third row chooses Ann
     EXPECT_EQ(currentPlayer, 1);
     DriverClick(671, 569);
     EXPECT_EQ(dialogKind, DIALOG_DELETE_PLAYER);
-    SaveContact("delete_player");
     DriverClick(602, 494);
     EXPECT_TRUE(players[1].playerName.empty());
     EXPECT_EQ(currentPlayer, 2) << "the first slot that still holds a player";
@@ -200,7 +187,6 @@ TEST(Dialogs, ADialogIgnoresClicksUntilOpenAndTheMenuBehindIgnoresThePointer) {
     EXPECT_EQ(inputLayer, LAYER_DIALOG);
     DriverClick(OPTIONS_X, BOTTOM_Y);   // the menu's options button lies outside the dialog
     EXPECT_EQ(dialogKind, DIALOG_QUIT);
-    SaveContact("quit");
     DriverClick(427, 494);
     EXPECT_EQ(dialogDirection, DIALOG_CLOSING);
     DriverFrames(20);
@@ -209,7 +195,6 @@ TEST(Dialogs, ADialogIgnoresClicksUntilOpenAndTheMenuBehindIgnoresThePointer) {
     DriverClick(INFO_X, BOTTOM_Y);
     DriverFrames(20);
     EXPECT_EQ(dialogKind, DIALOG_INFO);
-    SaveContact("information");
     DriverStop();
 }
 
@@ -218,28 +203,20 @@ TEST(Options, TheKnobsSetTheVolumesClampedAndTheSettingsKeepThem) {
     DriverClick(OPTIONS_X, BOTTOM_Y);
     DriverFrames(20);
     ASSERT_EQ(dialogKind, DIALOG_OPTIONS);
-    SaveContact("options");
     // The knob moves one volume step per pixel from x 372.
-    DriverPointer(soundVolume + 372, 394);
-    DriverButton(1, 1);
-    DriverFrames(1);
-    DriverPointer(372 + 100, 394);
-    DriverFrames(2);
-    EXPECT_EQ(soundVolume, 100);
-    DriverPointer(372 + 500, 394);
-    DriverFrames(2);
-    DriverButton(1, 0);
-    DriverFrames(2);
+    auto drag = [](int from, int y, int to) {
+        DriverPointer(from + 372, y);
+        DriverButton(1, 1);
+        DriverFrames(1);
+        DriverPointer(372 + to, y);
+        DriverFrames(2);
+        DriverButton(1, 0);
+        DriverFrames(2);
+    };
+    drag(soundVolume, 394, 500);
     EXPECT_EQ(soundDragging, 0);
     EXPECT_EQ(soundVolume, 280) << "clamped at the right end once the frame after the drag has run";
-
-    DriverPointer(musicVolume + 372, 299);
-    DriverButton(1, 1);
-    DriverFrames(1);
-    DriverPointer(372 - 300, 299);
-    DriverFrames(2);
-    DriverButton(1, 0);
-    DriverFrames(2);
+    drag(musicVolume, 299, -300);
     EXPECT_EQ(musicVolume, 0) << "clamped at the left end";
     EXPECT_EQ(soundVolume, 280) << "the other knob stayed";
 
@@ -262,7 +239,6 @@ TEST(HelpPages, FromTheInGameMenuPreviousStopsOnPageOneAndNextOnPageEight) {
     DriverFrames(60);
     OpenDialog(DIALOG_GAME_MENU);
     DriverFrames(20);
-    SaveContact("game_menu");
     DriverClick(432, 354);
     ASSERT_EQ(dialogKind, DIALOG_HELP);
     EXPECT_EQ(helpPage, 1);
@@ -271,7 +247,6 @@ TEST(HelpPages, FromTheInGameMenuPreviousStopsOnPageOneAndNextOnPageEight) {
     for (int page = 2; page <= 8; page++) {
         DriverClick(712, 650);
         EXPECT_EQ(helpPage, page);
-        SaveContact("help_page" + std::to_string(page));
     }
     DriverClick(712, 650);
     EXPECT_EQ(helpPage, 8) << "next is disabled on the last page";

@@ -25,19 +25,14 @@ std::unique_ptr<TMixer> MixerWithSound(int frames, int16_t left, int16_t right, 
     TMixSound& sound = mixer->sounds[1];
     sound.used = 1;
     sound.loop = loop;
-    for (int i = 0; i < frames; i++) {
-        sound.samples.push_back(left);
-        sound.samples.push_back(right);
-    }
+    for (int i = 0; i < frames; i++) sound.samples.insert(sound.samples.end(), {left, right});
     sound.frames = frames;
     return mixer;
 }
 
 TMixChannel& StartChannel(TMixer& mixer, int slot, float volume, float pan) {
     TMixChannel& channel = mixer.channels[slot];
-    channel.used = 1;
-    channel.sound = 1;
-    channel.active = 1;
+    channel.used = channel.sound = channel.active = 1;
     channel.volume = volume;
     channel.pan = pan;
     return channel;
@@ -70,10 +65,12 @@ uint32_t OggChecksum(const std::string& page) {
     return crc;
 }
 
-// Rewrites every page of an Ogg file: edit(page) may change the header bytes
-// (the serial number at 14); checksums are redone.
-template <class F>
-std::string EditOggPages(const std::string& bytes, F edit) {
+void PutLe(std::string& bytes, size_t at, uint64_t value, int count) {
+    for (int i = 0; i < count; i++) bytes[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+// An Ogg file with every page given another serial number, checksums redone.
+std::string WithSerial(const std::string& bytes, uint32_t serial) {
     std::string out;
     size_t at = 0;
     while (at + 27 <= bytes.size()) {
@@ -82,17 +79,12 @@ std::string EditOggPages(const std::string& bytes, F edit) {
         for (size_t i = 0; i < segments; i++) body += static_cast<unsigned char>(bytes[at + 27 + i]);
         std::string page = bytes.substr(at, 27 + segments + body);
         at += page.size();
-        edit(page);
-        page.replace(22, 4, std::string(4, '\0'));
-        uint32_t crc = OggChecksum(page);
-        for (int i = 0; i < 4; i++) page[22 + i] = static_cast<char>(crc >> (8 * i));
+        PutLe(page, 14, serial, 4);
+        PutLe(page, 22, 0, 4);
+        PutLe(page, 22, OggChecksum(page), 4);
         out += page;
     }
     return out;
-}
-
-void PutLe(std::string& bytes, size_t at, uint64_t value, int count) {
-    for (int i = 0; i < count; i++) bytes[at + i] = static_cast<char>(value >> (8 * i));
 }
 
 // Waits up to two seconds for the channel to stop playing.
@@ -191,7 +183,6 @@ TEST_F(Sounds, WavIsConvertedToStereo44100) {
     const TMixSound& mixed = gameMixer.sounds[sound];
     EXPECT_NEAR(static_cast<double>(mixed.frames), 4410, 30);
     EXPECT_EQ(mixed.samples.size(), static_cast<size_t>(mixed.frames) * 2);
-    EXPECT_EQ(mixed.loop, 0);
     // 8-bit 200 is positive, 56 negative, on both sides: source samples 5 and
     // 21 are frames 10 and 42 at the doubled rate.
     EXPECT_GT(mixed.samples[20], 0);
@@ -267,32 +258,12 @@ TEST_F(Sounds, StaleHandlesControlNothing) {
     FreeSound(sound);
 }
 
-TEST_F(Sounds, OggIsDecodedToStereo44100) {
-    // Half a second of a 440 Hz tone, mono at 22050 Hz, left loud.
-    std::vector<int16_t> tone;
-    for (int i = 0; i < 11025; i++) tone.push_back(static_cast<int16_t>(12000 * std::sin(i * 2 * 3.14159265 * 440 / 22050)));
-    ASSERT_TRUE(SaveOgg(folder + "Tone.ogg", tone, 1, 22050));
-    TSound sound = LoadSoundFile(folder + "tone.ogg", 1);
-    ASSERT_NE(sound, 0);
-    const TMixSound& mixed = gameMixer.sounds[sound];
-    EXPECT_NEAR(static_cast<double>(mixed.frames), 22050, 100);
-    EXPECT_EQ(mixed.loop, 1);
-    // The tone is there at about its level, the same on both sides.
-    int peak = 0;
-    for (size_t i = 4000; i < 8000; i += 2) {
-        peak = std::max(peak, std::abs(static_cast<int>(mixed.samples[i])));
-        ASSERT_EQ(mixed.samples[i], mixed.samples[i + 1]);
-    }
-    EXPECT_GT(peak, 10000);
-    EXPECT_LT(peak, 14000);
-    FreeSound(sound);
-}
-
 TEST_F(Sounds, EachSectionOfAChainedOggKeepsItsOwnFormat) {
-    // Half a second of mono at 22050 Hz, then a quarter second of stereo at
-    // 44100 Hz with the sound on the left only, chained in one file.
+    // Half a second of a 440 Hz tone in mono at 22050 Hz, then a quarter
+    // second of stereo at 44100 Hz with the sound on the left only, chained in
+    // one file.
     std::vector<int16_t> mono, stereo;
-    for (int i = 0; i < 11025; i++) mono.push_back(static_cast<int16_t>(8000 * std::sin(i * 0.2)));
+    for (int i = 0; i < 11025; i++) mono.push_back(static_cast<int16_t>(12000 * std::sin(i * 2 * 3.14159265 * 440 / 22050)));
     for (int i = 0; i < 11025; i++) {
         stereo.push_back(static_cast<int16_t>(10000 * std::sin(i * 0.1)));
         stereo.push_back(0);
@@ -300,14 +271,22 @@ TEST_F(Sounds, EachSectionOfAChainedOggKeepsItsOwnFormat) {
     ASSERT_TRUE(SaveOgg(folder + "mono.ogg", mono, 1, 22050));
     ASSERT_TRUE(SaveOgg(folder + "stereo.ogg", stereo, 2, 44100));
     // A chain's sections are told apart by their serial numbers.
-    std::string second = EditOggPages(ReadWholeFile(folder + "stereo.ogg"),
-                                      [](std::string& page) { PutLe(page, 14, 0x5EC0, 4); });
-    WriteWholeFile(folder + "chain.ogg", ReadWholeFile(folder + "mono.ogg") + second);
-    TSound sound = LoadSoundFile(folder + "chain.ogg", 0);
+    std::string second = WithSerial(ReadWholeFile(folder + "stereo.ogg"), 0x5EC0);
+    WriteWholeFile(folder + "Chain.ogg", ReadWholeFile(folder + "mono.ogg") + second);
+    TSound sound = LoadSoundFile(folder + "chain.ogg", 1);   // case ignored
     ASSERT_NE(sound, 0);
     const TMixSound& mixed = gameMixer.sounds[sound];
     EXPECT_NEAR(static_cast<double>(mixed.frames), 22050 + 11025, 200);
+    EXPECT_EQ(mixed.loop, 1);
     ASSERT_GT(mixed.frames, 22050 + 9000);
+    // The mono tone is there at about its level, the same on both sides.
+    int peak = 0;
+    for (size_t i = 4000; i < 8000; i += 2) {
+        peak = std::max(peak, std::abs(static_cast<int>(mixed.samples[i])));
+        ASSERT_EQ(mixed.samples[i], mixed.samples[i + 1]);
+    }
+    EXPECT_GT(peak, 10000);
+    EXPECT_LT(peak, 14000);
     int left = 0, right = 0;
     for (int64_t f = 22050 + 2000; f < 22050 + 9000; f++) {
         left = std::max(left, std::abs(static_cast<int>(mixed.samples[f * 2])));

@@ -68,11 +68,16 @@ std::string ClaimingPng(uint32_t width, uint32_t height) {
            PngChunk("IDAT", std::string(reinterpret_cast<char*>(packed), packedSize)) + PngChunk("IEND", "");
 }
 
-TImage Solid(int w, int h) {
+// A picture whose pixels in [x0, w) x [0, h) are opaque white, clear elsewhere.
+TImage Solid(int w, int h, int x0 = 0) {
     TImage image = MakeImage(w, h, 1);
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++) SetImagePixel(image, 0, x, y, 0xFFFFFFFFu);
+    for (int i = 0; i < w * h; i++)
+        if (i % w >= x0) SetImagePixel(image, 0, i % w, i / w, 0xFFFFFFFFu);
     return image;
+}
+
+std::vector<uint32_t> PixelsOf(TImage image) {
+    return Pixels(ImageWidth(image), ImageHeight(image), [&](int x, int y) { return ImagePixel(image, 0, x, y); });
 }
 
 }  // namespace
@@ -82,18 +87,40 @@ TEST_F(Pictures, PngWithAlphaKeepsItsPixels) {
     ASSERT_TRUE(SavePng(folder + "alpha.png", 7, 5, pixels));
     TImage image = LoadImageFile(folder + "alpha.png", -1);
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ(ImageWidth(image), 7);
-    EXPECT_EQ(ImageHeight(image), 5);
     EXPECT_TRUE(ImageHasAlpha(image));
     EXPECT_EQ(ImageLoadFlags(image) & 3, 3);
-    for (int y = 0; y < 5; y++)
-        for (int x = 0; x < 7; x++) EXPECT_EQ(ImagePixel(image, 0, x, y), pixels[y * 7 + x]) << x << "," << y;
+    EXPECT_EQ(PixelsOf(image), pixels);
     // Unmasked, its own alpha stays just the same.
     FreeImage(image);
     image = LoadImageFile(folder + "alpha.png", 0);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(ImageLoadFlags(image) & 3, 0);
     EXPECT_EQ(ImagePixel(image, 0, 3, 2), pixels[2 * 7 + 3]);
+    FreeImage(image);
+}
+
+// A loaded picture lets go of its pixels once drawn; reading them, and a new
+// display, still find them (the file is read again).
+TEST_F(Pictures, ADrawnPictureStillHasItsPixels) {
+    auto pixels = Pixels(6, 4, [](int x, int y) { return 0xFF000000u | (x * 40u << 16) | (y * 60u << 8) | (x + y > 0 ? 7u : 0u); });
+    ASSERT_TRUE(SavePng(folder + "drawn.png", 6, 4, pixels, 0));
+    SetMaskKey(255, 0, 255);   // changed after loading: the file is read again with the key it was loaded with
+    TImage image = LoadImageFile(folder + "drawn.png", -1);
+    SetMaskKey(0, 0, 0);
+    ASSERT_NE(image, nullptr);
+    std::vector<uint32_t> shown;
+    int w = 0, h = 0;
+    for (int pass = 0; pass < 2; pass++) {
+        SetBlend(BLEND_SOLID);
+        PaintImage(image, 50, 60, 0);
+        SetBlend(BLEND_MASK);
+        ASSERT_TRUE(ReadScreenPixels(shown, w, h));
+        EXPECT_EQ(shown[static_cast<size_t>(62) * w + 55], pixels[2 * 6 + 5]) << "pass " << pass;
+        OpenDisplay(800, 600, 0, 60);   // every texture is gone
+        SetLogicalResolution(1024, 768);
+    }
+    EXPECT_EQ(ImagePixel(image, 0, 0, 0), pixels[0]);   // black stays: the key then was magenta
+    EXPECT_EQ(ImagePixel(image, 0, 5, 3), pixels[3 * 6 + 5]);
     FreeImage(image);
 }
 
@@ -159,31 +186,6 @@ TEST_F(Pictures, EveryPngLayoutReadsAsItsPixels) {
     }
 }
 
-// A loaded picture lets go of its pixels once drawn; reading them, and a new
-// display, still find them (the file is read again).
-TEST_F(Pictures, ADrawnPictureStillHasItsPixels) {
-    auto pixels = Pixels(6, 4, [](int x, int y) { return 0xFF000000u | (x * 40u << 16) | (y * 60u << 8) | (x + y > 0 ? 7u : 0u); });
-    ASSERT_TRUE(SavePng(folder + "drawn.png", 6, 4, pixels, 0));
-    SetMaskKey(255, 0, 255);   // changed after loading: the file is read again with the key it was loaded with
-    TImage image = LoadImageFile(folder + "drawn.png", -1);
-    SetMaskKey(0, 0, 0);
-    ASSERT_NE(image, nullptr);
-    std::vector<uint32_t> shown;
-    int w = 0, h = 0;
-    for (int pass = 0; pass < 2; pass++) {
-        SetBlend(BLEND_SOLID);
-        PaintImage(image, 50, 60, 0);
-        SetBlend(BLEND_MASK);
-        ASSERT_TRUE(ReadScreenPixels(shown, w, h));
-        EXPECT_EQ(shown[static_cast<size_t>(62) * w + 55], pixels[2 * 6 + 5]) << "pass " << pass;
-        OpenDisplay(800, 600, 0, 60);   // every texture is gone
-        SetLogicalResolution(1024, 768);
-    }
-    EXPECT_EQ(ImagePixel(image, 0, 0, 0), pixels[0]);   // black stays: the key then was magenta
-    EXPECT_EQ(ImagePixel(image, 0, 5, 3), pixels[3 * 6 + 5]);
-    FreeImage(image);
-}
-
 TEST_F(Pictures, MaskedPictureWithoutAlphaLosesTheMaskColour) {
     auto pixels = Pixels(4, 4, [](int x, int y) {
         if (x == y) return 0xFF000000u;     // black diagonal
@@ -192,40 +194,18 @@ TEST_F(Pictures, MaskedPictureWithoutAlphaLosesTheMaskColour) {
     });
     ASSERT_TRUE(SavePng(folder + "rgb.png", 4, 4, pixels, 0));
     TImage masked = LoadImageFile(folder + "rgb.png", -1);
-    ASSERT_NE(masked, nullptr);
+    TImage plain = LoadImageFile(folder + "rgb.png", 0);   // unmasked: black stays opaque
+    SetMaskKey(255, 0, 255);   // another key applies to later loads only, by exact colour
+    TImage magenta = LoadImageFile(folder + "rgb.png", -1);
+    ASSERT_TRUE(masked && plain && magenta);
     EXPECT_FALSE(ImageHasAlpha(masked));
     EXPECT_EQ(ImagePixel(masked, 0, 1, 1) >> 24, 0u);
     EXPECT_EQ(ImagePixel(masked, 0, 0, 3) >> 24, 255u);
     EXPECT_EQ(ImagePixel(masked, 0, 1, 0), 0xFF102030u);
-    // Unmasked: black stays opaque.
-    TImage plain = LoadImageFile(folder + "rgb.png", 0);
-    ASSERT_NE(plain, nullptr);
     EXPECT_EQ(ImagePixel(plain, 0, 1, 1), 0xFF000000u);
-    // Another mask key applies to later loads only, by exact colour.
-    SetMaskKey(255, 0, 255);
-    TImage magenta = LoadImageFile(folder + "rgb.png", -1);
-    ASSERT_NE(magenta, nullptr);
     EXPECT_EQ(ImagePixel(magenta, 0, 1, 1), 0xFF000000u);
     EXPECT_EQ(ImagePixel(magenta, 0, 0, 3) >> 24, 0u);
-    EXPECT_EQ(ImagePixel(masked, 0, 0, 3) >> 24, 255u);
-    FreeImage(masked);
-    FreeImage(plain);
-    FreeImage(magenta);
-}
-
-TEST_F(Pictures, JpegLoadsWithoutAlpha) {
-    auto pixels = Pixels(32, 16, [](int x, int) { return x < 16 ? 0xFF000000u : 0xFFFFFFFFu; });
-    ASSERT_TRUE(SaveJpeg(folder + "photo.jpg", 32, 16, pixels, 95));
-    TImage image = LoadImageFile(folder + "photo.jpg", -1);
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(ImageWidth(image), 32);
-    EXPECT_EQ(ImageHeight(image), 16);
-    EXPECT_FALSE(ImageHasAlpha(image));
-    // Deep inside the white half the colour is near white and opaque.
-    uint32_t white = ImagePixel(image, 0, 28, 8);
-    EXPECT_EQ(white >> 24, 255u);
-    EXPECT_GT(white & 255, 230u);
-    FreeImage(image);
+    for (TImage image : {masked, plain, magenta}) FreeImage(image);
 }
 
 TEST_F(Pictures, MissingOrBrokenFilesGiveNothing) {
@@ -275,8 +255,12 @@ TEST_F(Pictures, OversizedOrCutFilesFailWithoutCostingMemory) {
     std::string whole = ReadWholeFile(folder + "whole.jpg");
     WriteWholeFile(folder + "cut.jpg", whole.substr(0, whole.size() / 2));
     EXPECT_EQ(LoadImageFile(folder + "cut.jpg", -1), nullptr);
+    // Whole, it loads opaque and without alpha, even masked.
     TImage intact = LoadImageFile(folder + "whole.jpg", -1);
-    EXPECT_NE(intact, nullptr);
+    ASSERT_NE(intact, nullptr);
+    EXPECT_EQ(ImageWidth(intact), 64);
+    EXPECT_FALSE(ImageHasAlpha(intact));
+    EXPECT_EQ(ImagePixel(intact, 0, 40, 40) >> 24, 255u);
     FreeImage(intact);
 }
 
@@ -320,18 +304,24 @@ TEST_F(Pictures, PasteCopiesAFrameWithItsAlpha) {
     SetImagePixel(src, 0, 0, 0, 0x80112233u);
     SetImagePixel(src, 0, 2, 2, 0xFF445566u);
     SetImagePixel(dst, 1, 6, 6, 0xFFFFFFFFu);
+    PaintImage(dst, 100, 100, 1);   // drawn once before it changes
     PasteImage(dst, 1, src, 0, 6, 5);   // partly outside: clipped
     EXPECT_EQ(ImagePixel(dst, 1, 6, 5), 0x80112233u);
     EXPECT_EQ(ImagePixel(dst, 1, 6, 6), 0u);   // src's transparent pixel replaced it
     EXPECT_EQ(ImagePixel(dst, 1, 7, 7), 0u);
     EXPECT_EQ(ImagePixel(dst, 0, 6, 5), 0u);   // other frame untouched
-    // The pasted pixels reach the next drawing of the picture.
+    // The pasted and changed pixels reach the next drawing of the picture.
     SetBlend(BLEND_SOLID);
     PaintImage(dst, 100, 100, 1);
     SetBlend(BLEND_MASK);
     std::vector<uint32_t> shown;
     int w = 0, h = 0;
     ASSERT_TRUE(ReadScreenPixels(shown, w, h));
+    EXPECT_EQ(shown[static_cast<size_t>(105) * w + 106], 0xFF112233u);
+    SetImagePixel(dst, 1, 0, 0, 0xFFFF00FFu);
+    PaintImage(dst, 100, 100, 1);
+    ASSERT_TRUE(ReadScreenPixels(shown, w, h));
+    EXPECT_EQ(shown[static_cast<size_t>(100) * w + 100], 0xFFFF00FFu);
     EXPECT_EQ(shown[static_cast<size_t>(105) * w + 106], 0xFF112233u);
     FreeImage(dst);
     FreeImage(src);
@@ -354,9 +344,7 @@ TEST_F(Pictures, OverlapNeedsASharedPixel) {
 }
 
 TEST_F(Pictures, OverlapIgnoresTransparentPixels) {
-    TImage half = MakeImage(10, 10, 1);   // only the right half covered
-    for (int y = 0; y < 10; y++)
-        for (int x = 5; x < 10; x++) SetImagePixel(half, 0, x, y, 0xFFFFFFFFu);
+    TImage half = Solid(10, 10, 5);   // only the right half covered
     TImage dot = Solid(3, 3);
     EXPECT_EQ(ImagesOverlap(half, 100, 100, 0, dot, 102, 104, 0), 0);
     EXPECT_EQ(ImagesOverlap(half, 100, 100, 0, dot, 103, 104, 0), 1);
