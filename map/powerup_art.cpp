@@ -15,6 +15,7 @@ void LoadPowerUpArt() {
         for (int e = 1; e <= 2; e++)
             Replace(holderEyesImage[k][e], "data/pu/pu" + holder + "eyes" + TextFromInt(e) + ".png");
         Replace(holderImage[k], "data/pu/puholder" + holder + ".png");
+        KeepResampledCopies(holderImage[k]);   // the power-up flash grows from it, many at once
         Replace(shellImage[k], "data/pu/pushell" + holder + ".png");
         Replace(pearlImage[k], "data/pu/pearl" + holder + ".png");
     }

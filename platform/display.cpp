@@ -74,6 +74,7 @@ int PlatformInit() {
 void PlatformShutdown() {
     if (!sdlStarted) return;
     CloseDisplay();
+    DropResampledCopies();
     CloseAudioDevice();
     SDL_Quit();
     sdlStarted = 0;

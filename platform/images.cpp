@@ -156,6 +156,10 @@ int ImageLoadFlags(TImage image) {
     return image ? (image->filtered ? 1 : 0) | (image->masked ? 2 : 0) : 0;
 }
 
+void KeepResampledCopies(TImage image) {
+    if (image) image->resampled = 1;
+}
+
 void SetImageFiltered(TImage image, int flag) {
     if (!image) return;
     image->filtered = flag ? 1 : 0;

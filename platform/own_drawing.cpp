@@ -182,6 +182,7 @@ static int PrepareOwnImage(TImage image) {
         NoteAlphaKinds(image);
         image->fitMade.clear();
         image->rowReach.clear();
+        image->serial = NextImageSerial();   // its resampled copies are stale
         image->textureDirty = 0;
     }
     return 1;
@@ -256,6 +257,18 @@ void OwnPaintImage(TImage image, float x, float y, int frame) {
         sx * s * outY, sy * c * outY,  (y - hx * sx * s - hy * sy * c) * outY + OutShiftY(),
     };
     TRasterPicture picture = FrameOf(image, frame);
+    if (image->resampled && (paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT)) {
+        // Placed on whole pixels, as unscaled pictures are: the copy is the
+        // drawing itself with the handle there.
+        const TResampledKey key{image->serial, frame, image->filtered, {m[0], m[1], m[3], m[4]}, hx, hy};
+        int handleX = 0, handleY = 0;
+        if (const TRasterPicture* copy = ResampledCopy(*image, key, picture, handleX, handleY)) {
+            const long column = std::lround(x * outX + OutShiftX()), row = std::lround(y * outY + OutShiftY());
+            RasterCopy(ownFrame, *copy, static_cast<int>(column) - handleX, static_cast<int>(row) - handleY, 0, 0,
+                       paint);
+            return;
+        }
+    }
     if ((paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) && !image->opaque &&
         ReachFits(image->width, image->height)) {
         const size_t perFrame = static_cast<size_t>(ReachSize(image->height));

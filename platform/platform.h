@@ -45,6 +45,11 @@ float ImageHandleY(TImage image);
 int ImageHasAlpha(TImage image);        // 0: counts as fully covered for ImagesOverlap
 int ImageLoadFlags(TImage image);       // bit 1 filtered, bit 2 masked
 void SetImageFiltered(TImage image, int flag);
+// Drawn scaled or turned (blended or added) by the game's own rasteriser, the
+// picture is resampled once per scale and turn and copied onto whole pixels,
+// as unscaled pictures are placed: for the effects' flashes, drawn hundreds of
+// times a frame at a few scales.
+void KeepResampledCopies(TImage image);
 void SetImageAnchor(TImage image, float x, float y);
 TImage MakeImage(int width, int height, int frames);   // transparent frames
 void GrabToImage(TImage image, int x, int y, int frame);

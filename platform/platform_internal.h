@@ -11,6 +11,9 @@
 #include "platform/platform.h"
 #include "platform/raster.h"
 
+// A number no other picture has had, nor the same picture before its pixels changed.
+uint64_t NextImageSerial();
+
 // One picture cut into equal frames. The decoded pixels are needed until the
 // upload; after it they are kept only for pictures whose pixels the game reads
 // (hit tests, composed pictures, read pixels) and read again from the file
@@ -49,6 +52,9 @@ struct TImageData {
     std::vector<uint16_t> rowReach; // every frame's texel rows' reach (RasterRowReach), made when first drawn
     int textureDirty = 1;           // pixels changed since the upload
     int textureGeneration = 0;      // renderer the textures were made for
+    uint64_t serial = NextImageSerial();   // new again whenever the pixels change
+    int resampled = 0;              // 1: drawn scaled or turned from resampled copies
+    std::vector<int> copySlots;     // where its copies may be (ResampledCopy)
 };
 
 // The drawing state of the game (one set, global).
@@ -131,6 +137,18 @@ void CloseOwnFrame();
 void ApplyOwnClip();
 void FillOwnFrame(int left, int top, int width, int height, uint32_t rgb);
 void OwnPaintImage(TImage image, float x, float y, int frame);
+// A picture's resampled copy (platform/resampled_copies.cpp): the frame drawn
+// through the linear part of a drawing's map, alpha kept, the handle on pixel
+// (handleX, handleY) of the copy; made on first use, nullptr when too large.
+struct TResampledKey {
+    uint64_t serial;
+    int frame, filtered;
+    double linear[4];          // texel offsets from the handle to frame pixels
+    double handleU, handleV;   // the handle, in texels
+};
+const TRasterPicture* ResampledCopy(TImageData& image, const TResampledKey& key, const TRasterPicture& picture,
+                                    int& handleX, int& handleY);
+void DropResampledCopies();
 void PresentOwnFrame();
 int ReadOwnPixels(int x, int y, int width, int height, uint32_t* out);
 // Places the logical screen in the window's output pixels (drawing straight

@@ -62,6 +62,9 @@ inline void Put(uint32_t& d, uint32_t s, const TKernel& k) {
     } else if constexpr (MODE == BLEND_SOLID) {
         if constexpr (TINT) s = Tint(s, k);
         d = s | 0xFF000000u;
+    } else if constexpr (MODE == RASTER_KEEP) {
+        if constexpr (TINT) s = Tint(s, k);
+        d = s;
     } else if constexpr (MODE == BLEND_ALPHA) {
         const uint32_t a = Divide255((s >> 24) * k.alpha);
         if (a == 0) return;
@@ -145,7 +148,7 @@ template <int MODE, bool TINT>
     if constexpr (MODE == BLEND_MASK) {
         const __m128i drawn = _mm_cmpgt_epi16(SpreadAlpha(s), k.cutBelow);
         return _mm_or_si128(_mm_and_si128(drawn, s), _mm_andnot_si128(drawn, d));
-    } else if constexpr (MODE == BLEND_SOLID) {
+    } else if constexpr (MODE == BLEND_SOLID || MODE == RASTER_KEEP) {
         return s;
     } else if constexpr (MODE == BLEND_ALPHA) {
         const __m128i a = Divide255Wide(_mm_mullo_epi16(SpreadAlpha(s), k.alpha));
@@ -165,7 +168,8 @@ template <int MODE, bool TINT>
     const __m128i frame = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
     const __m128i a = PutTwo<MODE, TINT>(low, _mm_unpacklo_epi8(frame, k.zero), k);
     const __m128i b = PutTwo<MODE, TINT>(high, _mm_unpackhi_epi8(frame, k.zero), k);
-    const __m128i out = _mm_or_si128(_mm_packus_epi16(a, b), _mm_set1_epi32(static_cast<int>(0xFF000000u)));
+    const __m128i packed = _mm_packus_epi16(a, b);
+    const __m128i out = MODE == RASTER_KEEP ? packed : _mm_or_si128(packed, _mm_set1_epi32(static_cast<int>(0xFF000000u)));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(d), out);
 }
 
@@ -347,7 +351,7 @@ template <int MODE, bool TINT, bool WHOLE = false>
     if constexpr (MODE == BLEND_MASK) {
         const __m256i drawn = _mm256_cmpgt_epi16(SpreadAlphaEight(s), k.cutBelow);
         return _mm256_or_si256(_mm256_and_si256(drawn, s), _mm256_andnot_si256(drawn, d));
-    } else if constexpr (MODE == BLEND_SOLID) {
+    } else if constexpr (MODE == BLEND_SOLID || MODE == RASTER_KEEP) {
         return s;
     } else if constexpr (MODE == BLEND_ALPHA) {
         const __m256i a = WHOLE ? SpreadAlphaEight(s) : Divide255Eight(_mm256_mullo_epi16(SpreadAlphaEight(s), k.alpha));
@@ -367,7 +371,8 @@ template <int MODE, bool TINT, bool WHOLE = false>
     const __m256i zero = _mm256_setzero_si256();
     const __m256i a = PutFourWide<MODE, TINT, WHOLE>(low, _mm256_unpacklo_epi8(frame, zero), k);
     const __m256i b = PutFourWide<MODE, TINT, WHOLE>(high, _mm256_unpackhi_epi8(frame, zero), k);
-    return _mm256_or_si256(_mm256_packus_epi16(a, b), _mm256_set1_epi32(static_cast<int>(0xFF000000u)));
+    const __m256i packed = _mm256_packus_epi16(a, b);
+    return MODE == RASTER_KEEP ? packed : _mm256_or_si256(packed, _mm256_set1_epi32(static_cast<int>(0xFF000000u)));
 }
 
 // As PutGroup, for up to eight pixels; a short group keeps the frame pixels
@@ -900,6 +905,7 @@ void Dispatch(const TRasterPaint& paint, Body&& body) {
     case BLEND_ALPHA: withTint(std::integral_constant<int, BLEND_ALPHA>{}); break;
     case BLEND_LIGHT: withTint(std::integral_constant<int, BLEND_LIGHT>{}); break;
     case BLEND_SHADE: withTint(std::integral_constant<int, BLEND_SHADE>{}); break;
+    case RASTER_KEEP: withTint(std::integral_constant<int, RASTER_KEEP>{}); break;
     default: break;
     }
 }

@@ -8,8 +8,9 @@
 
 #include <cstdint>
 
-// The frame drawn into, 0xFFRRGGBB (alpha is kept opaque), and the clip
-// rectangle every drawing stays inside (right and bottom exclusive).
+// The frame drawn into, 0xFFRRGGBB (alpha is kept opaque, except by
+// RASTER_KEEP), and the clip rectangle every drawing stays inside (right and
+// bottom exclusive).
 struct TRasterFrame {
     uint32_t* pixels = nullptr;
     int width = 0, height = 0;
@@ -43,7 +44,11 @@ constexpr int ReachSize(int height) {
 }
 void RasterRowReach(const TRasterPicture& picture, uint16_t* reach);
 
-// How the source pixels meet the frame: the game's blend modes (BLEND_*), the
+// Besides the game's blend modes: every channel of the source, alpha too,
+// replaces the frame's, for a picture resampled into another.
+constexpr int RASTER_KEEP = 6;
+
+// How the source pixels meet the frame: the game's blend modes (BLEND_*) or RASTER_KEEP, the
 // drawing colour each channel is multiplied by, the drawing alpha (0..255) and,
 // for BLEND_MASK, the least picture alpha that is drawn.
 struct TRasterPaint {

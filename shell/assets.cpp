@@ -58,10 +58,13 @@ void LoadBackgroundImage() {
     SetImageAnchor(screenBackground, 0.0f, 0.0f);
 }
 
+// The flashes (flares, glow fades, pulses) come at a few scales and turns
+// each, many at once: they are drawn from resampled copies.
 void LoadEffectArt() {
     SetAutoCentre(1);
     FreeImage(bombFlareImage);
     bombFlareImage = LoadPicture("data/effects/bombflare.png");
+    KeepResampledCopies(bombFlareImage);
     FreeImage(glowStarImage);
     glowStarImage = LoadPicture("data/effects/glowstar.png");
     for (int n = 1; n <= 9; n++) {
@@ -70,6 +73,7 @@ void LoadEffectArt() {
         sparkleImages[n] = LoadPicture("data/effects/glb" + number + ".png");
         FreeImage(glowBlobImages[n]);
         glowBlobImages[n] = LoadPicture("data/effects/glo" + number + ".png");
+        KeepResampledCopies(glowBlobImages[n]);
         FreeImage(dirtImages[n]);
         dirtImages[n] = LoadPicture("data/effects/dirt" + number + ".png");
     }

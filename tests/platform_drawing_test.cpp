@@ -451,6 +451,85 @@ TEST_F(Drawing, TheWindowPathShowsWhatTheScreenTextureShows) {
     FreeImage(ramp);
 }
 
+// A picture kept as resampled copies draws, on whole pixels, what drawing it
+// directly there draws: scaled, turned, mirrored, blended or added, tinted,
+// faint; a copy is never drawn again once the picture's pixels change; and
+// past the copies' table and budget every drawing is still right.
+TEST_F(Drawing, ResampledCopiesDrawWhatTheDrawingDraws) {
+    auto light = [](uint32_t centre) {
+        TImage image = MakeImage(21, 17, 1);
+        for (int y = 0; y < 17; y++) {
+            for (int x = 0; x < 21; x++) {
+                const int fall = std::max(0, 255 - 12 * (std::abs(2 * x - 20) + std::abs(2 * y - 16)));
+                SetImagePixel(image, 0, x, y, (static_cast<uint32_t>(fall) << 24) | (x * 12u << 16) | (y * 15u << 8) | centre);
+            }
+        }
+        CentreImageHandle(image);
+        return image;
+    };
+    TImage direct = light(0x40u), kept = light(0x40u);
+    KeepResampledCopies(kept);
+    auto drawn = [&](TImage image, float x, float y) {
+        SetClearColor(90, 60, 30);
+        Cls();
+        PaintImage(image, x, y, 0);
+        ReadScreen();
+        return screen;
+    };
+    auto most = [](const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+        int difference = 0;
+        for (size_t i = 0; i < a.size(); i++) {
+            const TRgb p = Unpack(a[i]), q = Unpack(b[i]);
+            difference = std::max({difference, std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b)});
+        }
+        return difference;
+    };
+    struct TCase {
+        float sx, sy, turn, alpha;
+        int blend, tint;
+    };
+    const TCase CASES[] = {{2.3f, 2.3f, 0, 0.6f, BLEND_LIGHT, 0},  {0.45f, 0.45f, 0, 1.0f, BLEND_ALPHA, 0},
+                           {1.4f, 1.4f, 70, 0.9f, BLEND_LIGHT, 0}, {-1.7f, 0.8f, 200, 1.0f, BLEND_ALPHA, 1},
+                           {3.0f, 5.0f, 33, 0.05f, BLEND_LIGHT, 1}, {0.3f, 7.0f, 0, 0.5f, BLEND_ALPHA, 0}};
+    for (const TCase& c : CASES) {
+        SCOPED_TRACE(testing::Message() << "scale " << c.sx << " x " << c.sy << ", turn " << c.turn << ", blend "
+                                        << c.blend);
+        SetDrawScale(c.sx, c.sy);
+        SetDrawRotation(c.turn);
+        SetBlend(c.blend);
+        SetAlpha(c.alpha);
+        SetColor(255, c.tint ? 120 : 255, c.tint ? 200 : 255);
+        const std::vector<uint32_t> want = drawn(direct, 500, 300);
+        EXPECT_LE(most(drawn(kept, 500, 300), want), 1);
+        EXPECT_EQ(drawn(kept, 500, 300), drawn(kept, 500, 300));   // from the copy made before
+        // Between whole pixels the copy lands on the nearest.
+        EXPECT_EQ(drawn(kept, 500.4f, 299.6f), drawn(kept, 500, 300));
+    }
+    // The pixels change: the copy made before is not drawn again.
+    SetDrawScale(2.3f, 2.3f);
+    SetDrawRotation(0);
+    SetBlend(BLEND_ALPHA);
+    SetAlpha(1.0f);
+    SetColor(255, 255, 255);
+    const std::vector<uint32_t> before = drawn(kept, 500, 300);
+    SetImagePixel(direct, 0, 10, 8, 0xFF00FF00u);
+    SetImagePixel(kept, 0, 10, 8, 0xFF00FF00u);
+    const std::vector<uint32_t> changed = drawn(direct, 500, 300);
+    ASSERT_GT(most(before, changed), 50);
+    EXPECT_LE(most(drawn(kept, 500, 300), changed), 1);
+    // More scales than the table holds: the oldest copies give way.
+    SetDrawRotation(0);
+    for (int n = 0; n < 1100; n++) {
+        SetDrawScale(0.5f + n * 0.01f, 0.5f + n * 0.01f);
+        PaintImage(kept, 500, 300, 0);
+    }
+    SetDrawScale(3.0f, 5.0f);
+    SetDrawRotation(33);
+    EXPECT_LE(most(drawn(kept, 500, 300), drawn(direct, 500, 300)), 1);
+    FreeImage(direct);
+    FreeImage(kept);
+}
+
 // A faint light skips the texels too weak to show and, turned, the corners
 // of its box: over many maps, turned, mirrored, stretched and shrunk, at
 // every strength, it changes each pixel exactly as drawing every texel does.
