@@ -23,24 +23,37 @@ static int SideAllowed(unsigned long side) {
 
 // The pixels grow with the rows actually decoded, never to more than the
 // claimed size: a small file that claims a huge picture fails before it has
-// cost more memory than its data could fill. Doubling keeps the copies few.
-static int GrowForRow(std::vector<uint32_t>& pixels, int width, int height, int row) {
+// cost more memory than its data could fill. The first rows take at once what
+// the file would fill at PIXEL_BYTES_PER_FILE_BYTE (compressed data fills a
+// thousand times its size at most), so that a real picture is allocated once;
+// past that, doubling keeps the copies few.
+static const size_t PIXEL_BYTES_PER_FILE_BYTE = 64;
+
+static int GrowForRow(std::vector<uint32_t>& pixels, int width, int height, int row, size_t fileBytes) {
     const size_t needed = static_cast<size_t>(row + 1) * width, whole = static_cast<size_t>(width) * height;
     if (pixels.size() >= needed) return 1;
+    const size_t first = fileBytes / 4 * PIXEL_BYTES_PER_FILE_BYTE;
     try {
-        pixels.resize(std::min(whole, std::max(needed, pixels.size() * 2)));
+        pixels.resize(std::min(whole, std::max({needed, pixels.size() * 2, first})));
     } catch (const std::bad_alloc&) {
         return 0;
     }
     return 1;
 }
 
-// Where libpng reads its bytes from: a file or a block of memory.
+// Where libpng reads its bytes from: a file or a block of memory, of size bytes.
 struct TPngSource {
     FILE* file = nullptr;
     const unsigned char* bytes = nullptr;
     size_t size = 0, at = 0;
 };
+
+static size_t FileBytes(FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0) return 0;
+    const long size = std::ftell(file);
+    std::rewind(file);
+    return size > 0 ? static_cast<size_t>(size) : 0;
+}
 
 static void ReadPngBytes(png_structp png, png_bytep out, size_t length) {
     TPngSource* source = static_cast<TPngSource*>(png_get_io_ptr(png));
@@ -74,6 +87,9 @@ static int DecodePngFrom(TPngSource& source, std::vector<uint32_t>& pixels, int&
         return 0;
     }
     png_set_read_fn(png, &source, ReadPngBytes);
+    // Every chunk's CRC is checked, the compressed data's included: the
+    // stream's own checksum over the pixels would only check them again.
+    png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
     png_read_info(png, info);
     png_uint_32 w = 0, h = 0;
     int depth = 0, colourType = 0, interlace = 0;
@@ -95,7 +111,7 @@ static int DecodePngFrom(TPngSource& source, std::vector<uint32_t>& pixels, int&
     height = static_cast<int>(h);
     for (int pass = 0; pass < passes; pass++) {
         for (int y = 0; y < height; y++) {
-            if (!GrowForRow(pixels, width, height, y)) png_longjmp(png, 1);
+            if (!GrowForRow(pixels, width, height, y, source.size)) png_longjmp(png, 1);
             png_read_row(png, reinterpret_cast<png_bytep>(pixels.data() + static_cast<size_t>(y) * width), nullptr);
         }
     }
@@ -108,6 +124,7 @@ int DecodePng(const std::string& path, std::vector<uint32_t>& pixels, int& width
     TPngSource source;
     source.file = std::fopen(path.c_str(), "rb");
     if (!source.file) return 0;
+    source.size = FileBytes(source.file);
     int ok = DecodePngFrom(source, pixels, width, height, hasAlpha);
     std::fclose(source.file);
     return ok;
@@ -193,6 +210,7 @@ static void UseJpegSource(jpeg_decompress_struct& info, TJpegSource& source, FIL
 int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return 0;
+    const size_t fileBytes = FileBytes(file);
     jpeg_decompress_struct info;
     TJpegError error;
     TJpegSource source;
@@ -220,7 +238,7 @@ int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& widt
     pixels.clear();
     while (info.output_scanline < info.output_height && !error.warned) {
         int y = static_cast<int>(info.output_scanline);
-        if (!GrowForRow(pixels, width, height, y)) longjmp(error.jump, 1);
+        if (!GrowForRow(pixels, width, height, y, fileBytes)) longjmp(error.jump, 1);
         JSAMPROW rows[1] = {reinterpret_cast<JSAMPROW>(pixels.data() + static_cast<size_t>(y) * width)};
         jpeg_read_scanlines(&info, rows, 1);
     }
