@@ -257,6 +257,15 @@ void OwnPaintImage(TImage image, float x, float y, int frame) {
         sx * s * outY, sy * c * outY,  (y - hx * sx * s - hy * sy * c) * outY + OutShiftY(),
     };
     TRasterPicture picture = FrameOf(image, frame);
+    if ((paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) && !image->opaque &&
+        ReachFits(image->width, image->height)) {
+        const size_t perFrame = static_cast<size_t>(ReachSize(image->height));
+        if (image->rowReach.size() != perFrame * image->frameCount) {
+            image->rowReach.resize(perFrame * image->frameCount);
+            for (int f = 0; f < image->frameCount; f++) RasterRowReach(FrameOf(image, f), &image->rowReach[perFrame * f]);
+        }
+        picture.reach = &image->rowReach[perFrame * frame];
+    }
     if (image->resampled && (paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT)) {
         // Placed on whole pixels, as unscaled pictures are: the copy is the
         // drawing itself with the handle there.
@@ -268,15 +277,6 @@ void OwnPaintImage(TImage image, float x, float y, int frame) {
                        paint);
             return;
         }
-    }
-    if ((paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) && !image->opaque &&
-        ReachFits(image->width, image->height)) {
-        const size_t perFrame = static_cast<size_t>(ReachSize(image->height));
-        if (image->rowReach.size() != perFrame * image->frameCount) {
-            image->rowReach.resize(perFrame * image->frameCount);
-            for (int f = 0; f < image->frameCount; f++) RasterRowReach(FrameOf(image, f), &image->rowReach[perFrame * f]);
-        }
-        picture.reach = &image->rowReach[perFrame * frame];
     }
     RasterMap(ownFrame, picture, m, paint);
 }

@@ -1229,8 +1229,10 @@ void RasterMap(TRasterFrame& frame, const TRasterPicture& picture, const double 
     const TKernel k = KernelOf(paint);
     // Blended or added, a texel whose alpha times the drawing alpha is below
     // one half changes nothing: only the box of the others is drawn, and, not
-    // turned, each row only where its texel rows reach.
-    const uint16_t* reach = (paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT) ? picture.reach : nullptr;
+    // turned, each row only where its texel rows reach. Kept, the clear texels
+    // are left as the frame has them (a copy starts clear).
+    const uint16_t* reach =
+        (paint.blend == BLEND_ALPHA || paint.blend == BLEND_LIGHT || paint.blend == RASTER_KEEP) ? picture.reach : nullptr;
     const int level = ReachLevel(k.alpha);
     TShowing box{0.0, static_cast<double>(picture.width), 0.0, static_cast<double>(picture.height),
                  -1e30, 1e30, -1e30, 1e30};
