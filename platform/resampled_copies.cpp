@@ -18,7 +18,7 @@
 namespace {
 
 constexpr int RESAMPLED_SLOTS = 1024;
-constexpr size_t RESAMPLED_PIXELS = size_t{4} << 20;   // 16 MB of copies at most
+constexpr size_t RESAMPLED_PIXELS = size_t{2} << 20;   // 8 MB of copies at most
 constexpr int RESAMPLED_LARGEST = 512 * 512;           // a larger copy is drawn directly
 
 struct TResampledSlot {
