@@ -72,6 +72,7 @@ int PlatformInit() {
 }
 
 void PlatformShutdown() {
+    StopDecodingAhead();
     if (!sdlStarted) return;
     CloseDisplay();
     DropResampledCopies();

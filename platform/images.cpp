@@ -30,8 +30,14 @@ int AutoCentre() {
     return autoCentre;
 }
 
-// Reads a PNG or JPEG file, told apart by its first bytes.
 int DecodePicture(const std::string& path, TImageData& image) {
+    int ok = 0;
+    if (TakeDecodedAhead(path, image, ok)) return ok;
+    return DecodePictureFile(path, image);
+}
+
+// Reads a PNG or JPEG file, told apart by its first bytes.
+int DecodePictureFile(const std::string& path, TImageData& image) {
     std::string real = ResolvePath(path);
     FILE* file = std::fopen(real.c_str(), "rb");
     if (!file) return 0;

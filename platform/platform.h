@@ -28,6 +28,11 @@ constexpr int MAX_PICTURE_SIDE = 8192;
 // Load flags: -1 masked and filtered (almost every picture), 0 neither;
 // otherwise bit 1 filtered and bit 2 masked.
 TImage LoadImageFile(const std::string& path, int flags = -1);
+// Pictures about to be loaded, decoded meanwhile on a thread of their own: a
+// load of one of them (by the same path) takes its pixels, waiting for them if
+// need be. Stopping drops what was not taken and says how many.
+void DecodeAhead(const std::vector<std::string>& paths);
+int StopDecodingAhead();
 // Cells read left to right then top to bottom; frames 0..cellCount-1 from firstCell.
 TImage LoadImageStrip(const std::string& path, int cellWidth, int cellHeight, int firstCell, int cellCount);
 void FreeImage(TImage& image);          // releases and sets the reference empty

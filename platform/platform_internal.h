@@ -102,8 +102,13 @@ int PrepareImageTextures(TImage image);
 void NoteAlphaKinds(TImage image);
 // Releases the device textures of an image (when they belong to the current renderer).
 void ReleaseImageTextures(TImage image);
-// Reads a PNG or JPEG file into the image's sheet (pixels, size, alpha).
+// Reads a PNG or JPEG file into the image's sheet (pixels, size, alpha),
+// or takes it from the pictures decoded ahead.
 int DecodePicture(const std::string& path, TImageData& image);
+int DecodePictureFile(const std::string& path, TImageData& image);
+// 1 when the path was decoded ahead (waiting for it if it is being decoded),
+// its result in ok; 0 when the caller decodes it.
+int TakeDecodedAhead(const std::string& path, TImageData& image, int& ok);
 // Masked pictures without their own alpha lose every pixel of the mask colour.
 void ApplyMask(TImageData& image, uint32_t key);
 // A clear asked for by Cls and not yet done: the first drawing either covers

@@ -2,6 +2,10 @@
 // every subsystem loads its pictures and data.
 #include "shell/assets.h"
 
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "effects/effects.h"
 #include "map/fish_art.h"
 #include "map/powerup_art.h"
@@ -13,6 +17,31 @@
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 #include "text/text.h"
+
+// The start-up's biggest pictures, in the order it loads them (the logo twice:
+// the shell's and the menu's): decoded on the second core while the first
+// opens the display and loads the rest. A test holds the start-up to loading
+// every one, so that the list keeps up with the loaders.
+static const char* const STARTUP_PICTURES_AHEAD[] = {
+    "data/UI/logo3.png",        "data/bg/menubgalt.jpg",   "data/bg/loadbg.jpg",       "data/match3/m3uidown.png",
+    "data/effects/logoglow.png", "data/effects/rays2.png",  "data/ui/popupsmall.png",   "data/UI/popupmedium.png",
+    "data/UI/playermenu.png",   "data/UI/logo3.png",       "data/match3/m3uiup.png",   "data/ui/popupbig.png",
+    "data/texts/gameon.png",    "data/texts/fnormal.png",  "data/texts/fhighlight.png", "data/texts/fhead.png",
+    "data/texts/ftext.png",
+};
+static int startUpPicturesUnused = 0;
+
+void DecodeStartUpPicturesAhead() {
+    DecodeAhead(std::vector<std::string>(std::begin(STARTUP_PICTURES_AHEAD), std::end(STARTUP_PICTURES_AHEAD)));
+}
+
+void StopDecodingStartUpPictures() {
+    startUpPicturesUnused = StopDecodingAhead();
+}
+
+int StartUpPicturesUnused() {
+    return startUpPicturesUnused;
+}
 
 // Loads a picture with its handle at the frame centre, whatever the switch says.
 static TImage LoadCentred(const std::string& path) {

@@ -12,3 +12,9 @@ void LoadEffectArt();
 // Every subsystem's loader in its fixed order; 0 when the installation is
 // broken (a level file missing or short) and the game cannot start.
 int LoadAllAssets();
+// The start-up's biggest pictures decoded ahead on a thread of their own, and
+// the thread stopped once the start-up has loaded them; how many it decoded
+// that the start-up never loaded (0 unless the list is out of date).
+void DecodeStartUpPicturesAhead();
+void StopDecodingStartUpPictures();
+int StartUpPicturesUnused();

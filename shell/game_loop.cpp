@@ -5,6 +5,7 @@
 
 #include "audio/audio.h"
 #include "menus/dialogs.h"
+#include "shell/assets.h"
 #include "shell/replay.h"
 #include "shell/shell.h"
 #include "tables/game_tables.h"
@@ -22,11 +23,15 @@ static void CreateShellTimers() {
 int PrepareGame() {
     SetWindowTitle("Glimmerdeep");
     if (!CheckSingleInstance()) return GAME_OTHER_COPY;
+    // Opening the display and the input method takes a while: the second core
+    // decodes the big pictures meanwhile.
+    DecodeStartUpPicturesAhead();
     if (!PlatformInit()) return GAME_NO_DISPLAY;
     CreateShellTimers();
     AllocateGameTables();
     FindSaveFolder();
     int started = StartUp();
+    StopDecodingStartUpPictures();
     if (started != GAME_READY) return started;
     settingsLine5 = 0;
     return GAME_READY;

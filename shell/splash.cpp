@@ -1,5 +1,8 @@
 #include "shell/splash.h"
 
+#include <string>
+#include <vector>
+
 #include "shell/pictures.h"
 #include "shell/screen_change.h"
 #include "shell/title.h"
@@ -57,6 +60,11 @@ void EnterSplashPage(int page) {
     }
     HidePointer();
     if (page == 1) {
+        // The pages after the first are decoded on the second core meanwhile.
+        std::vector<std::string> later;
+        for (int p = shown + 1; p <= SPLASH_LAST_PAGE; p++)
+            if (PageShown(p)) later.push_back("data/branding/" + splashPages[p].file);
+        DecodeAhead(later);
         for (int p = 1; p <= SPLASH_LAST_PAGE; p++) {
             FreeImage(splashImages[p]);
             if (!PageShown(p)) continue;

@@ -264,6 +264,34 @@ TEST_F(Pictures, OversizedOrCutFilesFailWithoutCostingMemory) {
     FreeImage(intact);
 }
 
+// Decoded ahead, a picture loads as it does from its file, a broken one fails
+// as it does, and a path named once serves one load: the next reads the file.
+TEST_F(Pictures, APictureDecodedAheadLoadsAsFromItsFile) {
+    auto pixels = Pixels(9, 6, [](int x, int y) { return 0xFF000000u | (x * 25u << 16) | (y * 40u << 8) | 7u; });
+    ASSERT_TRUE(SavePng(folder + "ahead.png", 9, 6, pixels));
+    ASSERT_TRUE(SaveJpeg(folder + "ahead.jpg", 16, 16, Pixels(16, 16, [](int, int) { return 0xFF406080u; })));
+    WriteWholeFile(folder + "broken.png", ClaimingPng(40, 40));   // its data ends after one row
+    DecodeAhead({folder + "ahead.png", folder + "broken.png", folder + "ahead.jpg", folder + "never.png"});
+    TImage png = LoadImageFile(folder + "ahead.png", -1);
+    ASSERT_NE(png, nullptr);
+    EXPECT_EQ(PixelsOf(png), pixels);
+    EXPECT_EQ(LoadImageFile(folder + "broken.png", -1), nullptr);
+    TImage jpeg = LoadImageFile(folder + "ahead.jpg", 0);
+    ASSERT_NE(jpeg, nullptr);
+    EXPECT_EQ(ImageWidth(jpeg), 16);
+    EXPECT_FALSE(ImageHasAlpha(jpeg));
+    // The same path again, once the first took its pixels, and changed since.
+    auto changed = Pixels(9, 6, [](int x, int y) { return 0xFF000000u | (y * 25u << 16) | (x * 9u); });
+    ASSERT_TRUE(SavePng(folder + "ahead.png", 9, 6, changed));
+    TImage again = LoadImageFile(folder + "ahead.png", -1);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(PixelsOf(again), changed);
+    EXPECT_EQ(StopDecodingAhead(), 1);   // never.png, which nothing loaded
+    FreeImage(png);
+    FreeImage(jpeg);
+    FreeImage(again);
+}
+
 TEST_F(Pictures, StripCellsReadLeftToRightThenDownAroundTheirCentres) {
     // 3 columns by 2 rows of 8 x 6 cells; cell k is filled with colour k + 1.
     auto pixels = Pixels(24, 12, [](int x, int y) { return 0xFF000000u | static_cast<uint32_t>((y / 6) * 3 + x / 8 + 1); });

@@ -125,6 +125,17 @@ TEST(AssetOrder, WithNoPicturesAtAllTheGameStillStarts) {
     DriverStop();
 }
 
+// The big pictures decoded ahead are the ones the start-up loads: a list out of
+// step with the loaders would decode for nothing.
+TEST(AssetOrder, TheStartUpLoadsEveryPictureItDecodesAhead) {
+    DriverOptions options;
+    options.showSplash = 1;
+    ASSERT_EQ(DriverStart(options), 1);
+    EXPECT_EQ(StartUpPicturesUnused(), 0);
+    EXPECT_EQ(gameScreen, SCREEN_SPLASH);
+    DriverStop();
+}
+
 TEST(AssetOrder, WithoutThePointerPictureTheGameRunsAndSaysSoOnce) {
     std::string work = DriverMakeWorkFolder({"UI/cursor.png", "ui/cursor.png"});
     DriverOptions options;
