@@ -271,15 +271,17 @@ TEST_F(Pictures, APictureDecodedAheadLoadsAsFromItsFile) {
     ASSERT_TRUE(SavePng(folder + "ahead.png", 9, 6, pixels));
     ASSERT_TRUE(SaveJpeg(folder + "ahead.jpg", 16, 16, Pixels(16, 16, [](int, int) { return 0xFF406080u; })));
     WriteWholeFile(folder + "broken.png", ClaimingPng(40, 40));   // its data ends after one row
+    // Loaded in another order than named.
     DecodeAhead({folder + "ahead.png", folder + "broken.png", folder + "ahead.jpg", folder + "never.png"});
-    TImage png = LoadImageFile(folder + "ahead.png", -1);
-    ASSERT_NE(png, nullptr);
-    EXPECT_EQ(PixelsOf(png), pixels);
-    EXPECT_EQ(LoadImageFile(folder + "broken.png", -1), nullptr);
     TImage jpeg = LoadImageFile(folder + "ahead.jpg", 0);
     ASSERT_NE(jpeg, nullptr);
     EXPECT_EQ(ImageWidth(jpeg), 16);
     EXPECT_FALSE(ImageHasAlpha(jpeg));
+    EXPECT_EQ(LoadImageFile(folder + "broken.png", -1), nullptr);
+    TImage png = LoadImageFile(folder + "ahead.png", -1);
+    ASSERT_NE(png, nullptr);
+    EXPECT_EQ(ImageWidth(png), 9);
+    EXPECT_EQ(PixelsOf(png), pixels);
     // The same path again, once the first took its pixels, and changed since.
     auto changed = Pixels(9, 6, [](int x, int y) { return 0xFF000000u | (y * 25u << 16) | (x * 9u); });
     ASSERT_TRUE(SavePng(folder + "ahead.png", 9, 6, changed));
