@@ -48,12 +48,6 @@ struct TPngSource {
     size_t size = 0, at = 0;
 };
 
-static size_t FileBytes(FILE* file) {
-    if (std::fseek(file, 0, SEEK_END) != 0) return 0;
-    const long size = std::ftell(file);
-    std::rewind(file);
-    return size > 0 ? static_cast<size_t>(size) : 0;
-}
 
 static void ReadPngBytes(png_structp png, png_bytep out, size_t length) {
     TPngSource* source = static_cast<TPngSource*>(png_get_io_ptr(png));
@@ -124,7 +118,7 @@ int DecodePng(const std::string& path, std::vector<uint32_t>& pixels, int& width
     TPngSource source;
     source.file = std::fopen(path.c_str(), "rb");
     if (!source.file) return 0;
-    source.size = FileBytes(source.file);
+    source.size = static_cast<size_t>(std::max(0L, FileSize(path)));
     int ok = DecodePngFrom(source, pixels, width, height, hasAlpha);
     std::fclose(source.file);
     return ok;
@@ -210,7 +204,7 @@ static void UseJpegSource(jpeg_decompress_struct& info, TJpegSource& source, FIL
 int DecodeJpeg(const std::string& path, std::vector<uint32_t>& pixels, int& width, int& height) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return 0;
-    const size_t fileBytes = FileBytes(file);
+    const size_t fileBytes = static_cast<size_t>(std::max(0L, FileSize(path)));
     jpeg_decompress_struct info;
     TJpegError error;
     TJpegSource source;

@@ -230,6 +230,12 @@ static uint32_t* PixelAt(TImage image, int frame, int x, int y) {
     return &image->pixels[index];
 }
 
+// The upload and the resampled copies are out of date.
+static void PixelsChanged(TImage image) {
+    image->textureDirty = 1;
+    image->serial = NextImageSerial();
+}
+
 uint32_t ImagePixel(TImage image, int frame, int x, int y) {
     uint32_t* p = PixelAt(image, frame, x, y);
     return p ? *p : 0;
@@ -239,7 +245,7 @@ void SetImagePixel(TImage image, int frame, int x, int y, uint32_t argb) {
     uint32_t* p = PixelAt(image, frame, x, y);
     if (!p) return;
     *p = argb;
-    image->textureDirty = 1;
+    PixelsChanged(image);
 }
 
 void PasteImage(TImage dst, int dstFrame, TImage src, int srcFrame, int x, int y) {
@@ -251,7 +257,7 @@ void PasteImage(TImage dst, int dstFrame, TImage src, int srcFrame, int x, int y
             if (to) *to = ImagePixel(src, srcFrame, u, v);
         }
     }
-    dst->textureDirty = 1;
+    PixelsChanged(dst);
 }
 
 void GrabToImage(TImage image, int x, int y, int frame) {
@@ -267,7 +273,7 @@ void GrabToImage(TImage image, int x, int y, int frame) {
             if (to) *to = grabbed[static_cast<size_t>(v) * (x1 - x0) + u];
         }
     }
-    image->textureDirty = 1;
+    PixelsChanged(image);
 }
 
 int ImageWidth(TImage image) {

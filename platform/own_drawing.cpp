@@ -182,7 +182,6 @@ static int PrepareOwnImage(TImage image) {
         NoteAlphaKinds(image);
         image->fitMade.clear();
         image->rowReach.clear();
-        image->serial = NextImageSerial();   // its resampled copies are stale
         image->textureDirty = 0;
     }
     return 1;

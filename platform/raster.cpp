@@ -63,7 +63,6 @@ inline void Put(uint32_t& d, uint32_t s, const TKernel& k) {
         if constexpr (TINT) s = Tint(s, k);
         d = s | 0xFF000000u;
     } else if constexpr (MODE == RASTER_KEEP) {
-        if constexpr (TINT) s = Tint(s, k);
         d = s;
     } else if constexpr (MODE == BLEND_ALPHA) {
         const uint32_t a = Divide255((s >> 24) * k.alpha);
@@ -905,7 +904,7 @@ void Dispatch(const TRasterPaint& paint, Body&& body) {
     case BLEND_ALPHA: withTint(std::integral_constant<int, BLEND_ALPHA>{}); break;
     case BLEND_LIGHT: withTint(std::integral_constant<int, BLEND_LIGHT>{}); break;
     case BLEND_SHADE: withTint(std::integral_constant<int, BLEND_SHADE>{}); break;
-    case RASTER_KEEP: withTint(std::integral_constant<int, RASTER_KEEP>{}); break;
+    case RASTER_KEEP: body(std::integral_constant<int, RASTER_KEEP>{}, std::false_type{}); break;   // never tinted
     default: break;
     }
 }

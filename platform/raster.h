@@ -46,7 +46,7 @@ void RasterRowReach(const TRasterPicture& picture, uint16_t* reach);
 
 // Besides the game's blend modes: every channel of the source, alpha too,
 // replaces the frame's, for a picture resampled into a clear one (pixels that
-// sample only clear texels may be left as they are).
+// sample only clear texels may be left as they are); the colour is not applied.
 constexpr int RASTER_KEEP = 6;
 
 // How the source pixels meet the frame: the game's blend modes (BLEND_*) or RASTER_KEEP, the
