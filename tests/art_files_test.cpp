@@ -69,7 +69,6 @@ TEST(ArtFiles, EveryPictureDecodesAndShowsSomething) {
     for (const std::string& name : AllPngPictures()) {
         TArtPicture p;
         ASSERT_TRUE(ReadArtPng(ArtRunDir() + name, p)) << name << " is missing or broken";
-        EXPECT_GT(p.width, 0) << name;
         EXPECT_GT(OpaqueCount(p), 0) << name << " is fully transparent";
     }
 }
@@ -158,17 +157,13 @@ TEST(ArtFiles, PicturesFitWhereTheScreensDrawThem) {
     TArtPicture small = Load("data/UI/popupsmall.png");
     EXPECT_GE(small.height / 2, 494 + 25 - 369);
     EXPECT_GE(small.height / 2, 369 - 197 + 10);
-    TArtPicture medium = Load("data/UI/popupmedium.png");
-    EXPECT_GE(medium.height / 2, 584 + 25 - 404);
-    TArtPicture big = Load("data/UI/popupbig.png");
-    EXPECT_GE(big.height / 2, 650 + 25 - 384);
-    // four bottom buttons 156 pixels apart must not overlap
+    EXPECT_GE(Load("data/UI/popupmedium.png").height / 2, 584 + 25 - 404);
+    EXPECT_GE(Load("data/UI/popupbig.png").height / 2, 650 + 25 - 384);
+    // bottom buttons 156 apart and mode buttons 110 apart do not overlap; the
+    // slider track holds the knob's 280 pixels; the sketch 3 x 3 cells 48 apart
     EXPECT_LE(Load("data/UI/button3.png").width, 156);
-    // three mode buttons 110 apart
     EXPECT_LE(Load("data/texts/gtbutt2.png").width, 110);
-    // the slider track holds the knob's 280 pixel travel
     EXPECT_GE(Load("data/UI/optionstrack.png").width, 280);
-    // the board sketch shows 3 x 3 cells 48 apart
     EXPECT_GE(Load("data/UI/niner.png").width, 144);
 }
 
@@ -187,13 +182,10 @@ TEST(ArtFiles, WindowIconIsA32PixelIcoWithAPng) {
     ASSERT_TRUE(in.good());
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_GT(bytes.size(), 22u + 8u);
-    EXPECT_EQ(bytes[0], 0);
-    EXPECT_EQ(bytes[2], 1);   // icon
-    EXPECT_EQ(bytes[4], 1);   // one image
-    EXPECT_EQ(static_cast<unsigned char>(bytes[6]), 32u);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[7]), 32u);
-    uint32_t size = static_cast<unsigned char>(bytes[14]) | static_cast<unsigned char>(bytes[15]) << 8 |
-                    static_cast<unsigned char>(bytes[16]) << 16 | static_cast<uint32_t>(static_cast<unsigned char>(bytes[17])) << 24;
+    // an icon (type 1) of one image, 32 x 32, whose PNG fills the rest
+    EXPECT_EQ(bytes.substr(0, 8), std::string("\0\0\1\0\1\0\x20\x20", 8));
+    uint32_t size = 0;
+    for (int b = 3; b >= 0; b--) size = size << 8 | static_cast<unsigned char>(bytes[14 + b]);
     EXPECT_EQ(size + 22, bytes.size());
     EXPECT_EQ(bytes.substr(22, 4), std::string("\x89PNG", 4));
 }
@@ -218,7 +210,6 @@ TEST(ArtFiles, PuzzlePicturesFitThePiecesAndTheScreen) {
     for (int x = 0; x < PIECE_WIDTH; x++) EXPECT_LT(shadow.AlphaAt(x, 0), 16) << x;
     // the frame is the screen's left half, mirrored for the right
     TArtPicture frame = Load("data/puzzles/puzzleframe.png");
-    EXPECT_EQ(frame.width, PUZZLE_FRAME_WIDTH);
-    EXPECT_EQ(frame.height, PUZZLE_FRAME_HEIGHT);
+    EXPECT_TRUE(frame.width == PUZZLE_FRAME_WIDTH && frame.height == PUZZLE_FRAME_HEIGHT);
 }
 

@@ -93,10 +93,10 @@ int PieceOnHomeOf(int n) {
     return 0;
 }
 
-void PressEnter() {
-    DriverKey(KEY_ENTER, 1);
+void PressKey(int key) {
+    DriverKey(key, 1);
     DriverFrames(1);
-    DriverKey(KEY_ENTER, 0);
+    DriverKey(key, 0);
     DriverFrames(1);
 }
 
@@ -106,7 +106,7 @@ void CloseHelpAndWait() {
     for (int guard = 0; guard < 200 && !(dialogKind == DIALOG_PUZZLE_HELP && dialogOpenLevel == DIALOG_FULLY_OPEN); guard++)
         DriverFrames(1);
     ASSERT_EQ(dialogKind, DIALOG_PUZZLE_HELP);
-    PressEnter();
+    PressKey(KEY_ENTER);
     for (int guard = 0; guard < 300 && (dialogOpenLevel > 0 || levelFrame <= 141); guard++) DriverFrames(1);
     ASSERT_EQ(dialogOpenLevel, 0);
 }
@@ -135,12 +135,6 @@ void SendHome(int n) {
     ClickPiece(n);
     ClickPiece(other);
     WaitUntilSettled();
-}
-
-std::vector<std::pair<int, int>> Places() {
-    std::vector<std::pair<int, int>> places;
-    for (int n = 1; n <= PUZZLE_PIECE_COUNT; n++) places.push_back({Piece(n).x, Piece(n).y});
-    return places;
 }
 
 int SameRecord(const TPuzzlePiece& a, const TPuzzlePiece& b) {
@@ -172,13 +166,11 @@ TEST(Puzzle, TheShuffleLeavesEveryPieceOffItsPlaceAndDrawsEachPieceFromItsCell) 
 
 // A stored puzzle that could never be finished (every piece bound for one
 // place, so the others are never filled) is not taken up: it starts anew.
-void DamageStoredPuzzle(TPlayerProfile& player) {
-    player.puzzlePending = 1;
-    for (int n = 1; n <= PUZZLE_PIECE_COUNT; n++) player.puzzlePieces[n] = TPuzzlePiece{};
-}
-
 TEST(Puzzle, AStoredPuzzleThatCannotBeFinishedIsShuffledAnew) {
-    ASSERT_TRUE(EnterPuzzle(10, 0, "", DamageStoredPuzzle));
+    ASSERT_TRUE(EnterPuzzle(10, 0, "", [](TPlayerProfile& player) {
+        player.puzzlePending = 1;
+        for (int n = 1; n <= PUZZLE_PIECE_COUNT; n++) player.puzzlePieces[n] = TPuzzlePiece{};
+    }));
     std::set<std::pair<int, int>> places;
     for (int n = 1; n <= PUZZLE_PIECE_COUNT; n++) {
         places.insert({Piece(n).targetX, Piece(n).targetY});
@@ -194,7 +186,8 @@ TEST(Puzzle, TwoPicksSwapAndOnlyAPieceLandingOnItsOwnPlaceLocks) {
     TPlayerProfile& player = CurrentProfile();
 
     // The same piece twice: it rises, is put back and nothing has moved.
-    const auto before = Places();
+    std::vector<std::pair<int, int>> before;
+    for (int n = 1; n <= PUZZLE_PIECE_COUNT; n++) before.push_back({Piece(n).x, Piece(n).y});
     ClickPiece(3);
     EXPECT_EQ(player.firstPick, 3);
     DriverFrames(4);
@@ -202,7 +195,7 @@ TEST(Puzzle, TwoPicksSwapAndOnlyAPieceLandingOnItsOwnPlaceLocks) {
     ClickPiece(3);
     DriverFrames(5);
     EXPECT_TRUE(player.firstPick == 0 && player.secondPick == 0 && Piece(3).lift == 0);
-    EXPECT_EQ(Places(), before);
+    for (int n = 1; n <= PUZZLE_PIECE_COUNT; n++) EXPECT_EQ(std::make_pair(Piece(n).x, Piece(n).y), before[n - 1]) << n;
 
     // A swap sending piece a home, with a piece b that lies on a's place.
     const int a = 1, b = PieceOnHomeOf(1);
@@ -254,7 +247,7 @@ TEST(Puzzle, SolvingItOpensTheDoneDialogAndTheNextStage) {
     EXPECT_EQ(openedAt, 200);
     EXPECT_EQ(levelEndTimer, 891) << "the results wait for the dialog";
     for (int guard = 0; guard < 20 && dialogOpenLevel < DIALOG_FULLY_OPEN; guard++) DriverFrames(1);
-    PressEnter();
+    PressKey(KEY_ENTER);
     EXPECT_GE(levelEndTimer, 900);
     for (int guard = 0; guard < 100 && gameScreen == SCREEN_MATCH3; guard++) DriverFrames(1);
     EXPECT_EQ(gameScreen, SCREEN_MAP);
@@ -272,7 +265,7 @@ TEST(Puzzle, SolvingItOpensTheDoneDialogAndTheNextStage) {
     EXPECT_EQ(levelEndTimer, 891);
     for (int guard = 0; guard < 260 && dialogKind != DIALOG_PUZZLE_DONE; guard++) DriverFrames(1);
     for (int guard = 0; guard < 20 && dialogOpenLevel < DIALOG_FULLY_OPEN; guard++) DriverFrames(1);
-    PressEnter();
+    PressKey(KEY_ENTER);
     for (int guard = 0; guard < 100 && gameScreen == SCREEN_MATCH3; guard++) DriverFrames(1);
     EXPECT_EQ(gameScreen, SCREEN_ENDING);
     EXPECT_EQ(CurrentProfile().playerUnlocked, 121);

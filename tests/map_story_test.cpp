@@ -92,10 +92,7 @@ TEST(OpeningStory, TellsFourPagesAndStartsTheFirstPosition) {
         }
         DriverFrames(1);
     }
-    EXPECT_EQ(pages.Length(1), 700);
-    EXPECT_EQ(pages.Length(2), 800);
-    EXPECT_EQ(pages.Length(3), 700);
-    EXPECT_EQ(pages.Length(4), 800);
+    for (int page = 1; page <= 4; page++) EXPECT_EQ(pages.Length(page), page % 2 ? 700 : 800) << page;
     EXPECT_EQ(handOverFrame, pages.start[5] + 1) << "the end page's first frame starts the first position";
     EXPECT_EQ(gameScreen, SCREEN_MATCH3);
     EXPECT_EQ(mapPosition, 1);
@@ -143,8 +140,7 @@ TEST(ClosingStory, TellsTwoPagesEntersTheChampionOnceAndGoesToTheMenu) {
         if (storyPage == 1 && storyFrame == 400) SaveContact("closing_page1");
         DriverFrames(1);
     }
-    EXPECT_EQ(pages.Length(1), 700);
-    EXPECT_EQ(pages.Length(2), 800);
+    for (int page = 1; page <= 2; page++) EXPECT_EQ(pages.Length(page), page % 2 ? 700 : 800) << page;
     EXPECT_EQ(gameScreen, SCREEN_MENU);
     EXPECT_EQ(endingShown, 1);
     EXPECT_EQ(champScore[1], 5000);

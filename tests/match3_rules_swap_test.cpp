@@ -10,9 +10,7 @@
 
 namespace {
 
-void StartSwapBoard(const std::vector<std::string>& rows, uint32_t seed) {
-    BoardStartGrid(MODE_SWAP, seed, rows);
-}
+void StartSwapBoard(const std::vector<std::string>& rows, uint32_t seed) { BoardStartGrid(MODE_SWAP, seed, rows); }
 
 // Clicks the item of the first place, then of the second: the swap starts.
 void ClickPair(int c1, int r1, int c2, int r2) {
@@ -23,50 +21,24 @@ void ClickPair(int c1, int r1, int c2, int r2) {
 
 }  // namespace
 
+// The pair meets at phase 48 after six frames of 12 pixels, then goes back
+// in eight and leaves the board as it was.
 TEST(SwapTest, ASwapWithoutALineReturnsIn8Frames) {
     StartSwapBoard(TilingRows(6, 4), 42);
     uint32_t before = BoardHash();
-    int first = ItemOnPlace(3, 2), second = ItemOnPlace(4, 2);
-    int firstKind = items[first].kind, secondKind = items[second].kind;
     ClickPair(3, 2, 4, 2);
-    EXPECT_EQ(swapSecond, second);
-    EXPECT_EQ(swapPhase, 12);
-    EXPECT_EQ(swapDx1, 12);
+    EXPECT_EQ(swapSecond, ItemOnPlace(4, 2));
     EXPECT_EQ(swapDx2, -12);
     BoardPointer(CellX(4), CellY(2), 0);
-    int frames = 0;
-    while (swapDir == 1 && frames < 20) {
-        BoardFrame();
-        frames++;
-    }
-    EXPECT_EQ(frames, 6);           // phase 48: the pair stands on each other's place
-    EXPECT_EQ(swapPhase, 48);
+    int frames = 0, back = 0;
+    for (; swapDir == 1 && frames < 20; frames++) BoardFrame();
+    EXPECT_EQ(frames, 6);
     EXPECT_EQ(swapDx1, 48);
-    int back = 0;
-    while (swapPhase != 0 && back < 20) {
-        BoardFrame();
-        back++;
-    }
+    for (; swapPhase != 0 && back < 20; back++) BoardFrame();
     EXPECT_EQ(back, 8);
-    EXPECT_EQ(swapFirst, 0);
-    EXPECT_EQ(swapSecond, 0);
-    EXPECT_EQ(swapDx1, 0);
-    EXPECT_EQ(items[first].kind, firstKind);
-    EXPECT_EQ(items[second].kind, secondKind);
+    EXPECT_EQ(swapFirst + swapSecond + swapDx1, 0);
     EXPECT_EQ(BoardHash(), before);
     EXPECT_EQ(score, 0);
-}
-
-TEST(SwapTest, AColour5LineOf5LeavesOneBomb) {
-    StartSwapBoard({"......", ".55455", ".12521", ".34143"}, 44);
-    ASSERT_EQ(BoardHasLine(), 0);
-    ClickPair(4, 2, 4, 3);
-    BoardPointer(CellX(4), CellY(3), 0);
-    BoardFrames(6);
-    EXPECT_EQ(swapPhase, 0);
-    EXPECT_EQ(CountKind(ITEM_BOMB), 1);
-    EXPECT_EQ(KindOnPlace(2, 2), ITEM_BOMB);
-    EXPECT_EQ(score, 4 * 55);
 }
 
 TEST(BreakInitialLinesTest, ChainAndGroupModeKeepTheirLines) {

@@ -26,6 +26,13 @@ std::string ChampionsFile() {
     return saveFolder + "adchampions.ppp";
 }
 
+int RestartOnTheSameFolder() {
+    DriverStop();
+    DriverOptions again;
+    again.keepSaveFolder = 1;
+    return DriverStart(again);
+}
+
 void Finish(int slot, const std::u16string& name, int total, int progress) {
     currentPlayer = slot;
     players[slot].playerName = name;
@@ -50,11 +57,7 @@ TEST(Champions, PlacesGoByScoreAndTheFileHoldsTenRecords) {
     Finish(4, u"Tom", 300, 120);
     EXPECT_EQ(champName[3], u"Ida");
     EXPECT_EQ(champName[4], u"Tom") << "an equal score goes below the older one";
-
-    DriverStop();
-    DriverOptions again;
-    again.keepSaveFolder = 1;
-    ASSERT_EQ(DriverStart(again), 1);
+    ASSERT_EQ(RestartOnTheSameFolder(), 1);
     EXPECT_EQ(champScore[1], 900);
     EXPECT_EQ(champProgress[1], 119);
     EXPECT_EQ(champName[1], u"Ole");
@@ -70,14 +73,8 @@ TEST(Champions, PlacesGoByScoreAndTheFileHoldsTenRecords) {
 TEST(Champions, ABrokenFileGivesAnEmptyList) {
     ASSERT_EQ(DriverStart(), 1);
     WriteWholeFile(ChampionsFile(), std::string(150, 'x'));
-    DriverStop();
-    DriverOptions again;
-    again.keepSaveFolder = 1;
-    ASSERT_EQ(DriverStart(again), 1);
-    for (int place = 1; place <= 10; place++) {
-        EXPECT_EQ(champScore[place], 0);
-        EXPECT_TRUE(champName[place].empty());
-    }
+    ASSERT_EQ(RestartOnTheSameFolder(), 1);
+    for (int place = 1; place <= 10; place++) EXPECT_TRUE(champScore[place] == 0 && champName[place].empty()) << place;
     DriverStop();
 }
 
@@ -139,11 +136,7 @@ TEST(Champions, ThePageOfTheInformationDialogShowsTheListKeptFromTheLastRun) {
     EXPECT_TRUE(HasLine(lines, WithoutBlanks(codeTexts[461]))) << "no champions yet";
     playStarted = 1;
     Finish(2, u"Marlin", 4321, 120);
-
-    DriverStop();
-    DriverOptions again;
-    again.keepSaveFolder = 1;
-    ASSERT_EQ(DriverStart(again), 1);
+    ASSERT_EQ(RestartOnTheSameFolder(), 1);
     OpenChampionsPage();
     lines = LinesOfNextFrame();
     EXPECT_TRUE(HasLine(lines, WithoutBlanks("1. Marlin " + codeTexts[106] + " 120 4321 " + codeTexts[107])))

@@ -1,6 +1,5 @@
 // The player profiles: their files byte for byte, the slot rules, the ranking,
-// damaged files kept aside without touching the other players, and a level
-// left in the middle coming back in a new run of the program.
+// and damaged files kept aside without touching the other players.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -18,7 +17,6 @@
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 #include "tests/driver.h"
-#include "tests/game_driver.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -54,10 +52,8 @@ int RestartOnTheSameFolder() {
 }
 
 void EnterLevel(int position) {
-    playStarted = 1;
-    inputEnabled = 1;
-    CurrentProfile().playerProgress = position;
-    mapPosition = position;
+    playStarted = inputEnabled = 1;
+    CurrentProfile().playerProgress = mapPosition = position;
     BeginScreenChange(SCREEN_MATCH3, 0);
     for (int frame = 0; frame < 40 && gameScreen != SCREEN_MATCH3; frame++) DriverFrames(1);
 }
@@ -231,11 +227,8 @@ TEST(Profiles, ADamagedFileAndAMissingOneAreReportedOnALineEach) {
     for (int slot = 1; slot <= 10; slot++) EXPECT_EQ(FileSize(ProfileFile(slot)), FIXED_BYTES) << "slot " << slot;
     WriteWholeFile(ProfileFile(4), "cut short");
     ASSERT_TRUE(DeleteFile(ProfileFile(9)));
-    DriverStop();
-    DriverOptions again;
-    again.keepSaveFolder = 1;
     testing::internal::CaptureStderr();
-    const int started = DriverStart(again);
+    const int started = RestartOnTheSameFolder();
     const std::string printed = testing::internal::GetCapturedStderr();
     ASSERT_EQ(started, 1);
     EXPECT_EQ(ProfileLines(printed), 2) << printed;
@@ -244,18 +237,12 @@ TEST(Profiles, ADamagedFileAndAMissingOneAreReportedOnALineEach) {
     EXPECT_EQ(PathKind(ProfileFile(9) + ".broken"), 0) << "nothing to keep aside";
     EXPECT_EQ(FileSize(ProfileFile(4)), FIXED_BYTES);
     EXPECT_EQ(FileSize(ProfileFile(9)), FIXED_BYTES);
-    DriverStop();
-}
-
-TEST(Profiles, ASecondBrokenFileDoesNotOverwriteTheFirst) {
-    ASSERT_EQ(DriverStart(), 1);
-    WriteWholeFile(ProfileFile(7), "one");
+    // a second damaged file of the slot is kept beside the first
+    WriteWholeFile(ProfileFile(4), "cut again");
     ASSERT_EQ(RestartOnTheSameFolder(), 1);
-    WriteWholeFile(ProfileFile(7), "two");
-    ASSERT_EQ(RestartOnTheSameFolder(), 1);
-    EXPECT_EQ(ReadWholeFile(ProfileFile(7) + ".broken"), "one");
-    EXPECT_EQ(ReadWholeFile(ProfileFile(7) + ".broken2"), "two");
-    EXPECT_EQ(static_cast<long>(ReadWholeFile(ProfileFile(7)).size()), FIXED_BYTES);
+    EXPECT_EQ(ReadWholeFile(ProfileFile(4) + ".broken"), "cut short");
+    EXPECT_EQ(ReadWholeFile(ProfileFile(4) + ".broken2"), "cut again");
+    EXPECT_EQ(FileSize(ProfileFile(4)), FIXED_BYTES);
     DriverStop();
 }
 
@@ -270,49 +257,6 @@ TEST(Profiles, AnUnchangedProfileIsNotWrittenAgain) {
     players[6].playerScore = 1;
     SaveProfile(6);
     EXPECT_EQ(IntAt(ReadWholeFile(path), 15), 1);
-    DriverStop();
-}
-
-// Every item, moss cell, fish order and the score, in one list.
-std::vector<int> PictureOfLevel() {
-    std::vector<int> picture;
-    for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++)
-        picture.insert(picture.end(), {items[slot].kind, items[slot].x, items[slot].y, cells[slot].isMoss});
-    const TPlayerProfile& player = CurrentProfile();
-    for (int f = 1; f <= 12; f++) {
-        picture.insert(picture.end(), {player.fishOrders[f].orderSize, player.fishOrders[f].orderX});
-        for (int w = 1; w <= 6; w++) picture.push_back(player.fishOrders[f].wanted[w].wantedKind);
-    }
-    picture.push_back(score);
-    return picture;
-}
-
-TEST(Profiles, ALevelLeftInTheMiddleComesBackInTheNextRun) {
-    ASSERT_EQ(GameStartLevel(4, 3, 77), 1);
-    playStarted = 1;
-    ASSERT_EQ(GamePlayToWin(700), -1) << "the level is still in progress";
-    for (int guard = 0; guard < 400; guard++) {
-        int still = 1;
-        for (int slot = 1; slot <= BOARD_LAST_SLOT; slot++) still &= items[slot].falling == 0;
-        if (still && swapPhase == 0 && levelFrame > 200) break;
-        DriverFrames(1);
-    }
-    ASSERT_GT(score, 0) << "some moves were made";
-    players[1].powerupTarget[2] = 120;
-    DriverFocus(0);
-    DriverFrames(1);
-    const std::vector<int> left = PictureOfLevel();
-    const int fishServed = players[1].playerOrdersServed;
-
-    ASSERT_EQ(RestartOnTheSameFolder(), 1);
-    ASSERT_EQ(currentPlayer, 1);
-    EXPECT_EQ(players[1].savedLevelFlag, 1);
-    EXPECT_EQ(players[1].powerupTarget[2], 120);
-    EnterLevel(4);
-    ASSERT_EQ(gameScreen, SCREEN_MATCH3);
-    EXPECT_EQ(PictureOfLevel(), left);
-    EXPECT_EQ(players[1].playerOrdersServed, fishServed);
-    EXPECT_EQ(players[1].powerupTarget[2], 120);
     DriverStop();
 }
 

@@ -43,11 +43,43 @@ void ExpectNear(TRgb got, double r, double g, double b, int tolerance, const cha
     EXPECT_NEAR(got.b, b, tolerance) << what;
 }
 
-// A picture of one colour, made pixel by pixel.
-TImage FilledImage(int w, int h, uint32_t argb) {
+// Rotated or resampled drawing may lose a little precision in each channel.
+int SameColour(uint32_t a, uint32_t b) {
+    TRgb x = Unpack(a), y = Unpack(b);
+    return std::abs(x.r - y.r) <= 3 && std::abs(x.g - y.g) <= 3 && std::abs(x.b - y.b) <= 3;
+}
+
+// The largest difference in any channel between two screens, within a box.
+int MostDifference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b, int left = 0, int top = 0,
+                   int right = 1024, int bottom = 768) {
+    int difference = 0;
+    for (int y = top; y < bottom; y++) {
+        for (int x = left; x < right; x++) {
+            const TRgb p = Unpack(a[static_cast<size_t>(y) * 1024 + x]), q = Unpack(b[static_cast<size_t>(y) * 1024 + x]);
+            difference = std::max({difference, std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b)});
+        }
+    }
+    return difference;
+}
+
+// A one-frame picture whose pixels are a function of the position.
+template <class F>
+TImage Made(int w, int h, F colour) {
     TImage image = MakeImage(w, h, 1);
-    for (int i = 0; i < w * h; i++) SetImagePixel(image, 0, i % w, i / w, argb);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) SetImagePixel(image, 0, x, y, colour(x, y));
     return image;
+}
+
+TImage FilledImage(int w, int h, uint32_t argb) {
+    return Made(w, h, [argb](int, int) { return argb; });
+}
+
+// A picture of four blocks of different colours.
+const uint32_t QUADRANT[4] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFF00u};
+
+TImage QuadrantImage(int size = 20) {
+    return Made(size, size, [size](int x, int y) { return QUADRANT[(y * 2 / size) * 2 + x * 2 / size]; });
 }
 
 void ResetState() {
@@ -87,19 +119,14 @@ TEST_F(Drawing, BlendModesFollowTheTable) {
     const double sr = 200, sg = 50, sb = 0, sa = 128 / 255.0;
     TImage image = FilledImage(10, 10, 0x80C83200u);   // alpha 128, colour 200,50,0
     ASSERT_NE(image, nullptr);
-
+    auto mix = [&](double s) { return s * sa + grey * (1 - sa); };
+    auto add = [&](double s) { return std::min(255.0, grey + s * sa); };
     ExpectNear(DrawOverGrey(image, BLEND_SOLID, grey), sr, sg, sb, 2, "solid");
-    ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), sr * sa + grey * (1 - sa), sg * sa + grey * (1 - sa),
-               sb * sa + grey * (1 - sa), 2, "alpha");
-    ExpectNear(DrawOverGrey(image, BLEND_LIGHT, grey), std::min(255.0, grey + sr * sa),
-               std::min(255.0, grey + sg * sa), std::min(255.0, grey + sb * sa), 2, "light");
-    ExpectNear(DrawOverGrey(image, BLEND_SHADE, grey), grey * sr / 255, grey * sg / 255, grey * sb / 255, 2,
-               "shade");
+    ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), mix(sr), mix(sg), mix(sb), 2, "alpha");
+    ExpectNear(DrawOverGrey(image, BLEND_LIGHT, grey), add(sr), add(sg), add(sb), 2, "light");
+    ExpectNear(DrawOverGrey(image, BLEND_SHADE, grey), grey * sr / 255, grey * sg / 255, grey * sb / 255, 2, "shade");
     FreeImage(image);
     EXPECT_EQ(image, nullptr);
-    TImage faint = FilledImage(10, 10, 0x7FC83200u);
-    ExpectNear(DrawOverGrey(faint, BLEND_SOLID, grey), sr, sg, sb, 2, "solid ignores alpha");
-    FreeImage(faint);
 
     // The mask draws a pixel unblended where the picture's alpha times the
     // drawing alpha is at least one half, and nothing below; one picture drawn
@@ -119,10 +146,12 @@ TEST_F(Drawing, BlendModesFollowTheTable) {
         if (c.drawn) ExpectNear(got, sr, sg, sb, 2, "mask drawn");
         else ExpectNear(got, grey, grey, grey, 0, "mask skipped");
     }
+    SetAlpha(1.0f);
+    ExpectNear(DrawOverGrey(pictures[0x7F], BLEND_SOLID, grey), sr, sg, sb, 2, "solid ignores alpha");
     for (auto& [texel, picture] : pictures) FreeImage(picture);
 }
 
-TEST_F(Drawing, ColourAndAlphaModulateTheSource) {
+TEST_F(Drawing, ColourAndAlphaModulateTheSourceAndEmptyDrawingsShowNothing) {
     const int grey = 40;
     TImage image = FilledImage(10, 10, 0xFFC864F0u);   // opaque 200,100,240
     SetColor(128, 255, 64);
@@ -136,13 +165,10 @@ TEST_F(Drawing, ColourAndAlphaModulateTheSource) {
     ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), 200, 100, 240, 2, "alpha above one");
     SetAlpha(-1.0f);
     ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), grey, grey, grey, 1, "alpha below zero");
-    FreeImage(image);
-}
-
-TEST_F(Drawing, EmptyPicturesAndMissingFramesDrawNothing) {
+    // Empty pictures, missing frames and a zero scale draw nothing.
+    SetAlpha(1.0f);
     SetClearColor(10, 20, 30);
     Cls();
-    TImage image = FilledImage(10, 10, 0xFFFFFFFFu);
     SetBlend(BLEND_SOLID);
     PaintImage(nullptr, 100, 100, 0);
     PaintImage(image, 100, 100, 1);
@@ -152,22 +178,6 @@ TEST_F(Drawing, EmptyPicturesAndMissingFramesDrawNothing) {
     ReadScreen();
     ExpectNear(At(104, 104), 10, 20, 30, 0, "nothing drawn");
     FreeImage(image);
-}
-
-// A 20 x 20 picture of four 10 x 10 blocks of different colours.
-static const uint32_t QUADRANT[4] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFF00u};
-
-static TImage QuadrantImage(int size = 20) {
-    TImage image = MakeImage(size, size, 1);
-    for (int i = 0; i < size * size; i++)
-        SetImagePixel(image, 0, i % size, i / size, QUADRANT[(i / size * 2 / size) * 2 + i % size * 2 / size]);
-    return image;
-}
-
-// Rotated drawing may lose a little precision in each channel.
-static int SameColour(uint32_t a, uint32_t b) {
-    TRgb x = Unpack(a), y = Unpack(b);
-    return std::abs(x.r - y.r) <= 3 && std::abs(x.g - y.g) <= 3 && std::abs(x.b - y.b) <= 3;
 }
 
 // Every screen pixel whose centre maps clearly inside one block (by the
@@ -182,40 +192,33 @@ static void CheckTransform(float x, float y, float hx, float hy, float sx, float
     const double half = size / 2;
     SetImageFiltered(image, 0);   // nearest sampling: block edges stay sharp
     SetImageAnchor(image, hx, hy);
-    SetClearColor(0, 0, 0);
     Cls();
     SetBlend(BLEND_SOLID);
     SetDrawScale(sx, sy);
     SetDrawRotation(degrees);
     PaintImage(image, x, y, 0);
-    SetDrawScale(1, 1);
-    SetDrawRotation(0);
+    ResetState();
     ReadScreen();
-    double r = degrees * 3.14159265358979 / 180.0;
-    double c = std::cos(r), s = std::sin(r);
-    double margin = edgeTexels > 0.0 ? edgeTexels : 1.5 / std::min(std::fabs(sx), std::fabs(sy));
+    const double r = degrees * 3.14159265358979 / 180.0, c = std::cos(r), s = std::sin(r);
+    const double margin = edgeTexels > 0.0 ? edgeTexels : 1.5 / std::min(std::fabs(sx), std::fabs(sy));
     int checkedInside = 0, checkedOutside = 0, wrong = 0;
     for (int py = 0; py < 768; py++) {
         for (int px = 0; px < 1024; px++) {
-            double dx = px + 0.5 - x, dy = py + 0.5 - y;
-            double u = (dx * c + dy * s) / sx + hx;
-            double v = (-dx * s + dy * c) / sy + hy;
-            int inside = u > margin && v > margin && u < size - margin && v < size - margin &&
-                         std::fabs(u - half) > margin && std::fabs(v - half) > margin;
-            int outside = u < -margin || v < -margin || u > size + margin || v > size + margin;
-            uint32_t got = screen[static_cast<size_t>(py) * 1024 + px] & 0xFFFFFFu;
+            const double dx = px + 0.5 - x, dy = py + 0.5 - y;
+            const double u = (dx * c + dy * s) / sx + hx, v = (-dx * s + dy * c) / sy + hy;
+            const int inside = u > margin && v > margin && u < size - margin && v < size - margin &&
+                               std::fabs(u - half) > margin && std::fabs(v - half) > margin;
+            const int outside = u < -margin || v < -margin || u > size + margin || v > size + margin;
+            uint32_t want = 0, got = screen[static_cast<size_t>(py) * 1024 + px] & 0xFFFFFFu;
             if (inside) {
                 checkedInside++;
-                uint32_t want = QUADRANT[static_cast<int>(v / half) * 2 + static_cast<int>(u / half)] & 0xFFFFFFu;
-                if (!SameColour(got, want) && wrong++ < 5)
-                    ADD_FAILURE() << "at " << px << "," << py << " u,v " << u << "," << v << " got " << std::hex << got
-                                  << " want " << want << std::dec;
-            } else if (outside && checkedOutside < 200000) {
-                checkedOutside++;
-                if (!SameColour(got, 0) && wrong++ < 5)
-                    ADD_FAILURE() << "outside at " << px << "," << py << " u,v " << u << "," << v << " got " << std::hex
-                                  << got << std::dec;
+                want = QUADRANT[static_cast<int>(v / half) * 2 + static_cast<int>(u / half)] & 0xFFFFFFu;
+            } else if (!outside || checkedOutside++ >= 200000) {
+                continue;
             }
+            if (!SameColour(got, want) && wrong++ < 5)
+                ADD_FAILURE() << "at " << px << "," << py << " u,v " << u << "," << v << " got " << std::hex << got
+                              << " want " << want << std::dec;
         }
     }
     EXPECT_GT(checkedInside, 20);
@@ -245,7 +248,6 @@ TEST_F(Drawing, PaintTransformsAroundTheHandle) {
 }
 
 TEST_F(Drawing, ViewportClipsDrawingAndCls) {
-    SetClearColor(0, 0, 0);
     Cls();
     SetViewport(100, 120, 50, 40);
     SetClearColor(0, 0, 255);
@@ -264,7 +266,6 @@ TEST_F(Drawing, ViewportClipsDrawingAndCls) {
 }
 
 TEST_F(Drawing, GrabCopiesTheScreen) {
-    SetClearColor(0, 0, 0);
     Cls();
     TImage red = FilledImage(8, 8, 0xFFFF0000u);
     SetBlend(BLEND_SOLID);
@@ -291,7 +292,6 @@ TEST_F(Drawing, FullScreenShowsTheSameLogicalScreen) {
     ASSERT_TRUE(OpenDisplay(1024, 768, 32, 60));
     SetLogicalResolution(1024, 768);
     SetBlend(BLEND_SOLID);
-    SetClearColor(0, 0, 0);
     Cls();
     PaintImage(image, 1020, 764, 0);
     Flip(1);
@@ -356,30 +356,23 @@ static void DrawKnownScene(TImage back, TImage sprite, TImage light, TImage ramp
 // through its logical screen texture, wherever the picture does not change
 // within two pixels (edges fall on other pixels when the window is smaller).
 TEST_F(Drawing, TheWindowPathShowsWhatTheScreenTextureShows) {
-    TImage back = MakeImage(1024, 768, 1);
-    for (int y = 0; y < 768; y++)
-        for (int x = 0; x < 1024; x++)
-            SetImagePixel(back, 0, x, y, 0xFF000000u | ((x / 64) * 16u << 16) | ((y / 64) * 20u << 8) | 0x40u);
+    TImage back = Made(1024, 768, [](int x, int y) {
+        return 0xFF000000u | ((x / 64) * 16u << 16) | ((y / 64) * 20u << 8) | 0x40u;
+    });
     TImage sprite = QuadrantImage();
     for (int y = 0; y < 20; y++) SetImagePixel(sprite, 0, 19, y, 0x40FFFFFFu);   // a soft edge
     SetImageFiltered(sprite, 0);
     // A filtered light fading from its centre, clear at its corners.
-    TImage light = MakeImage(20, 20, 1);
-    for (int y = 0; y < 20; y++) {
-        for (int x = 0; x < 20; x++) {
-            const int fall = std::max(0, 255 - 13 * (std::abs(2 * x - 19) + std::abs(2 * y - 19)));
-            SetImagePixel(light, 0, x, y, (static_cast<uint32_t>(fall) << 24) | 0xFFC080u);
-        }
-    }
+    TImage light = Made(20, 20, [](int x, int y) {
+        const int fall = std::max(0, 255 - 13 * (std::abs(2 * x - 19) + std::abs(2 * y - 19)));
+        return (static_cast<uint32_t>(fall) << 24) | 0xFFC080u;
+    });
     // A light clear at its edges whose colour runs across and down, read
     // wrongly by a lerp the wrong way round.
-    TImage ramp = MakeImage(20, 20, 1);
-    for (int y = 0; y < 20; y++) {
-        for (int x = 0; x < 20; x++) {
-            const uint32_t alpha = static_cast<uint32_t>(x * (19 - x) * y * (19 - y) * 255 / 8145);
-            SetImagePixel(ramp, 0, x, y, (alpha << 24) | (y * 12u << 16) | ((255u - x * 12u) << 8) | 0x80u);
-        }
-    }
+    TImage ramp = Made(20, 20, [](int x, int y) {
+        const uint32_t alpha = static_cast<uint32_t>(x * (19 - x) * y * (19 - y) * 255 / 8145);
+        return (alpha << 24) | (y * 12u << 16) | ((255u - x * 12u) << 8) | 0x80u;
+    });
     struct TRestore {
         ~TRestore() {
             SetScreenPath(SCREEN_PATH_AUTO);
@@ -395,7 +388,7 @@ TEST_F(Drawing, TheWindowPathShowsWhatTheScreenTextureShows) {
     ASSERT_EQ(RendererName(), "software");
     DrawKnownScene(back, sprite, light, ramp);
     ReadScreen();
-    std::vector<uint32_t> expected = screen;
+    const std::vector<uint32_t> expected = screen;
 
     SetSoftwareDrawing(SOFTWARE_DRAWING_OWN);
     const int SIZES[][3] = {{800, 600, SCREEN_PATH_TARGET}, {1024, 768, SCREEN_PATH_WINDOW},
@@ -412,16 +405,15 @@ TEST_F(Drawing, TheWindowPathShowsWhatTheScreenTextureShows) {
         int compared = 0, wrong = 0;
         for (int y = 2; y < 766; y++) {
             for (int x = 2; x < 1022; x++) {
-                uint32_t want = expected[static_cast<size_t>(y) * 1024 + x];
+                const uint32_t want = expected[static_cast<size_t>(y) * 1024 + x];
                 int flat = 1;
                 for (int dy = -2; dy <= 2 && flat; dy++)
-                    for (int dx = -2; dx <= 2 && flat; dx++)
-                        flat = expected[static_cast<size_t>(y + dy) * 1024 + x + dx] == want;
+                    for (int dx = -2; dx <= 2 && flat; dx++) flat = expected[static_cast<size_t>(y + dy) * 1024 + x + dx] == want;
                 if (!flat) continue;
                 compared++;
                 if (!SameColour(screen[static_cast<size_t>(y) * 1024 + x], want) && wrong++ < 5)
-                    ADD_FAILURE() << "at " << x << "," << y << " got " << std::hex << At(x, y).r << ","
-                                  << At(x, y).g << "," << At(x, y).b << " want " << want << std::dec;
+                    ADD_FAILURE() << "at " << x << "," << y << " got " << At(x, y).r << "," << At(x, y).g << ","
+                                  << At(x, y).b << " want " << std::hex << want << std::dec;
             }
         }
         EXPECT_GT(compared, 1024 * 768 / 2);
@@ -431,24 +423,10 @@ TEST_F(Drawing, TheWindowPathShowsWhatTheScreenTextureShows) {
         // soft falls included, within what filtering rounds differently; the
         // scaled ramps within a step more, SDL placing their samples a little
         // otherwise.
-        auto most = [&](int left, int top, int right, int bottom) {
-            int difference = 0;
-            for (int y = top; y < bottom; y++) {
-                for (int x = left; x < right; x++) {
-                    const TRgb got = At(x, y), want = Unpack(expected[static_cast<size_t>(y) * 1024 + x]);
-                    difference = std::max({difference, std::abs(got.r - want.r), std::abs(got.g - want.g),
-                                           std::abs(got.b - want.b)});
-                }
-            }
-            return difference;
-        };
-        EXPECT_LE(most(110, 140, 370, 560), 3);
-        EXPECT_LE(most(440, 590, 720, 640), 4);
+        EXPECT_LE(MostDifference(screen, expected, 110, 140, 370, 560), 3);
+        EXPECT_LE(MostDifference(screen, expected, 440, 590, 720, 640), 4);
     }
-    FreeImage(back);
-    FreeImage(sprite);
-    FreeImage(light);
-    FreeImage(ramp);
+    for (TImage image : {back, sprite, light, ramp}) FreeImage(image);
 }
 
 // A picture kept as resampled copies draws, on whole pixels, what drawing it
@@ -456,18 +434,15 @@ TEST_F(Drawing, TheWindowPathShowsWhatTheScreenTextureShows) {
 // faint; a copy is never drawn again once the picture's pixels change; and
 // past the copies' table and budget every drawing is still right.
 TEST_F(Drawing, ResampledCopiesDrawWhatTheDrawingDraws) {
-    auto light = [](uint32_t centre) {
-        TImage image = MakeImage(21, 17, 1);
-        for (int y = 0; y < 17; y++) {
-            for (int x = 0; x < 21; x++) {
-                const int fall = std::max(0, 255 - 12 * (std::abs(2 * x - 20) + std::abs(2 * y - 16)));
-                SetImagePixel(image, 0, x, y, (static_cast<uint32_t>(fall) << 24) | (x * 12u << 16) | (y * 15u << 8) | centre);
-            }
-        }
+    auto light = [] {
+        TImage image = Made(21, 17, [](int x, int y) {
+            const int fall = std::max(0, 255 - 12 * (std::abs(2 * x - 20) + std::abs(2 * y - 16)));
+            return (static_cast<uint32_t>(fall) << 24) | (x * 12u << 16) | (y * 15u << 8) | 0x40u;
+        });
         CentreImageHandle(image);
         return image;
     };
-    TImage direct = light(0x40u), kept = light(0x40u);
+    TImage direct = light(), kept = light();
     KeepResampledCopies(kept);
     auto drawn = [&](TImage image, float x, float y) {
         SetClearColor(90, 60, 30);
@@ -476,22 +451,13 @@ TEST_F(Drawing, ResampledCopiesDrawWhatTheDrawingDraws) {
         ReadScreen();
         return screen;
     };
-    auto most = [](const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
-        int difference = 0;
-        for (size_t i = 0; i < a.size(); i++) {
-            const TRgb p = Unpack(a[i]), q = Unpack(b[i]);
-            difference = std::max({difference, std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b)});
-        }
-        return difference;
-    };
-    struct TCase {
+    const struct {
         float sx, sy, turn, alpha;
         int blend, tint;
-    };
-    const TCase CASES[] = {{2.3f, 2.3f, 0, 0.6f, BLEND_LIGHT, 0},  {0.45f, 0.45f, 0, 1.0f, BLEND_ALPHA, 0},
-                           {1.4f, 1.4f, 70, 0.9f, BLEND_LIGHT, 0}, {-1.7f, 0.8f, 200, 1.0f, BLEND_ALPHA, 1},
-                           {3.0f, 5.0f, 33, 0.05f, BLEND_LIGHT, 1}, {0.3f, 7.0f, 0, 0.5f, BLEND_ALPHA, 0}};
-    for (const TCase& c : CASES) {
+    } CASES[] = {{2.3f, 2.3f, 0, 0.6f, BLEND_LIGHT, 0},  {0.45f, 0.45f, 0, 1.0f, BLEND_ALPHA, 0},
+                 {1.4f, 1.4f, 70, 0.9f, BLEND_LIGHT, 0}, {-1.7f, 0.8f, 200, 1.0f, BLEND_ALPHA, 1},
+                 {3.0f, 5.0f, 33, 0.05f, BLEND_LIGHT, 1}, {0.3f, 7.0f, 0, 0.5f, BLEND_ALPHA, 0}};
+    for (const auto& c : CASES) {
         SCOPED_TRACE(testing::Message() << "scale " << c.sx << " x " << c.sy << ", turn " << c.turn << ", blend "
                                         << c.blend);
         SetDrawScale(c.sx, c.sy);
@@ -500,32 +466,29 @@ TEST_F(Drawing, ResampledCopiesDrawWhatTheDrawingDraws) {
         SetAlpha(c.alpha);
         SetColor(255, c.tint ? 120 : 255, c.tint ? 200 : 255);
         const std::vector<uint32_t> want = drawn(direct, 500, 300);
-        EXPECT_LE(most(drawn(kept, 500, 300), want), 1);
+        EXPECT_LE(MostDifference(drawn(kept, 500, 300), want), 1);
         EXPECT_EQ(drawn(kept, 500, 300), drawn(kept, 500, 300));   // from the copy made before
         // Between whole pixels the copy lands on the nearest.
         EXPECT_EQ(drawn(kept, 500.4f, 299.6f), drawn(kept, 500, 300));
     }
     // The pixels change: the copy made before is not drawn again.
+    ResetState();
     SetDrawScale(2.3f, 2.3f);
-    SetDrawRotation(0);
     SetBlend(BLEND_ALPHA);
-    SetAlpha(1.0f);
-    SetColor(255, 255, 255);
     const std::vector<uint32_t> before = drawn(kept, 500, 300);
     SetImagePixel(direct, 0, 10, 8, 0xFF00FF00u);
     SetImagePixel(kept, 0, 10, 8, 0xFF00FF00u);
     const std::vector<uint32_t> changed = drawn(direct, 500, 300);
-    ASSERT_GT(most(before, changed), 50);
-    EXPECT_LE(most(drawn(kept, 500, 300), changed), 1);
+    ASSERT_GT(MostDifference(before, changed), 50);
+    EXPECT_LE(MostDifference(drawn(kept, 500, 300), changed), 1);
     // More scales than the table holds: the oldest copies give way.
-    SetDrawRotation(0);
     for (int n = 0; n < 1100; n++) {
         SetDrawScale(0.5f + n * 0.01f, 0.5f + n * 0.01f);
         PaintImage(kept, 500, 300, 0);
     }
     SetDrawScale(3.0f, 5.0f);
     SetDrawRotation(33);
-    EXPECT_LE(most(drawn(kept, 500, 300), drawn(direct, 500, 300)), 1);
+    EXPECT_LE(MostDifference(drawn(kept, 500, 300), drawn(direct, 500, 300)), 1);
     FreeImage(direct);
     FreeImage(kept);
 }

@@ -4,6 +4,7 @@
 #include <climits>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "platform/platform.h"
 #include "tests/test_support.h"
@@ -24,11 +25,7 @@ TEST_F(Files, ReadLineEndsAtLineFeedZeroByteAndEnd) {
     WriteWholeFile(folder + "lines.txt", std::string(bytes, sizeof bytes - 1));
     TStream in = OpenForRead(folder + "lines.txt");
     ASSERT_NE(in, nullptr);
-    EXPECT_EQ(ReadLine(in), "ab");
-    EXPECT_EQ(ReadLine(in), "cd");
-    EXPECT_EQ(ReadLine(in), "");
-    EXPECT_EQ(ReadLine(in), "ef");
-    EXPECT_EQ(ReadLine(in), "gh");
+    for (const char* line : {"ab", "cd", "", "ef", "gh"}) EXPECT_EQ(ReadLine(in), line);
     std::string latin = ReadLine(in);
     ASSERT_EQ(latin.size(), 3u);
     EXPECT_EQ(static_cast<unsigned char>(latin[1]), 0xE9);
@@ -54,23 +51,19 @@ TEST_F(Files, ReadLineEndsAtLineFeedZeroByteAndEnd) {
     Close(in);
 }
 
-TEST_F(Files, WriteLineEndsWithCarriageReturnLineFeed) {
+// Lines end with CR LF, bytes above 127 as they are; writing again truncates.
+TEST_F(Files, LinesEndWithCrLfAndIntegersAreLittleEndianTwosComplement) {
     TStream out = OpenForWrite(folder + "w.txt");
     ASSERT_NE(out, nullptr);
-    WriteLine(out, "one");
-    WriteLine(out, std::string("\xFC", 1));
-    WriteLine(out, "");
+    for (const char* line : {"one", "\xFC", ""}) WriteLine(out, line);
     EXPECT_EQ(Close(out), 0);
     EXPECT_EQ(ReadWholeFile(folder + "w.txt"), std::string("one\r\n\xFC\r\n\r\n"));
-    // Writing again truncates.
     out = OpenForWrite(folder + "w.txt");
     WriteString(out, "xy");
     EXPECT_EQ(Close(out), 0);
     EXPECT_EQ(ReadWholeFile(folder + "w.txt"), "xy");
-}
 
-TEST_F(Files, IntegersAreLittleEndianTwosComplement) {
-    TStream out = OpenForWrite(folder + "ints.bin");
+    out = OpenForWrite(folder + "ints.bin");
     WriteInt(out, 0x01020304);
     WriteInt(out, -2);
     WriteInt(out, INT_MIN);
@@ -160,27 +153,15 @@ TEST_F(Files, LookUpIgnoresCasePartByPart) {
     EXPECT_EQ(PathKind(folder + "data/nothing.txt"), 0);
 }
 
-TEST(TextConversion, IntegersAndText) {
+TEST(TextConversion, IntegersTrimmingAndWidening) {
     EXPECT_EQ(TextFromInt(0), "0");
     EXPECT_EQ(TextFromInt(INT_MIN), "-2147483648");
-    EXPECT_EQ(IntFromText("  \t\r\n17abc"), 17);
-    EXPECT_EQ(IntFromText("+8"), 8);
-    EXPECT_EQ(IntFromText("-300 5"), -300);
-    EXPECT_EQ(IntFromText(""), 0);
-    EXPECT_EQ(IntFromText("- 5"), 0);
-    EXPECT_EQ(IntFromText("--5"), 0);
-    EXPECT_EQ(IntFromText("3.9"), 3);
-    EXPECT_EQ(IntFromText("-2147483648"), INT_MIN);
+    const std::pair<const char*, int> READ[] = {{"  \t\r\n17abc", 17}, {"+8", 8}, {"-300 5", -300}, {"", 0},
+                                                {"- 5", 0}, {"--5", 0}, {"3.9", 3}, {"-2147483648", INT_MIN}};
+    for (const auto& [text, value] : READ) EXPECT_EQ(IntFromText(text), value) << text;
     EXPECT_EQ(IntFromText(TextFromInt(INT_MAX)), INT_MAX);
-}
-
-TEST(TextConversion, TrimAndWiden) {
     EXPECT_EQ(TrimText("  a b \t\r\n"), "a b");
     EXPECT_EQ(TrimText(std::string("\x01\x1F x \x20", 6)), "x");
     EXPECT_EQ(TrimText("\xA0x\xA0"), "\xA0x\xA0");   // above 32: kept
-    std::u16string wide = WidenLatin1("A\xE9\xFF");
-    ASSERT_EQ(wide.size(), 3u);
-    EXPECT_EQ(wide[0], u'A');
-    EXPECT_EQ(wide[1], 0xE9);
-    EXPECT_EQ(wide[2], 0xFF);
+    EXPECT_EQ(WidenLatin1("A\xE9\xFF"), (std::u16string{u'A', 0xE9, 0xFF}));
 }

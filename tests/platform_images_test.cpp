@@ -85,18 +85,14 @@ std::vector<uint32_t> PixelsOf(TImage image) {
 TEST_F(Pictures, PngWithAlphaKeepsItsPixels) {
     auto pixels = Pixels(7, 5, [](int x, int y) { return (static_cast<uint32_t>(x * 30) << 24) | (y * 40u << 8) | 9u; });
     ASSERT_TRUE(SavePng(folder + "alpha.png", 7, 5, pixels));
-    TImage image = LoadImageFile(folder + "alpha.png", -1);
-    ASSERT_NE(image, nullptr);
-    EXPECT_TRUE(ImageHasAlpha(image));
-    EXPECT_EQ(ImageLoadFlags(image) & 3, 3);
-    EXPECT_EQ(PixelsOf(image), pixels);
-    // Unmasked, its own alpha stays just the same.
-    FreeImage(image);
-    image = LoadImageFile(folder + "alpha.png", 0);
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(ImageLoadFlags(image) & 3, 0);
-    EXPECT_EQ(ImagePixel(image, 0, 3, 2), pixels[2 * 7 + 3]);
-    FreeImage(image);
+    for (int mask : {-1, 0}) {   // masked or not, its own alpha stays just the same
+        TImage image = LoadImageFile(folder + "alpha.png", mask);
+        ASSERT_NE(image, nullptr);
+        EXPECT_TRUE(ImageHasAlpha(image));
+        EXPECT_EQ(ImageLoadFlags(image) & 3, mask ? 3 : 0);
+        EXPECT_EQ(PixelsOf(image), pixels);
+        FreeImage(image);
+    }
 }
 
 // A loaded picture lets go of its pixels once drawn; reading them, and a new
@@ -357,57 +353,39 @@ TEST_F(Pictures, PasteCopiesAFrameWithItsAlpha) {
     FreeImage(src);
 }
 
-TEST_F(Pictures, OverlapNeedsASharedPixel) {
-    TImage a = Solid(10, 10);
-    TImage b = Solid(10, 10);
+// Frames overlap only where both have a covered pixel, placed by their
+// handles, scale and rotation; a picture without alpha is covered everywhere.
+TEST_F(Pictures, OverlapNeedsASharedCoveredPixel) {
+    TImage a = Solid(10, 10), b = Solid(10, 10), half = Solid(10, 10, 5), dot = Solid(3, 3), bar = Solid(40, 4);
     EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 10, 0, 0), 0);   // touching edges
     EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 9, 9, 0), 1);    // one corner pixel
     EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 0, -10, 0), 0);
     EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, nullptr, 0, 0, 0), 0);
     EXPECT_EQ(ImagesOverlap(a, 0, 0, 1, b, 0, 0, 0), 0);
-    // Handles place the frames.
     SetImageAnchor(b, 10, 10);
     EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 20, 20, 0), 0);
     EXPECT_EQ(ImagesOverlap(a, 0, 0, 0, b, 19, 19, 0), 1);
-    FreeImage(a);
-    FreeImage(b);
-}
-
-TEST_F(Pictures, OverlapIgnoresTransparentPixels) {
-    TImage half = Solid(10, 10, 5);   // only the right half covered
-    TImage dot = Solid(3, 3);
+    // Only the right half of `half` is covered.
     EXPECT_EQ(ImagesOverlap(half, 100, 100, 0, dot, 102, 104, 0), 0);
     EXPECT_EQ(ImagesOverlap(half, 100, 100, 0, dot, 103, 104, 0), 1);
-    // A picture without alpha counts as covered everywhere, even masked.
     auto pixels = Pixels(10, 10, [](int x, int) { return x < 5 ? 0xFF000000u : 0xFFFFFFFFu; });
     ASSERT_TRUE(SavePng(folder + "noalpha.png", 10, 10, pixels, 0));
     TImage opaque = LoadImageFile(folder + "noalpha.png", -1);
     ASSERT_NE(opaque, nullptr);
     EXPECT_EQ(ImagePixel(opaque, 0, 0, 0) >> 24, 0u);
     EXPECT_EQ(ImagesOverlap(opaque, 100, 100, 0, dot, 100, 100, 0), 1);
-    FreeImage(half);
-    FreeImage(dot);
-    FreeImage(opaque);
-}
-
-TEST_F(Pictures, OverlapFollowsScaleAndRotation) {
-    TImage bar = Solid(40, 4);
+    // Two flat bars 10 pixels apart; turned 90 degrees about their centres
+    // they stand on one vertical line, and at 45 reach along the diagonal.
     CentreImageHandle(bar);
-    // Two flat bars, one 10 pixels below the other, are apart; turned 90 degrees
-    // about their centres they stand on one vertical line and overlap.
-    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 100, 110, 0), 0);
-    SetDrawRotation(90);
-    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 100, 110, 0), 1);
-    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 110, 100, 0), 0);
-    SetDrawRotation(45);
-    // Along the 45-degree diagonal the bars reach each other.
-    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 120, 120, 0), 1);
-    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 120, 80, 0), 0);
-    SetDrawRotation(0);
-    SetDrawScale(1, 4);   // 16 pixels tall: now 10 apart overlaps
-    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 100, 110, 0), 1);
-    SetDrawScale(-1, 1);  // mirrored about the centre: the same place
-    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 139, 100, 0), 1);
-    EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, 140, 100, 0), 0);
-    FreeImage(bar);
+    const struct { float turn, sx, sy; int x, y, want; } BARS[] = {
+        {0, 1, 1, 100, 110, 0},  {90, 1, 1, 100, 110, 1}, {90, 1, 1, 110, 100, 0}, {45, 1, 1, 120, 120, 1},
+        {45, 1, 1, 120, 80, 0},  {0, 1, 4, 100, 110, 1},    // 16 pixels tall: now 10 apart overlaps
+        {0, -1, 1, 139, 100, 1}, {0, -1, 1, 140, 100, 0},   // mirrored about the centre: the same place
+    };
+    for (const auto& c : BARS) {
+        SetDrawRotation(c.turn);
+        SetDrawScale(c.sx, c.sy);
+        EXPECT_EQ(ImagesOverlap(bar, 100, 100, 0, bar, c.x, c.y, 0), c.want) << c.turn << " " << c.sx << " " << c.sy;
+    }
+    for (TImage image : {a, b, half, dot, bar, opaque}) FreeImage(image);
 }

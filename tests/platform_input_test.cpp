@@ -11,10 +11,7 @@
 
 namespace {
 
-struct TRecorded {
-    std::string kind;
-    int a, b;
-};
+struct TRecorded { std::string kind; int a, b; };
 std::vector<TRecorded> recorded;
 
 void Recorder(const char* kind, int a, int b) {
@@ -27,11 +24,8 @@ protected:
         UseHeadlessPlatform();
         PumpEvents();
         ClearKeys();
-        while (NextAppEvent()) {
-        }
+        while (NextAppEvent()) {}
         AppCloseRequested();
-        WasMouseClicked(1);
-        WasMouseClicked(2);
         recorded.clear();
     }
     void TearDown() override { SetInputRecorder(nullptr); }
@@ -39,22 +33,17 @@ protected:
 
 }  // namespace
 
-TEST(PointerMap, GameWindowPixelsMapOntoThemselves) {
+// The game window maps each pixel onto itself; other window sizes report
+// game-window units; full screen is letterboxed and reports screen units,
+// staying at the picture's edge over the black bars.
+TEST(PointerMap, WindowsAndFullScreen) {
     for (int wx = 0; wx < 800; wx++) {
         int x, y;
         PointerFromWindowPixel(wx, wx * 599 / 799, 800, 600, 1024, 768, 800, 600, x, y);
         ASSERT_EQ(x, wx);
         ASSERT_EQ(y, wx * 599 / 799);
     }
-}
-
-// Other window sizes report game-window units; full screen is letterboxed and
-// reports screen units, staying at the picture's edge over the black bars.
-TEST(PointerMap, OtherWindowsAndFullScreen) {
-    struct TCase {
-        int wx, wy, windowW, windowH, unitsW, unitsH, x, y;
-    };
-    static const TCase CASES[] = {
+    static const struct { int wx, wy, windowW, windowH, unitsW, unitsH, x, y; } CASES[] = {
         {1599, 1199, 1600, 1200, 800, 600, 799, 599},   // twice the size: last pixel is the last
         {800, 600, 1600, 1200, 800, 600, 400, 300},
         {240, 0, 1920, 1080, 1024, 768, 0, 0},          // the 4:3 picture is 1440 wide, 240 in
@@ -69,7 +58,7 @@ TEST(PointerMap, OtherWindowsAndFullScreen) {
         {400, 349, 800, 700, 800, 600, 400, 299},       // resized taller: bars above and below
         {400, 49, 800, 700, 800, 600, 400, 0},
     };
-    for (const TCase& c : CASES) {
+    for (const auto& c : CASES) {
         int x, y;
         PointerFromWindowPixel(c.wx, c.wy, c.windowW, c.windowH, 1024, 768, c.unitsW, c.unitsH, x, y);
         EXPECT_EQ(x, c.x) << c.wx << "," << c.wy << " in " << c.windowW;
@@ -77,7 +66,9 @@ TEST(PointerMap, OtherWindowsAndFullScreen) {
     }
 }
 
-TEST_F(Input, ClicksAreCountedUntilRead) {
+// Clicks are counted until read; keys are held until released; clearing
+// forgets keys, clicks and typed characters alike.
+TEST_F(Input, ClicksAndKeysLastUntilReadReleasedOrCleared) {
     InjectMouseButton(1, 1);
     EXPECT_EQ(IsMouseDown(1), 1);
     InjectMouseButton(1, 0);
@@ -93,19 +84,16 @@ TEST_F(Input, ClicksAreCountedUntilRead) {
     EXPECT_EQ(IsMouseDown(2), 0);
     EXPECT_EQ(WasMouseClicked(5), 0);
     EXPECT_EQ(IsMouseDown(0), 0);
-}
-
-TEST_F(Input, KeysAreHeldUntilReleasedOrCleared) {
     InjectKey(KEY_ESCAPE, 1);
     InjectKey(KEY_F3, 1);
     EXPECT_EQ(IsKeyDown(KEY_ESCAPE), 1);
-    EXPECT_EQ(IsKeyDown(KEY_F3), 1);
     EXPECT_EQ(IsKeyDown(KEY_ENTER), 0);
     InjectKey(KEY_ESCAPE, 0);
     EXPECT_EQ(IsKeyDown(KEY_ESCAPE), 0);
     InjectMouseButton(1, 1);
     InjectMouseButton(1, 0);
     InjectTypedChar('a');
+    EXPECT_EQ(IsKeyDown(KEY_F3), 1);
     ClearKeys();
     EXPECT_EQ(IsKeyDown(KEY_F3), 0);
     EXPECT_EQ(WasMouseClicked(1), 0);
@@ -115,13 +103,8 @@ TEST_F(Input, KeysAreHeldUntilReleasedOrCleared) {
 }
 
 TEST_F(Input, TypedCharactersComeInOrderFromARing) {
-    InjectTypedChar('H');
-    InjectTypedChar(0xE9);
-    InjectTypedChar(8);
-    EXPECT_EQ(NextTypedChar(), 'H');
-    EXPECT_EQ(NextTypedChar(), 0xE9);
-    EXPECT_EQ(NextTypedChar(), 8);
-    EXPECT_EQ(NextTypedChar(), 0);
+    for (int c : {int('H'), 0xE9, 8}) InjectTypedChar(c);
+    for (int c : {int('H'), 0xE9, 8, 0}) EXPECT_EQ(NextTypedChar(), c);
     // More than the ring holds: the newest 256 remain.
     for (int i = 1; i <= 300; i++) InjectTypedChar(1000 + i);
     int first = NextTypedChar();
@@ -144,10 +127,7 @@ TEST_F(Input, CloseRequestOnceAndWindowEventsInOrder) {
     InjectAppEvent(APP_SUSPEND);
     InjectAppEvent(APP_RESUME);
     InjectAppEvent(APP_SUSPEND);
-    EXPECT_EQ(NextAppEvent(), 257);
-    EXPECT_EQ(NextAppEvent(), 258);
-    EXPECT_EQ(NextAppEvent(), 257);
-    EXPECT_EQ(NextAppEvent(), 0);
+    for (int event : {int(APP_SUSPEND), int(APP_RESUME), int(APP_SUSPEND), 0}) EXPECT_EQ(NextAppEvent(), event);
 }
 
 TEST_F(Input, RecorderSeesEveryAppliedEvent) {

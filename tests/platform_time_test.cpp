@@ -38,9 +38,7 @@ TEST(Timers, VirtualTimeMovesOnlyWhenAsked) {
     EXPECT_EQ(Ticks(timer), 85);
     UseVirtualTime(0);
     EXPECT_GE(Millisecs() - start, 2125);   // the clock never runs back
-}
-
-TEST(Timers, BadTimersDoNothing) {
+    // Timers that cannot be made or do not exist do nothing.
     EXPECT_EQ(CreateTickTimer(0), 0);
     EXPECT_EQ(Ticks(0), 0);
     EXPECT_EQ(Wait(0), 0);
@@ -60,7 +58,9 @@ TEST(Timers, RealWaitsLastUntilTheNextTick) {
     EXPECT_LE(total, Ticks(timer));   // waits report exactly the ticks that passed
 }
 
-TEST(Chance, BoundsInEitherOrderAreInclusive) {
+// Bounds in either order are inclusive, the widest range gives values of both
+// signs, and a seed repeats its sequence.
+TEST(Chance, BoundsAreInclusiveAndSeedsRepeatSequences) {
     SeedRandom(12345);
     std::map<int, int> seen;
     for (int i = 0; i < 6000; i++) {
@@ -76,32 +76,28 @@ TEST(Chance, BoundsInEitherOrderAreInclusive) {
         EXPECT_LT(count, 2300) << value;
     }
     EXPECT_EQ(RandomInt(7, 7), 7);
-    // The widest range works and gives values of both signs.
     int negative = 0, positive = 0;
     for (int i = 0; i < 200; i++) {
-        int v = RandomInt(INT_MIN, INT_MAX);
+        const int v = RandomInt(INT_MIN, INT_MAX);
         negative += v < 0;
         positive += v > 0;
     }
     EXPECT_GT(negative, 0);
     EXPECT_GT(positive, 0);
-}
-
-TEST(Chance, SeedsRepeatSequences) {
+    for (int i = 0; i < 1000; i++) {
+        const float f = RandomFloat(2.0f, 3.0f);
+        EXPECT_GE(f, 2.0f);
+        EXPECT_LE(f, 3.0f);
+    }
     auto sequence = [](int seed) {
         SeedRandom(seed);
         std::vector<int> values;
         for (int i = 0; i < 50; i++) values.push_back(RandomInt(0, 1000000));
         return values;
     };
-    std::vector<int> first = sequence(77);
+    const std::vector<int> first = sequence(77);
     EXPECT_NE(first, sequence(78));
     EXPECT_EQ(first, sequence(77));
-    for (int i = 0; i < 1000; i++) {
-        float f = RandomFloat(2.0f, 3.0f);
-        EXPECT_GE(f, 2.0f);
-        EXPECT_LE(f, 3.0f);
-    }
 }
 
 TEST(InstanceLock, SecondProcessIsRefused) {

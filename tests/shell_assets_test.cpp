@@ -154,21 +154,3 @@ TEST(AssetOrder, WithoutThePointerPictureTheGameRunsAndSaysSoOnce) {
     EXPECT_EQ(quitRequested, 0);
     DriverStop();
 }
-
-TEST(AssetOrder, TheShellPicturesGetTheirHandles) {
-    std::string work = DriverMakeWorkFolder({"UI"});
-    MakeFolder(work + "data/UI", 1);
-    std::vector<uint32_t> pixels(40 * 20, 0xFFFFFFFFu);
-    SavePng(work + "data/UI/cursor.png", 40, 20, pixels);
-    SavePng(work + "data/UI/logo3.png", 40, 20, pixels);
-    DriverOptions options;
-    options.workFolder = work;
-    ASSERT_EQ(DriverStart(options), 1);
-    ASSERT_NE(pointerImage, nullptr);
-    EXPECT_EQ(ImageHandleX(pointerImage), 0.0f);
-    EXPECT_EQ(ImageHandleY(pointerImage), 0.0f);
-    ASSERT_NE(logoImage, nullptr);
-    EXPECT_EQ(ImageHandleX(logoImage), 20.0f);
-    EXPECT_EQ(ImageHandleY(logoImage), 10.0f);
-    DriverStop();
-}

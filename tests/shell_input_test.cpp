@@ -15,7 +15,6 @@
 #include "text/text.h"
 
 static const char* WINDOW_SETTINGS = "0\r\n280\r\n280\r\n-1\r\n0\r\n5\r\n1\r\n";
-static const char* FULL_SCREEN_SETTINGS = "1\r\n280\r\n280\r\n-1\r\n0\r\n5\r\n1\r\n";
 
 // A started game on a screen that reads the mouse and asks for no change.
 static void StartOnQuietScreen(const char* settings) {
@@ -30,16 +29,12 @@ static void StartOnQuietScreen(const char* settings) {
 // In a window the 800 x 600 pointer is scaled to the 1024 x 768 screen, its
 // corner to the last logical pixels; full screen uses it as read.
 TEST(PointerScaling, TheWindowScalesThePointerAndFullScreenDoesNot) {
-    const struct {
-        const char* settings;
-        int inX, inY, outX, outY;
-    } cases[] = {
-        {WINDOW_SETTINGS, 799, 599, 1022, 766},
-        {WINDOW_SETTINGS, 400, 300, 512, 384},
-        {FULL_SCREEN_SETTINGS, 1000, 700, 1000, 700},
-    };
+    const struct { int fullScreen, inX, inY, outX, outY; } cases[] = {
+        {0, 799, 599, 1022, 766}, {0, 400, 300, 512, 384}, {1, 1000, 700, 1000, 700}};
     for (const auto& c : cases) {
-        StartOnQuietScreen(c.settings);
+        std::string settings = WINDOW_SETTINGS;
+        settings[0] = static_cast<char>('0' + c.fullScreen);
+        StartOnQuietScreen(settings.c_str());
         InjectPointer(c.inX, c.inY);
         DriverFrames(1);
         EXPECT_EQ(mouseX, c.outX) << c.inX;
@@ -110,14 +105,14 @@ static std::string TextFile(const std::string& word) {
 }
 
 TEST(TextReload, F5ReloadsTheTextTableOnlyAfterFrame100) {
-    std::string work = DriverMakeWorkFolder({"texts"});
-    MakeFolder(work + "data/texts", 1);
-    WriteWholeFile(work + "data/texts/codetexts.txt", TextFile("first"));
     DriverOptions options;
-    options.workFolder = work;
+    options.workFolder = DriverMakeWorkFolder({"texts"});
+    const std::string file = options.workFolder + "data/texts/codetexts.txt";
+    MakeFolder(options.workFolder + "data/texts", 1);
+    WriteWholeFile(file, TextFile("first"));
     ASSERT_EQ(DriverStart(options), 1);
     ASSERT_EQ(codeTexts[92], "first92");
-    WriteWholeFile(work + "data/texts/codetexts.txt", TextFile("second"));
+    WriteWholeFile(file, TextFile("second"));
     DriverKey(KEY_F5, 1);
     while (frameCount < 100) {
         DriverFrames(1);
@@ -127,11 +122,11 @@ TEST(TextReload, F5ReloadsTheTextTableOnlyAfterFrame100) {
     EXPECT_EQ(codeTexts[92], "first92");
     DriverFrames(1);
     EXPECT_EQ(codeTexts[92], "second92");
-    WriteWholeFile(work + "data/texts/codetexts.txt", TextFile("third"));
+    WriteWholeFile(file, TextFile("third"));
     DriverFrames(1);
     EXPECT_EQ(codeTexts[92], "third92") << "holding the key reloads every frame";
     DriverKey(KEY_F5, 0);
-    WriteWholeFile(work + "data/texts/codetexts.txt", TextFile("fourth"));
+    WriteWholeFile(file, TextFile("fourth"));
     DriverFrames(3);
     EXPECT_EQ(codeTexts[92], "third92");
     DriverStop();
@@ -141,11 +136,7 @@ class Suspension : public testing::Test {
 protected:
     std::string settingsPath;
     void SetUp() override {
-        DriverOptions options;
-        options.settings = WINDOW_SETTINGS;
-        ASSERT_EQ(DriverStart(options), 1);
-        EnterMap();
-        DriverFrames(20);
+        StartOnQuietScreen(WINDOW_SETTINGS);
         settingsPath = saveFolder + "settings.txt";
         ASSERT_EQ(pauseOverlay, -1);
         DeleteFile(settingsPath);
@@ -159,8 +150,7 @@ TEST_F(Suspension, LosingTheFocusRaisesTheOverlayAndSavesTheSettings) {
     DriverFrames(1);
     EXPECT_EQ(appSuspended, 2);
     EXPECT_EQ(pauseOverlay, 1);
-    std::string saved = ReadWholeFile(settingsPath);
-    EXPECT_EQ(saved, "0\r\n123\r\n280\r\n-1\r\n0\r\n5\r\n1\r\n");
+    EXPECT_EQ(ReadWholeFile(settingsPath), "0\r\n123\r\n280\r\n-1\r\n0\r\n5\r\n1\r\n");
 }
 
 TEST_F(Suspension, ResumeThenSuspendInOneFrameSuspends) {

@@ -37,11 +37,9 @@ static TGameRun RunGameProgram(void (*environment)()) {
     if (child == 0) {
         setenv("XDG_DATA_HOME", run.saveBase.c_str(), 1);
         if (environment) environment();
-        FILE* out = std::freopen((outputs + "out.txt").c_str(), "w", stdout);
-        FILE* err = std::freopen((outputs + "err.txt").c_str(), "w", stderr);
-        (void)out;
-        (void)err;
-        if (chdir(GLD_RUN_DIR) != 0) _exit(98);
+        if (!std::freopen((outputs + "out.txt").c_str(), "w", stdout) ||
+            !std::freopen((outputs + "err.txt").c_str(), "w", stderr) || chdir(GLD_RUN_DIR) != 0)
+            _exit(98);
         execl(GameProgram().c_str(), "glimmerdeep", static_cast<char*>(nullptr));
         _exit(99);
     }
@@ -85,16 +83,8 @@ TEST(SingleInstance, ASecondCopyExitsAtOnceWithCodeZero) {
 TEST(NoDisplay, TheGameSaysWhyOnOneLineAndExitsWithCodeOne) {
     if (PathKind(GameProgram()) != 1) GTEST_SKIP() << "the game program is not built";
     void (*const environments[])() = {
-        [] {
-            unsetenv("DISPLAY");
-            unsetenv("WAYLAND_DISPLAY");
-            setenv("SDL_VIDEODRIVER", "x11", 1);
-        },
-        [] {
-            unsetenv("DISPLAY");
-            unsetenv("WAYLAND_DISPLAY");
-            unsetenv("SDL_VIDEODRIVER");
-        },
+        [] { unsetenv("DISPLAY"), unsetenv("WAYLAND_DISPLAY"), setenv("SDL_VIDEODRIVER", "x11", 1); },
+        [] { unsetenv("DISPLAY"), unsetenv("WAYLAND_DISPLAY"), unsetenv("SDL_VIDEODRIVER"); },
     };
     std::string runtime = MakeTempFolder("nodisplay-lock");
     std::string oldRuntime = EnvironmentValue("XDG_RUNTIME_DIR");

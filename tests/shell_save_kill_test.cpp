@@ -29,9 +29,8 @@ namespace {
 
 constexpr int KILL_SLOT = 1;   // the profile slot the loop saves
 
-std::string NameOf(int generation) {
-    return "g" + std::to_string(generation);
-}
+std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+std::string NameOf(int generation) { return "g" + std::to_string(generation); }
 
 // Generation g of every file: each value the file holds says g, so a file
 // that mixed two saves or lost its end is told apart from a whole one.
@@ -41,12 +40,11 @@ void SaveGeneration(int g) {
     SaveSettings(0);
     TPlayerProfile& player = players[KILL_SLOT];
     player.playerScore = player.playerItemsCleared = player.powerupTarget[7] = g;
-    std::string name = NameOf(g);
-    player.playerName = std::u16string(name.begin(), name.end());
+    player.playerName = Wide(NameOf(g));
     SaveProfile(KILL_SLOT);
     for (int i = 1; i <= BEST_TIME_RECORDS; i++) {
         bestTime[i] = g;
-        bestTimeName[i] = name;
+        bestTimeName[i] = NameOf(g);
     }
     SaveBestTimes();
     for (int place = 1; place <= CHAMPION_PLACES; place++) {
@@ -54,10 +52,6 @@ void SaveGeneration(int g) {
         champName[place] = player.playerName;
     }
     SaveChampions();
-}
-
-[[noreturn]] void SaveForEver(int from) {
-    for (int g = from;; g++) SaveGeneration(g);
 }
 
 // The generation each file holds; -1 when a file is not whole or mixes two.
@@ -73,8 +67,7 @@ int ProfileGeneration() {
     TPlayerProfile player;
     if (!ReadProfileFile(ProfilePath(KILL_SLOT), player)) return -1;
     int g = player.playerScore;
-    std::string name(player.playerName.begin(), player.playerName.end());
-    if (player.playerItemsCleared != g || player.powerupTarget[7] != g || name != NameOf(g)) return -1;
+    if (player.playerItemsCleared != g || player.powerupTarget[7] != g || player.playerName != Wide(NameOf(g))) return -1;
     return g;
 }
 
@@ -90,17 +83,14 @@ int ChampionsGeneration() {
     champScore[1] = -1;
     LoadChampions();
     int g = champScore[1];
-    std::string name = NameOf(g);
     for (int place = 1; place <= CHAMPION_PLACES; place++)
-        if (champScore[place] != g || champProgress[place] != g || champName[place] != std::u16string(name.begin(), name.end()))
-            return -1;
+        if (champScore[place] != g || champProgress[place] != g || champName[place] != Wide(NameOf(g))) return -1;
     return g;
 }
 
 int KillCount() {
     const char* text = std::getenv("GLD_SAVE_KILLS");
-    int count = text ? std::atoi(text) : 0;
-    return count > 0 ? count : 50;
+    return text && std::atoi(text) > 0 ? std::atoi(text) : 50;
 }
 
 }  // namespace
@@ -126,7 +116,8 @@ TEST(SaveKill, EveryFileIsWholeAfterEveryKill) {
     for (int k = 1; k <= kills; k++) {
         pid_t child = fork();
         ASSERT_GE(child, 0);
-        if (child == 0) SaveForEver(next);
+        if (child == 0)
+            for (int g = next;; g++) SaveGeneration(g);
         usleep(static_cast<useconds_t>(pause(chance)));
         kill(child, SIGKILL);
         int status = 0;

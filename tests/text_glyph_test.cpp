@@ -16,21 +16,6 @@ protected:
     void SetUp() override { BuildAllGlyphTables(); }
 };
 
-// A character listed twice keeps its later cell: the dollar sign in both
-// lists, the at sign and the space in the heading list.
-TEST_F(GlyphTables, DuplicatesKeepTheirLaterCell) {
-    for (int font : {FONT_NORMAL, FONT_HIGHLIGHT, FONT_TEXT}) {
-        EXPECT_EQ(glyphCell[font]['$'], 188) << "font " << font;
-        EXPECT_EQ(glyphCell[font]['@'], 258) << "font " << font;
-        EXPECT_EQ(glyphCell[font][' '], 259) << "font " << font;
-        EXPECT_EQ(glyphCell[font]['A'], 1) << "font " << font;
-    }
-    EXPECT_EQ(glyphCell[FONT_HEAD]['$'], 187);
-    EXPECT_EQ(glyphCell[FONT_HEAD]['@'], 258);
-    EXPECT_EQ(glyphCell[FONT_HEAD][' '], 260);
-    EXPECT_EQ(glyphCell[FONT_HEAD]['A'], 1);
-}
-
 TEST_F(GlyphTables, CodesFrom1500OnAndFontsWithoutPicturesHaveNoGlyphs) {
     for (int font : GAME_FONTS) {
         EXPECT_EQ(GlyphAdvance(0x20AC, font), 0) << "the euro sign sits above 1500";
@@ -58,12 +43,9 @@ TEST_F(GlyphTables, MissingCharacterTakesNoRoomAndLatin1AndCyrillicAreMeasured) 
 }
 
 TEST(MinutesSeconds, TwoDigitsEachAndHoursDropped) {
-    EXPECT_EQ(FormatMinutesSeconds(59), "00:59");
-    EXPECT_EQ(FormatMinutesSeconds(61), "01:01");
-    EXPECT_EQ(FormatMinutesSeconds(3661), "01:01");
-    EXPECT_EQ(FormatMinutesSeconds(3600), "00:00");
-    EXPECT_EQ(FormatMinutesSeconds(0), "00:00");
-    EXPECT_EQ(FormatMinutesSeconds(1000000), "46:40");
+    const struct { int seconds; const char* text; } cases[] = {
+        {0, "00:00"}, {59, "00:59"}, {61, "01:01"}, {3600, "00:00"}, {3661, "01:01"}, {1000000, "46:40"}};
+    for (const auto& c : cases) EXPECT_EQ(FormatMinutesSeconds(c.seconds), c.text) << c.seconds;
 }
 
 }  // namespace
