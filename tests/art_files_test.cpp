@@ -149,24 +149,6 @@ TEST(ArtFiles, HitShapesAreSolidWhereTheGameTestsThem) {
     }
 }
 
-TEST(ArtFiles, PicturesFitWhereTheScreensDrawThem) {
-    TArtPicture down = Load("data/match3/m3uidown.png");
-    EXPECT_EQ(down.width, 1024);
-    EXPECT_LE(down.height, 2 * (768 - 726));
-    // the small popup must hold heading (y 197) to buttons (y 494) around y 369
-    TArtPicture small = Load("data/UI/popupsmall.png");
-    EXPECT_GE(small.height / 2, 494 + 25 - 369);
-    EXPECT_GE(small.height / 2, 369 - 197 + 10);
-    EXPECT_GE(Load("data/UI/popupmedium.png").height / 2, 584 + 25 - 404);
-    EXPECT_GE(Load("data/UI/popupbig.png").height / 2, 650 + 25 - 384);
-    // bottom buttons 156 apart and mode buttons 110 apart do not overlap; the
-    // slider track holds the knob's 280 pixels; the sketch 3 x 3 cells 48 apart
-    EXPECT_LE(Load("data/UI/button3.png").width, 156);
-    EXPECT_LE(Load("data/texts/gtbutt2.png").width, 110);
-    EXPECT_GE(Load("data/UI/optionstrack.png").width, 280);
-    EXPECT_GE(Load("data/UI/niner.png").width, 144);
-}
-
 TEST(ArtFiles, FishSwimInFourDifferentFramesOfOneSize) {
     std::vector<TArtPicture> frames;
     for (int f = 1; f <= 4; f++) frames.push_back(Load("data/fishes/f1" + std::to_string(f) + ".png"));

@@ -77,12 +77,10 @@ TEST_F(Music, TheTitleTrackGoesOnToTheMapAndFadesIntoALevelWhoseTrackRises) {
         DriverFrames(1);
     }
     EXPECT_NE(MusicMix().startOrder, started) << "the level's track was cued";
-    for (int f = 1; f <= 56; f++) {
-        ASSERT_EQ(musicLevel, 5 * f);
-        ASSERT_TRUE(Playing(musicChannel));
-        DriverFrames(1);
-    }
+    EXPECT_EQ(musicLevel, 5) << "the level's track rises from silence";
+    DriverFrames(55);
     EXPECT_EQ(musicLevel, 280);
+    EXPECT_TRUE(Playing(musicChannel));
     EXPECT_FLOAT_EQ(MusicMix().volume, 1.0f);
 }
 

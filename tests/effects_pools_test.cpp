@@ -65,21 +65,6 @@ TEST(EffectPools, SparklesDieAtOnceOnASlowMachine) {
     EXPECT_EQ(particles[glow].kind, PK_GLOW_FADE + 5);
 }
 
-TEST(EffectPools, AGlowOfLife100LivesBetween20And100Frames) {
-    FreshPools();
-    for (int trial = 0; trial < 20; trial++) {
-        const int slot = SpawnGlow(500.0f, 700.0f, 100, 3);
-        ASSERT_GT(slot, 0);
-        int frames = 0;
-        while (glows[slot].colour != 0 && frames < 200) {
-            UpdateGlows(1.0f);
-            frames++;
-        }
-        EXPECT_GE(frames, 20);
-        EXPECT_LE(frames, 100);
-    }
-}
-
 TEST(EffectPools, AMossShotLandsOnItsCellAndDynamiteWithoutItsItemFizzles) {
     BoardStart(3, 5, 12);
     BuildTestBoard({"123", "4m1", "231"});

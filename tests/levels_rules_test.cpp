@@ -50,11 +50,6 @@ std::string Describe(const std::vector<TRuleBreak>& breaks) {
 
 }  // namespace
 
-TEST(LevelRules, ASoundLevelKeepsEveryRule) {
-    std::vector<TRuleBreak> breaks = Check(1, GoodLevel());
-    EXPECT_TRUE(breaks.empty()) << Describe(breaks);
-}
-
 // Each case damages the sound level in one way and names the rule that must
 // catch it; a case marked kept shows where the rule's limit lies.
 struct TRuleCase {
@@ -190,20 +185,6 @@ TEST(LevelSource, ParsesGridsAndNamesMalformedLines) {
     ParseLevelSource("level 6: too few rows\n....................\n", "s.txt", levels, errors);
     EXPECT_TRUE(levels.empty());
     EXPECT_EQ(1u, errors.size());
-}
-
-TEST(LevelSource, LevelFilesStoreCodeMinusOneLittleEndian) {
-    TTestLevel l;
-    l.Set(2, 3, CODE_FISH + 3);
-    l.Set(15, 20, CODE_MOSS);
-    std::string bytes = EncodeLevelFile(l.codes);
-    ASSERT_EQ(1200u, bytes.size());
-    EXPECT_EQ(std::string("\xFF\xFF\xFF\xFF\x66\x00\x00\x00", 8), bytes.substr(0, 4) + bytes.substr(4 * 22, 4));
-    int back[LEVEL_CODES];
-    ASSERT_EQ(1, DecodeLevelFile(bytes, back));
-    for (int i = 0; i < LEVEL_CODES; i++) EXPECT_EQ(l.codes[i], back[i]);
-    EXPECT_EQ(0, DecodeLevelFile(bytes.substr(0, 1199), back));
-    EXPECT_EQ("lvla010.lvl", LevelFileBaseName(10));
 }
 
 // The level files of the data folder, read through the game's own reader, hold

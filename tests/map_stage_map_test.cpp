@@ -82,19 +82,6 @@ TSignRows SignRowsAt(int unlocked) {
     return rows;
 }
 
-TEST(StageMap, HowFarAStageIsWonFollowsTheFrontier) {
-    StartOnMap(15, 15);
-    EXPECT_EQ(StagePositionsWon(1), 11) << "complete";
-    EXPECT_EQ(StagePositionsWon(2), 4) << "positions 11 to 14 won";
-    EXPECT_EQ(StagePositionsWon(3), 0) << "not reached";
-    players[1].playerUnlocked = 11;
-    EXPECT_EQ(StagePositionsWon(1), 11);
-    EXPECT_EQ(StagePositionsWon(2), 0) << "reached, nothing won yet";
-    players[1].playerUnlocked = 121;
-    EXPECT_EQ(StagePositionsWon(12), 11);
-    DriverStop();
-}
-
 // Same seed, same frames: the runs differ only where the fill has risen.
 TEST(StageMap, TheSignFillsFromTheBottomAsPositionsAreWon) {
     const TSignRows none = SignRowsAt(11), four = SignRowsAt(15), eight = SignRowsAt(19);

@@ -1,8 +1,7 @@
-// The board's slot tables, border pieces, item pictures, the composed board
-// picture and the per-frame drawing steps.
+// The board's slot tables, the column strips of the composed board picture,
+// the item pictures and the per-frame drawing steps.
 #include <gtest/gtest.h>
 
-#include <vector>
 
 #include "match3/board.h"
 #include "match3/board_art.h"
@@ -34,15 +33,6 @@ protected:
         currentPlayer = savedPlayer;
         players[1] = TPlayerProfile{};
         ClearBoardTables();
-    }
-    static int AddBlock(int c0, int r0, int width, int height) {
-        int first = 0;
-        for (int r = r0; r < r0 + height; r++)
-            for (int c = c0; c < c0 + width; c++) {
-                int slot = AddCell(CellX(c), CellY(r), 1, 0, 0, 0, 0);
-                if (!first) first = slot;
-            }
-        return first;
     }
 };
 
@@ -78,28 +68,6 @@ TEST_F(Board, FullTablesAddNothing) {
     EXPECT_EQ(items.reported, 0);
 }
 
-TEST_F(Board, ThreeByThreeBlockGetsEdgesAndCornersALoneCellNone) {
-    AddBlock(4, 4, 3, 3);
-    int lone = AddCell(CellX(8), CellY(8), 1, 0, 0, 0, 0);   // two places from the corner: no neighbour
-    ApplyBorderKinds();
-    EXPECT_EQ(cells[lone].borderKind, 0);
-    // Row by row from the top: corner, edge, corner; edge, centre, edge; ...
-    const int kinds[3][3] = {{5, 1, 6}, {3, 0, 4}, {8, 2, 7}};
-    for (int r = 0; r < 3; r++)
-        for (int c = 0; c < 3; c++)
-            EXPECT_EQ(cells[CellOnPlace(4 + c, 4 + r)].borderKind, kinds[r][c]) << "column " << 4 + c << " row " << 4 + r;
-}
-
-TEST_F(Board, LaterBorderRulesOverwriteEarlierOnes) {
-    // R and UL set with U, D, L and DR clear: rule 11 holds, and rule 17 after it.
-    EXPECT_EQ(BorderKind(NEAR_R | NEAR_UL), 17);
-    // with L also set rule 17 fails and rule 11 stays
-    EXPECT_EQ(BorderKind(NEAR_R | NEAR_UL | NEAR_L), 11);
-    EXPECT_EQ(BorderKind(NEAR_U | NEAR_D | NEAR_L | NEAR_R | NEAR_UL | NEAR_UR | NEAR_DL | NEAR_DR), 0);
-    EXPECT_EQ(NeighbourFlag(CELL_SPACING - 1, 0), 0);
-    EXPECT_EQ(NeighbourFlag(2 * CELL_SPACING, 0), 0);
-}
-
 // A synthetic picture whose every pixel names its picture and its own place.
 TImage TaggedPicture(int tag, int width, int height) {
     TImage image = MakeImage(width, height, 1);
@@ -127,42 +95,6 @@ protected:
         Board::TearDown();
     }
 };
-
-TEST_F(BoardPicture, BorderPiecesArePastedAtTheirOffsets) {
-    AddBlock(4, 4, 3, 3);
-    // a step that makes the live piece 11: R, UL and L set, U clear
-    AddBlock(9, 9, 1, 1);
-    AddBlock(9, 10, 3, 1);
-    ApplyBorderKinds();
-    ASSERT_EQ(cells[CellOnPlace(10, 10)].borderKind, 11);
-    ComposeBoardImage();
-    ASSERT_NE(boardImage, nullptr);
-    EXPECT_EQ(ImageWidth(boardImage), 960);
-    EXPECT_EQ(ImageHeight(boardImage), 620);
-    int checked = 0;
-    for (int s = 1; s <= BOARD_LAST_SLOT; s++) {
-        const TCell& cell = cells[s];
-        int k = cell.borderKind;
-        if (!cell.exists || k == 0 || BorderDrawnLive(k)) continue;
-        int dx, dy;
-        BorderPieceOffset(k, dx, dy);
-        // boardImage is drawn at (32, 74): a piece lands on the screen at its offset
-        // from the square's corner (x - 24, y - 24); its opposite corners tell its place
-        for (int uv : {0, 1}) {
-            const int u = 5 * uv, v = 4 * uv;
-            EXPECT_EQ(ImagePixel(boardImage, 0, cell.x - 56 + dx + u, cell.y - 98 + dy + v),
-                      0xFF000000u | (uint32_t(k) << 16) | (uint32_t(u) << 8) | uint32_t(v))
-                << "kind " << k;
-        }
-        checked++;
-    }
-    EXPECT_GE(checked, 8);
-    // the live piece never reaches the picture
-    const TCell& live = cells[CellOnPlace(10, 10)];
-    int dx, dy;
-    BorderPieceOffset(11, dx, dy);
-    EXPECT_EQ(ImagePixel(boardImage, 0, live.x - 56 + dx, live.y - 98 + dy), 0u);
-}
 
 TEST_F(BoardPicture, ColumnStripsStackFromTheTopCell) {
     // boardImage covers the squares of rows 3 to 14 whole
@@ -247,21 +179,6 @@ TEST_F(BoardDrawing, ItemsAreDrawnAtEverySlotButFloorsNever) {
     EXPECT_EQ(ScreenPixel(300, 300), 0u);
 }
 
-TEST_F(BoardDrawing, ItemCountersStepOncePerDrawnFrame) {
-    int a = AddItem(200, 200, 4);
-    items[a].bounce = 6;
-    items[a].shake = 30;
-    items[a].hintPhase = 70;
-    DrawItems();
-    EXPECT_EQ(items[a].bounce * 1000 + items[a].shake * 10 + items[a].fadeIn, 5 * 1000 + 29 * 10 + 1);
-    EXPECT_EQ(items[a].hintPhase, 71);
-    DrawItems();
-    EXPECT_EQ(items[a].hintPhase, 0);   // the wobble ends after 71
-    for (int f = 0; f < 30; f++) DrawItems();
-    EXPECT_EQ(items[a].fadeIn, 20);
-    EXPECT_EQ(items[a].bounce + items[a].shake, 0);
-}
-
 TEST_F(BoardDrawing, SwapModeDrawsTheSelectedItemOnlyAsThePair) {
     players[1].playerGameMode = MODE_SWAP;
     int a = AddItem(300, 300, 3);
@@ -279,25 +196,6 @@ TEST_F(BoardDrawing, SwapModeDrawsTheSelectedItemOnlyAsThePair) {
     swapDir = 2;
     DrawSwapPair();
     EXPECT_EQ(swapGrow1, 9);
-}
-
-TEST_F(BoardDrawing, CellsCountMossAndStepGlowsAndMarks) {
-    int moss = AddCell(176, 172, 1, 1, 0, 0, 0);
-    int other = AddCell(224, 172, 1, 1, 0, 0, 0);
-    int plain = AddCell(272, 172, 1, 0, 0, 0, 0);
-    cells[plain].glow = 9;
-    cells[plain].chainMark = 1;
-    glintX = 176;
-    mossLeft = 17;
-    DrawCells();
-    EXPECT_EQ(mossLeft, 2);
-    EXPECT_EQ(cells[moss].glow, 17);     // set to 18 by the glint, then drawn once
-    EXPECT_EQ(cells[other].glow, 0);
-    EXPECT_EQ(cells[plain].glow, 8);
-    EXPECT_EQ(cells[plain].chainMark, 2);
-    for (int f = 0; f < 10; f++) DrawCells();
-    EXPECT_EQ(cells[plain].chainMark, 5);
-    EXPECT_EQ(cells[plain].glow, 0);
 }
 
 }  // namespace

@@ -10,10 +10,8 @@
 #include <string>
 
 #include "effects/effects.h"
-#include "map/floating_texts.h"
 #include "match3/board_frame.h"
 #include "match3/fish_orders.h"
-#include "match3/game_screen.h"
 #include "match3/level_facts.h"
 #include "menus/dialogs.h"
 #include "platform/platform.h"
@@ -48,26 +46,6 @@ void ExpectWon(int startScore, const std::string& errors) {
 
 void RunToLevelFrame(int frame) {
     for (int guard = 0; guard < 2000 && levelFrame < frame; guard++) DriverFrames(1);
-}
-
-TEST(GameScreen, TheBannerAndTheBoardFadeInOnTheirFrames) {
-    // The banner is gone by frame 150.
-    float scale, alpha;
-    StartBannerLook(150, scale, alpha);
-    EXPECT_EQ(alpha, 0.0f);
-
-    // The first levels wait 52 frames before the board appears; later ones
-    // fade it in at once.
-    ASSERT_EQ(GameStartLevel(3, MODE_SWAP, 11), 1);
-    RunToLevelFrame(60);
-    EXPECT_NEAR(boardAlpha, 0.2f, 1e-4f);
-    // The help is on: it opens on the first seven positions only.
-    ASSERT_EQ(GameStartLevel(8, MODE_SWAP, 11, 1), 1);
-    RunToLevelFrame(20);
-    EXPECT_NEAR(boardAlpha, 0.5f, 1e-4f);
-    RunToLevelFrame(60);
-    EXPECT_EQ(dialogKind, 0) << "no help after the seventh position";
-    DriverStop();
 }
 
 TEST(GameScreen, TheModeButtonsWakeAtFrame150AndTheMenuOpensOnEscape) {
@@ -184,19 +162,6 @@ TEST(FishOrders, OrdersAreServedOldestFirstRenewedAndShowTheirIcons) {
     ServeOrder(400, 300, renewedColour);
     EXPECT_EQ(Order(2).wanted[1].wantedServed, 0) << "a renewed fish is not served before it shows";
     DriverStop();
-}
-
-TEST(FloatingTexts, ThePoolKeepsItsOldTextsAndTheTwentiethSlotTakesTheRest) {
-    ClearFloatingTexts();
-    for (int n = 1; n <= 22; n++) AddFloatingText(100, 200, TextFromInt(n));
-    EXPECT_EQ(floatingTexts[1].text, "1");
-    EXPECT_EQ(floatingTexts[19].text, "19");
-    EXPECT_EQ(floatingTexts[20].text, "22");
-    ClearFloatingTexts();
-    AddFloatingText(100, 200, "5");
-    for (int f = 0; f < 44; f++) UpdateFloatingTexts();
-    EXPECT_EQ(floatingTexts[1].age, 0) << "44 drawn frames";
-    EXPECT_EQ(floatingTexts[1].y, 200 - 44);
 }
 
 // ---- a won level recorded through the shell's recorder

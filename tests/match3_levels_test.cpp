@@ -8,7 +8,6 @@
 
 #include "match3/board.h"
 #include "match3/fish_orders.h"
-#include "match3/level_facts.h"
 #include "match3/level_files.h"
 #include "menus/menu.h"
 #include "platform/platform.h"
@@ -146,40 +145,13 @@ TEST_F(LevelFiles, RowOneAndColumnOneMakeNoCellButFishStillSwim) {
     EXPECT_EQ(orderHigh, 2);
 }
 
-TEST_F(LevelFiles, CellsGetPositionsColumnsFloorsAndStartingItems) {
-    TLayout layout;
-    for (int r = 4; r <= 6; r++) layout.at(r, 3) = 1;   // a column of three
-    layout.at(6, 4) = 2;                                 // a neighbour at its foot
-    Play(2, layout);    // no bombs below level 3: every starting item is a colour
-    ASSERT_EQ(CountCells(), 4);
-    EXPECT_EQ(columns[3].colCount, 3);
-    EXPECT_EQ(columns[3].colX, 128);
-    EXPECT_EQ(columns[3].colTop, 172);
-    EXPECT_EQ(columns[4].colCount, 1);
-    EXPECT_EQ(columns[4].colTop, 268);
-    // one floor under each cell with no cell below it, one item on every cell
-    EXPECT_EQ(CountItems(ITEM_FLOOR, ITEM_FLOOR), 2);
-    EXPECT_NE(ItemSlotAt(128, 268 + CELL_SPACING), 0);
-    EXPECT_NE(ItemSlotAt(176, 268 + CELL_SPACING), 0);
-    for (int s = 1; s <= 4; s++) {
-        int item = ItemSlotAt(cells[s].x, cells[s].y);
-        ASSERT_NE(item, 0);
-        EXPECT_TRUE(IsColour(items[item].kind)) << items[item].kind;
-    }
-    // a one-cell column on the bottom row has its floor below the screen
+// A one-cell column on the bottom row has its floor below the screen.
+TEST_F(LevelFiles, ABottomRowCellHasItsFloorBelowTheScreen) {
     TLayout bottom;
     bottom.at(15, 9) = 1;
     Play(2, bottom);
     EXPECT_EQ(cells[1].y, 700);
     EXPECT_EQ(items[ItemSlotAt(CellCentreX(9), 748)].kind, ITEM_FLOOR);
-}
-
-// The orders grow by level and stop at fifty from level 22 on.
-TEST_F(LevelFiles, OrdersNeededStopsAtFifty) {
-    Play(40, TLayout{});
-    EXPECT_EQ(ordersNeeded, 50);
-    EXPECT_EQ(OrdersNeeded(21), 48);
-    EXPECT_EQ(OrdersNeeded(22), 50);
 }
 
 // A layout of more cells than the table holds: the cells past slot 200 are
@@ -201,30 +173,6 @@ TEST_F(LevelFiles, CellsWithoutASlotAreNotCountedInTheirColumns) {
         }
         EXPECT_EQ(columns[c].colCount, live) << "column " << c;
         EXPECT_EQ(levelPreviewColumns[1][c].cellCount, preview) << "column " << c;
-    }
-}
-
-// Levels 1 to 3 show the first stone, 4 to 6 one new stone each; later levels
-// draw any stone.
-TEST_F(LevelFiles, StoneCellsAndTheirPreviewsFollowTheLevelNumber) {
-    const int expected[7] = {0, 16, 16, 16, 17, 18, 19};
-    WriteAllEmpty();
-    TLayout layout;
-    layout.at(5, 5) = 3;
-    layout.at(6, 5) = 1;
-    for (int level = 1; level <= 6; level++) Write(level, layout);
-    ASSERT_EQ(LoadLevelPreviews(), 1);
-    for (int level = 1; level <= 6; level++) {
-        EXPECT_EQ(levelPreviewItems[level][1].kind, ITEM_PREVIEW_STONE);
-        EXPECT_EQ(levelPreviewItems[level][1].stoneVariant, expected[level] - 15) << "level " << level;
-        Play(level, layout);
-        EXPECT_EQ(stonesLeft, 1);
-        EXPECT_EQ(items[ItemSlotAt(CellCentreX(5), CellCentreY(5))].kind, expected[level]) << "level " << level;
-    }
-    for (int round = 0; round < 20; round++) {
-        Play(30, layout);
-        const int kind = items[ItemSlotAt(CellCentreX(5), CellCentreY(5))].kind;
-        EXPECT_TRUE(kind >= ITEM_STONE_FIRST && kind <= ITEM_STONE_LAST) << kind;
     }
 }
 

@@ -1,4 +1,4 @@
-// New item kinds and gravity: which colours fall, how items fall, land,
+// New item kinds and gravity: when bombs fall, how items fall, land,
 // bounce and queue up.
 #include <gtest/gtest.h>
 
@@ -6,7 +6,6 @@
 #include "match3/rules.h"
 #include "tables/board_tables.h"
 #include "tables/game_tables.h"
-#include "tables/shell_tables.h"
 #include "tests/board_driver.h"
 
 namespace {
@@ -18,22 +17,6 @@ int CountDrawn(int plain, int draws, int kind) {
 }
 
 }  // namespace
-
-// Four colours fall and the resting one changes every 100 frames; the first
-// position always rests colour 4.
-TEST(NewItemKindTest, FourColoursFallAndTheRestingColourChangesEvery100Frames) {
-    struct {
-        int position, frame, plain, resting;
-    } cases[] = {{12, 250, 1, 2}, {12, 199, 1, 1}, {1, 0, 0, 4}, {1, 100, 0, 4}};
-    for (const auto& c : cases) {
-        BoardStart(MODE_SWAP, 11, c.position);
-        frameCount = c.frame;
-        for (int colour = 1; colour <= 5; colour++) {
-            if (colour == c.resting) EXPECT_EQ(CountDrawn(c.plain, 2000, colour), 0) << "frame " << c.frame;
-            else EXPECT_GT(CountDrawn(c.plain, 2000, colour), 300) << "colour " << colour << " frame " << c.frame;
-        }
-    }
-}
 
 TEST(NewItemKindTest, BombsOnlyFromLevel3AndNeverForPlainItems) {
     BoardStart(MODE_SWAP, 13, 2);   // level 2

@@ -22,21 +22,6 @@ void PressForGroup(int column, int row) {
 
 }  // namespace
 
-TEST(GroupTest, AClickFloodsTheConnectedGroupOfItsKind) {
-    // A U of eleven 5s; the 5 at column 9, row 5 touches it only diagonally.
-    BoardStartGrid(MODE_GROUP, 51,
-                   {".........", ".51212152", ".53434354", ".55555551", ".12121215", ".34343434"});
-    int corner = ItemOnPlace(9, 5);
-    ASSERT_EQ(items[corner].kind, 5);
-    PressForGroup(2, 2);
-    EXPECT_EQ(chainCount, 11);
-    EXPECT_EQ(items[corner].inChain, 0);
-    ResolveSelection();
-    EXPECT_EQ(score, 10 * (5 * 11 + 30));
-    EXPECT_EQ(KindOnPlace(2, 2), ITEM_BOMB);   // colour 5, 11 items: one bomb
-    EXPECT_EQ(items[corner].kind, 5);
-}
-
 TEST(GroupTest, SevenFloodPassesFollowSlotOrder) {
     // A column of ten 1s: from the top every pass reaches down the whole
     // column; from the bottom each pass climbs one item, so 8 are reached.

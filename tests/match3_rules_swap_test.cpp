@@ -41,15 +41,6 @@ TEST(SwapTest, ASwapWithoutALineReturnsIn8Frames) {
     EXPECT_EQ(score, 0);
 }
 
-TEST(BreakInitialLinesTest, ChainAndGroupModeKeepTheirLines) {
-    for (int mode : {MODE_CHAIN, MODE_GROUP}) {
-        BoardStart(mode, 46, 2);
-        BuildTestBoard({"......", ".11134", ".34343", ".12121"});
-        BoardFrames(200);
-        EXPECT_EQ(BoardHasLine(), 1) << "mode " << mode;
-    }
-}
-
 TEST(BreakInitialLinesTest, NoShippedLevelStartsWithALine) {
     // Large levels keep items above slot 150, where the frame's scans do not
     // reach before gravity has run.

@@ -199,32 +199,6 @@ void ExpectSpent(int p, int frames) {
 
 }  // namespace
 
-// A shell shows its charge in the rendered frame; a ready power-up that is
-// called back, or has nothing to do, stays ready.
-TEST(PowerupTest, AShellShowsItsChargeAndAPowerupNotSpentStaysReady) {
-    StartPowerupLevel(9);
-    const int x = powerupX[2], y = static_cast<int>(powerupY[2]) + 12;
-    const uint32_t empty = DriverPixel(x, y);
-    CurrentProfile().powerupTarget[2] = POWERUP_FULL_TARGET;
-    DriverFrames(40);
-    const uint32_t filling = DriverPixel(x, y);
-    DriverFrames(40);
-    ASSERT_GE(powerupCharge[2], POWERUP_READY);
-    EXPECT_NE(filling, empty);
-
-    ChargeAndClick(1);
-    ASSERT_EQ(powerupState[1], 1);
-    DriverClick(powerupX[1], static_cast<int>(powerupY[1]));
-    EXPECT_EQ(powerupState[1], 0) << "the aimed shot is kept when its shell is clicked again";
-    EXPECT_GE(powerupCharge[1], POWERUP_READY);
-
-    for (int c = 1; c <= BOARD_LAST_SLOT; c++) cells[c].isMoss = 0;
-    DriverFrames(2);
-    ChargeAndClick(3);
-    EXPECT_EQ(powerupState[3], 0) << "the moss sweep stays ready on a board without moss";
-    EXPECT_GE(powerupCharge[3], POWERUP_READY);
-}
-
 // Each power-up in turn, each doing its work and spent, and then the level is
 // still won: nothing of a power-up keeps the board from play.
 TEST(PowerupTest, EachPowerupDoesItsWorkAndTheLevelIsStillWon) {

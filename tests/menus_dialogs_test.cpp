@@ -62,29 +62,6 @@ std::string SettingsLine(int line) {
 
 }  // namespace
 
-TEST(MainMenu, PlayMakesTheFirstPlayerWhoseNameIsTypedThenTheStoryFollows) {
-    StartOnMenu();
-    ASSERT_EQ(currentPlayer, -1);
-    OpenFirstNameEntry();
-    EXPECT_EQ(currentPlayer, 1);
-    EXPECT_EQ(creatingFirstPlayer, 1);
-    Type(u"Marina");
-    Type(u"\b");
-    Type(u"a");
-    Type(u"\r");
-    DriverFrames(20);
-    EXPECT_EQ(dialogOpenLevel, 0);
-    EXPECT_EQ(currentPlayer, 1);
-    EXPECT_EQ(NarrowToLatin1(players[1].playerName), "Marina");
-    EXPECT_EQ(creatingFirstPlayer, 0);
-    // A player who never played goes straight to the opening story.
-    DriverClick(PLAY_X, PLAY_Y);
-    DriverFrames(40);
-    EXPECT_EQ(gameScreen, SCREEN_STORY);
-    EXPECT_EQ(playStarted, 1);
-    DriverStop();
-}
-
 TEST(MainMenu, CancellingTheFirstNameEntryLeavesNoPlayerChosen) {
     StartOnMenu();
     OpenFirstNameEntry();

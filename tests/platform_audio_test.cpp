@@ -199,47 +199,6 @@ TEST_F(Sounds, WavIsConvertedToStereo44100AndLoadsOnlyWhatItHolds) {
     FreeSound(sound);
 }
 
-TEST_F(Sounds, MissingOrBrokenFilesGiveNoSound) {
-    EXPECT_EQ(LoadSoundFile(folder + "none.ogg", 0), 0);
-    WriteWholeFile(folder + "bad.ogg", "OggS but nothing else");
-    EXPECT_EQ(LoadSoundFile(folder + "bad.ogg", 0), 0);
-    WriteWholeFile(folder + "bad.wav", "RIFF....WAVE");
-    EXPECT_EQ(LoadSoundFile(folder + "bad.wav", 0), 0);
-    EXPECT_EQ(Play(0), 0);
-    EXPECT_EQ(Playing(0), 0);
-    Stop(0);
-    SetVolume(0, 1);
-}
-
-TEST_F(Sounds, KeptChannelOutlivesItsSounds) {
-    WriteWav(folder + "tone.wav", 22050, 441);
-    TSound once = LoadSoundFile(folder + "tone.wav", 0);
-    TSound loop = LoadSoundFile(folder + "tone.wav", 1);
-    ASSERT_NE(once, 0);
-    ASSERT_NE(loop, 0);
-    EXPECT_EQ(gameMixer.sounds[loop].loop, 1);
-    TChannel music = AllocChannel();
-    ASSERT_NE(music, 0);
-    EXPECT_EQ(Playing(music), 0);
-    EXPECT_EQ(Play(once, music), music);
-    EXPECT_TRUE(EndsWithin(music));
-    // The ended channel can be used again: cued, it is silent until un-paused;
-    // a looping sound keeps playing.
-    EXPECT_EQ(Cue(loop, music), music);
-    EXPECT_EQ(Playing(music), 0);
-    SetVolume(music, 0.5f);
-    SetPaused(music, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));   // several loops of 10 ms
-    PumpEvents();
-    EXPECT_EQ(Playing(music), 1);
-    SetPaused(music, 1);
-    EXPECT_EQ(Playing(music), 0);
-    SetPaused(music, 0);
-    FreeSound(loop);   // freeing a sound silences its channels
-    EXPECT_EQ(Playing(music), 0);
-    FreeSound(once);
-}
-
 TEST_F(Sounds, StaleHandlesControlNothing) {
     WriteWav(folder + "tick.wav", 22050, 2205);
     TSound sound = LoadSoundFile(folder + "tick.wav", 0);

@@ -1,6 +1,6 @@
-// Drawing on the logical screen: blend modes, colour and alpha, the paint
-// transform, mirroring, viewport clipping, grabbing and display reopening;
-// and the rasteriser's shortcuts for faint pictures.
+// Drawing on the logical screen: the mask, alpha, the paint transform,
+// mirroring, viewport clipping, the window path and resampled copies; and the
+// rasteriser's shortcuts for faint pictures and its wide loops.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -114,20 +114,9 @@ TRgb DrawOverGrey(TImage image, int mode, int grey) {
 
 }  // namespace
 
-TEST_F(Drawing, BlendModesFollowTheTable) {
+TEST_F(Drawing, TheMaskCutsAtHalfTheCombinedAlpha) {
     const int grey = 100;
-    const double sr = 200, sg = 50, sb = 0, sa = 128 / 255.0;
-    TImage image = FilledImage(10, 10, 0x80C83200u);   // alpha 128, colour 200,50,0
-    ASSERT_NE(image, nullptr);
-    auto mix = [&](double s) { return s * sa + grey * (1 - sa); };
-    auto add = [&](double s) { return std::min(255.0, grey + s * sa); };
-    ExpectNear(DrawOverGrey(image, BLEND_SOLID, grey), sr, sg, sb, 2, "solid");
-    ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), mix(sr), mix(sg), mix(sb), 2, "alpha");
-    ExpectNear(DrawOverGrey(image, BLEND_LIGHT, grey), add(sr), add(sg), add(sb), 2, "light");
-    ExpectNear(DrawOverGrey(image, BLEND_SHADE, grey), grey * sr / 255, grey * sg / 255, grey * sb / 255, 2, "shade");
-    FreeImage(image);
-    EXPECT_EQ(image, nullptr);
-
+    const double sr = 200, sg = 50, sb = 0;
     // The mask draws a pixel unblended where the picture's alpha times the
     // drawing alpha is at least one half, and nothing below; one picture drawn
     // at changing alpha is cut anew each time.
@@ -151,15 +140,9 @@ TEST_F(Drawing, BlendModesFollowTheTable) {
     for (auto& [texel, picture] : pictures) FreeImage(picture);
 }
 
-TEST_F(Drawing, ColourAndAlphaModulateTheSourceAndEmptyDrawingsShowNothing) {
+TEST_F(Drawing, OutOfRangeAlphaClampsAndEmptyDrawingsShowNothing) {
     const int grey = 40;
     TImage image = FilledImage(10, 10, 0xFFC864F0u);   // opaque 200,100,240
-    SetColor(128, 255, 64);
-    ExpectNear(DrawOverGrey(image, BLEND_SOLID, grey), 200 * 128 / 255.0, 100, 240 * 64 / 255.0, 2, "colour");
-    SetColor(255, 255, 255);
-    SetAlpha(0.5f);
-    ExpectNear(DrawOverGrey(image, BLEND_LIGHT, grey), std::min(255.0, grey + 100.0), grey + 50.0,
-               std::min(255.0, grey + 120.0), 2, "light alpha");
     // Out-of-range alpha draws as if clamped.
     SetAlpha(3.0f);
     ExpectNear(DrawOverGrey(image, BLEND_ALPHA, grey), 200, 100, 240, 2, "alpha above one");
@@ -262,51 +245,6 @@ TEST_F(Drawing, ViewportClipsDrawingAndCls) {
     ExpectNear(At(150, 159), 0, 0, 0, 0, "right of viewport");
     ExpectNear(At(149, 160), 0, 0, 0, 0, "below viewport");
     ExpectNear(At(99, 130), 0, 0, 0, 0, "left of viewport");
-    FreeImage(image);
-}
-
-TEST_F(Drawing, GrabCopiesTheScreen) {
-    Cls();
-    TImage red = FilledImage(8, 8, 0xFFFF0000u);
-    SetBlend(BLEND_SOLID);
-    PaintImage(red, 204, 304, 0);
-    TImage grab = MakeImage(16, 16, 2);
-    GrabToImage(grab, 200, 300, 1);
-    EXPECT_EQ(ImagePixel(grab, 1, 0, 0) & 0xFFFFFFu, 0u);
-    EXPECT_EQ(ImagePixel(grab, 1, 4, 4), 0xFFFF0000u);
-    EXPECT_EQ(ImagePixel(grab, 1, 11, 11), 0xFFFF0000u);
-    EXPECT_EQ(ImagePixel(grab, 1, 12, 12) & 0xFFFFFFu, 0u);
-    EXPECT_EQ(ImagePixel(grab, 0, 4, 4), 0u);   // the other frame stays transparent
-    // The grabbed frame draws back what was grabbed.
-    Cls();
-    PaintImage(grab, 500, 500, 1);
-    ReadScreen();
-    ExpectNear(At(505, 505), 255, 0, 0, 0, "grab drawn");
-    ExpectNear(At(501, 501), 0, 0, 0, 0, "grab background");
-    FreeImage(red);
-    FreeImage(grab);
-}
-
-TEST_F(Drawing, FullScreenShowsTheSameLogicalScreen) {
-    TImage image = FilledImage(4, 4, 0xFF804020u);
-    ASSERT_TRUE(OpenDisplay(1024, 768, 32, 60));
-    SetLogicalResolution(1024, 768);
-    SetBlend(BLEND_SOLID);
-    Cls();
-    PaintImage(image, 1020, 764, 0);
-    Flip(1);
-    ReadScreen();
-    ExpectNear(At(1023, 767), 0x80, 0x40, 0x20, 0, "bottom-right corner");
-    ExpectNear(At(1019, 763), 0, 0, 0, 0, "beside it");
-    // Back to the game window: pictures survive, the drawing state starts afresh.
-    ASSERT_TRUE(OpenDisplay(800, 600, 0, 60));
-    SetLogicalResolution(1024, 768);
-    EXPECT_EQ(CurrentBlend(), BLEND_MASK);
-    SetBlend(BLEND_SOLID);
-    Cls();
-    PaintImage(image, 0, 0, 0);
-    ReadScreen();
-    ExpectNear(At(3, 3), 0x80, 0x40, 0x20, 0, "window again");
     FreeImage(image);
 }
 

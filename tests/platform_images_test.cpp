@@ -82,19 +82,6 @@ std::vector<uint32_t> PixelsOf(TImage image) {
 
 }  // namespace
 
-TEST_F(Pictures, PngWithAlphaKeepsItsPixels) {
-    auto pixels = Pixels(7, 5, [](int x, int y) { return (static_cast<uint32_t>(x * 30) << 24) | (y * 40u << 8) | 9u; });
-    ASSERT_TRUE(SavePng(folder + "alpha.png", 7, 5, pixels));
-    for (int mask : {-1, 0}) {   // masked or not, its own alpha stays just the same
-        TImage image = LoadImageFile(folder + "alpha.png", mask);
-        ASSERT_NE(image, nullptr);
-        EXPECT_TRUE(ImageHasAlpha(image));
-        EXPECT_EQ(ImageLoadFlags(image) & 3, mask ? 3 : 0);
-        EXPECT_EQ(PixelsOf(image), pixels);
-        FreeImage(image);
-    }
-}
-
 // A loaded picture lets go of its pixels once drawn; reading them, and a new
 // display, still find them (the file is read again).
 TEST_F(Pictures, ADrawnPictureStillHasItsPixels) {
@@ -180,39 +167,6 @@ TEST_F(Pictures, EveryPngLayoutReadsAsItsPixels) {
         for (int i = 0; i < 6; i++) EXPECT_EQ(ImagePixel(image, 0, i % 3, i / 3), c.want[i]) << "pixel " << i;
         FreeImage(image);
     }
-}
-
-TEST_F(Pictures, MaskedPictureWithoutAlphaLosesTheMaskColour) {
-    auto pixels = Pixels(4, 4, [](int x, int y) {
-        if (x == y) return 0xFF000000u;     // black diagonal
-        if (x == 3 - y) return 0xFFFF00FFu; // magenta anti-diagonal
-        return 0xFF102030u;
-    });
-    ASSERT_TRUE(SavePng(folder + "rgb.png", 4, 4, pixels, 0));
-    TImage masked = LoadImageFile(folder + "rgb.png", -1);
-    TImage plain = LoadImageFile(folder + "rgb.png", 0);   // unmasked: black stays opaque
-    SetMaskKey(255, 0, 255);   // another key applies to later loads only, by exact colour
-    TImage magenta = LoadImageFile(folder + "rgb.png", -1);
-    ASSERT_TRUE(masked && plain && magenta);
-    EXPECT_FALSE(ImageHasAlpha(masked));
-    EXPECT_EQ(ImagePixel(masked, 0, 1, 1) >> 24, 0u);
-    EXPECT_EQ(ImagePixel(masked, 0, 0, 3) >> 24, 255u);
-    EXPECT_EQ(ImagePixel(masked, 0, 1, 0), 0xFF102030u);
-    EXPECT_EQ(ImagePixel(plain, 0, 1, 1), 0xFF000000u);
-    EXPECT_EQ(ImagePixel(magenta, 0, 1, 1), 0xFF000000u);
-    EXPECT_EQ(ImagePixel(magenta, 0, 0, 3) >> 24, 0u);
-    for (TImage image : {masked, plain, magenta}) FreeImage(image);
-}
-
-TEST_F(Pictures, MissingOrBrokenFilesGiveNothing) {
-    EXPECT_EQ(LoadImageFile(folder + "none.png", -1), nullptr);
-    WriteWholeFile(folder + "broken.png", "\x89PNG\r\n\x1a\nnot really");
-    EXPECT_EQ(LoadImageFile(folder + "broken.png", -1), nullptr);
-    WriteWholeFile(folder + "text.png", "hello world");
-    EXPECT_EQ(LoadImageFile(folder + "text.png", -1), nullptr);
-    WriteWholeFile(folder + "broken.jpg", "\xFF\xD8\xFF\xE0 truncated");
-    EXPECT_EQ(LoadImageFile(folder + "broken.jpg", -1), nullptr);
-    EXPECT_EQ(LoadImageStrip(folder + "none.png", 4, 4, 0, 2), nullptr);
 }
 
 TEST_F(Pictures, OversizedOrCutFilesFailWithoutCostingMemory) {

@@ -50,7 +50,6 @@ struct TFit {
 
 const TFit FITS[] = {
     // main menu
-    {"{7} {8}", FONT_NORMAL, ROOM_FIXED, 600, "welcome line between the menu borders"},
     {"{7} Marguerite", FONT_NORMAL, ROOM_FIXED, 600, "welcome line with a long name"},
     {"{58}", FONT_NORMAL, ROOM_BUTTON8, 0, "play button"},
     // options
@@ -60,10 +59,8 @@ const TFit FITS[] = {
     {"{261}", FONT_TEXT, ROOM_FIXED, 220, "check box label from x 483 inside the popup"},
     // players
     {"{106} 120 9999999 {107}", FONT_NORMAL, ROOM_FIXED, 245, "player row from x 475 to the score ending at 730"},
-    {"{111}", FONT_NORMAL, ROOM_FIXED, 140, "a name is at most 140 pixels wide"},
     // title and paused window
     {"{26}", FONT_NORMAL, ROOM_FIXED, 290, "over the loading bar, 296 pixels wide"},
-    {"{92}", FONT_HEAD, ROOM_FIXED, 500, "paused heading over the glow"},
     {"{93}", FONT_NORMAL, ROOM_FIXED, 500, "paused line over the glow"},
     // game screen
     {"{50}", FONT_NORMAL, ROOM_FIXED, 78, "menu entry, hover box 473..551"},
@@ -88,7 +85,6 @@ const TFit FITS[] = {
     {"{172}", FONT_TEXT, ROOM_BIG, 380, "help page 3 line just above the sketches"},
     // stories
     {"{33} Marguerite !", FONT_NORMAL, ROOM_PARCHMENT, 0, "opening story greeting"},
-    {"{271}", FONT_NORMAL, ROOM_PARCHMENT, 0, "closing story greeting"},
 };
 
 // Plain texts that share one font and one room.
@@ -121,9 +117,7 @@ const TFitRun FIT_RUNS[] = {
     {35, 49, FONT_HIGHLIGHT, ROOM_PARCHMENT, 0, "opening story line on the parchment"},
     {273, 279, FONT_HIGHLIGHT, ROOM_PARCHMENT, 0, "closing story line on the parchment"},
     {68, 79, FONT_HIGHLIGHT, ROOM_SIGN, 0, "stage name under its sign"},
-    {68, 79, FONT_HEAD, ROOM_MAP_POPUP, 0, "stage name heading the stage popup"},
     {68, 79, FONT_NORMAL, ROOM_FIXED, 360, "level title between the status columns", "{#} {66} - 10"},
-    {68, 79, FONT_HIGHLIGHT, ROOM_FIXED, 700, "map status line", "{#} , {81} 10 {85} 10"},
     {286, 297, FONT_TEXT, ROOM_BIG, 240, "help page 1 column under a sketch, sketches 260 apart"},
     {142, 144, FONT_TEXT, ROOM_BIG, 470, "help page 2 line from x 200 to the fish at 772"},
     {146, 148, FONT_TEXT, ROOM_BIG, 340, "help page 2 line between the sketches at 252 and 772"},
