@@ -57,21 +57,14 @@ TInk InkOf(const TArtPicture& p) {
 TSpan PlacedInk(const TArtPicture& p, const TInk& ink, double x, double y, double sx, double sy) {
     double x0 = x + (ink.left - p.width * 0.5) * sx, x1 = x + (ink.right - p.width * 0.5) * sx;
     double y0 = y + (ink.top - p.height * 0.5) * sy, y1 = y + (ink.bottom - p.height * 0.5) * sy;
-    TSpan s;
-    s.left = std::min(x0, x1);
-    s.right = std::max(x0, x1);
-    s.top = std::min(y0, y1);
-    s.bottom = std::max(y0, y1);
-    return s;
+    return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
 }
 
 // The widest the picture reaches around a fish's place over a whole breath,
 // a bob up and down and (for the fish itself) both facing directions.
 TSpan WidestAroundFish(const TArtPicture& p, double x, double y, int mirrored) {
     TInk ink = InkOf(p);
-    TSpan widest;
-    widest.left = widest.top = 1e9;
-    widest.right = widest.bottom = -1e9;
+    TSpan widest{1e9, 1e9, -1e9, -1e9};
     for (int phase = 0; phase < 360; phase += 3)
         for (int bob = -FISH_BOB; bob <= FISH_BOB; bob += 2 * FISH_BOB)
             for (int face = 1; face >= (mirrored ? -1 : 1); face -= 2) {
@@ -87,11 +80,9 @@ TSpan WidestAroundFish(const TArtPicture& p, double x, double y, int mirrored) {
 }
 
 void ExpectSpanInBox(const TSpan& s, const TBox& box, const std::string& what) {
-    EXPECT_GE(s.left, box.left) << what << " reaches left to " << s.left << ", the room ends at " << box.left;
-    EXPECT_LE(s.right, box.right) << what << " reaches right to " << s.right << ", the room ends at " << box.right;
-    EXPECT_GE(s.top, box.top) << what << " reaches up to " << s.top << ", the room ends at " << box.top;
-    EXPECT_LE(s.bottom, box.bottom) << what << " reaches down to " << s.bottom << ", the room ends at "
-                                    << box.bottom;
+    EXPECT_TRUE(s.left >= box.left && s.right <= box.right && s.top >= box.top && s.bottom <= box.bottom)
+        << what << " reaches " << s.left << ".." << s.right << " x " << s.top << ".." << s.bottom << ", the room is "
+        << box.left << ".." << box.right << " x " << box.top << ".." << box.bottom;
 }
 
 // A fish place in the middle of the screen; the room is measured relative to it.

@@ -103,12 +103,9 @@ TEST(ArtStagePictures, EveryStageHasItsThreePicturesInTheSizesTheGameDrawsThem) 
         for (const char* file : {"0bg.png", "preview.png", "preview2.png"})
             EXPECT_EQ(PngColourType(stage, file), 2) << StagePicturePath(stage, file) << " must be loaded through its mask colour";
         TArtPicture picture = Load(stage, "0bg.png"), preview = Load(stage, "preview.png"), thumb = Load(stage, "preview2.png");
-        ASSERT_EQ(picture.width, STAGE_PICTURE_WIDTH) << stage;
-        ASSERT_EQ(picture.height, STAGE_PICTURE_HEIGHT) << stage;
-        ASSERT_EQ(preview.width, STAGE_PREVIEW_WIDTH) << stage;
-        ASSERT_EQ(preview.height, STAGE_PREVIEW_HEIGHT) << stage;
-        ASSERT_EQ(thumb.width, STAGE_THUMB_WIDTH) << stage;
-        ASSERT_EQ(thumb.height, STAGE_THUMB_HEIGHT) << stage;
+        ASSERT_TRUE(picture.width == STAGE_PICTURE_WIDTH && picture.height == STAGE_PICTURE_HEIGHT) << stage;
+        ASSERT_TRUE(preview.width == STAGE_PREVIEW_WIDTH && preview.height == STAGE_PREVIEW_HEIGHT) << stage;
+        ASSERT_TRUE(thumb.width == STAGE_THUMB_WIDTH && thumb.height == STAGE_THUMB_HEIGHT) << stage;
         // a mask-coloured pixel would be a hole in a piece or in the popup's preview
         for (const TArtPicture* p : {&picture, &preview})
             for (uint32_t v : p->pixels) ASSERT_NE(v & 0xFFFFFF, MASK) << "stage " << stage << " has a hole";
@@ -137,13 +134,11 @@ TEST(ArtStagePictures, EveryPieceShowsSomethingAndNoTwoPiecesLookAlike) {
         TArtPicture picture = Load(stage, "0bg.png");
         std::vector<TPiece> pieces = CutIntoPieces(picture);
         for (int n = 0; n < STAGE_PICTURE_PIECES; n++) {
-            double spread = Spread(pieces[n]), detail = Detail(pieces[n]);
-            EXPECT_GT(spread, MIN_PIECE_SPREAD) << "stage " << stage << " piece " << n + 1 << " is flat";
-            EXPECT_GT(detail, MIN_PIECE_DETAIL) << "stage " << stage << " piece " << n + 1 << " holds no shapes";
-            for (int m = 0; m < n; m++) {
-                double difference = Difference(pieces[n].pixels, pieces[m].pixels);
-                EXPECT_GT(difference, MIN_PIECE_DIFFERENCE) << "stage " << stage << " pieces " << m + 1 << " and " << n + 1;
-            }
+            EXPECT_GT(Spread(pieces[n]), MIN_PIECE_SPREAD) << "stage " << stage << " piece " << n + 1 << " is flat";
+            EXPECT_GT(Detail(pieces[n]), MIN_PIECE_DETAIL) << "stage " << stage << " piece " << n + 1 << " holds no shapes";
+            for (int m = 0; m < n; m++)
+                EXPECT_GT(Difference(pieces[n].pixels, pieces[m].pixels), MIN_PIECE_DIFFERENCE)
+                    << "stage " << stage << " pieces " << m + 1 << " and " << n + 1;
         }
         for (size_t other = 0; other < pictures.size(); other++)
             EXPECT_GT(Difference(picture.pixels, pictures[other]), MIN_PICTURE_DIFFERENCE)

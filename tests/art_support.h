@@ -1,5 +1,4 @@
-// Reading the generated pictures in the picture tests, independent of the
-// game's own loader: PNG through libpng, JPEG through libjpeg.
+// Reads the generated pictures through libpng and libjpeg, not the game's loader.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +15,6 @@ struct TArtPicture {
 
 // The run folder the generator wrote into, ending in '/'.
 std::string ArtRunDir();
-// Decodes a PNG; false when missing or broken.
+// Decode a PNG or JPEG; false when missing or broken.
 bool ReadArtPng(const std::string& path, TArtPicture& out);
-// Decodes a JPEG; false when missing or broken.
 bool ReadArtJpeg(const std::string& path, TArtPicture& out);

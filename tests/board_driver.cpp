@@ -1,5 +1,6 @@
 #include "tests/board_driver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -11,13 +12,11 @@
 #include "match3/board_frame.h"
 #include "match3/level_files.h"
 #include "match3/rules.h"
-#include "match3/specials.h"
-#include "menus/dialogs.h"
-#include "menus/menu.h"
 #include "platform/platform.h"
 #include "shell/pictures.h"
 #include "tables/board_tables.h"
 #include "tables/game_tables.h"
+#include "tables/menu_tables.h"
 #include "tables/player_tables.h"
 #include "tables/shell_tables.h"
 #include "tests/test_support.h"
@@ -67,8 +66,7 @@ void BoardStart(int mode, uint32_t seed, int position, int draw) {
     players[1] = TPlayerProfile{};
     players[1].playerGameMode = mode;
     players[1].itemSet = 1;
-    players[1].playerProgress = position;
-    players[1].playerUnlocked = position;
+    players[1].playerProgress = players[1].playerUnlocked = position;
     mapPosition = position;
     levelNo = position - position / 10;
     pauseOverlay = -1;
@@ -85,10 +83,7 @@ void BoardStart(int mode, uint32_t seed, int position, int draw) {
     if (!pointerHitImage) pointerHitImage = LoadCentred("data/UI/coll.png");
     if (!cellMaskImage) cellMaskImage = LoadCentred("data/match3/cellmask.png");
     static int artLoaded = 0;
-    if (draw && !artLoaded) {
-        LoadBoardArt();
-        artLoaded = 1;
-    }
+    if (draw && !artLoaded) { LoadBoardArt(); artLoaded = 1; }
 }
 
 void BuildTestBoard(const std::vector<std::string>& rows) {
@@ -144,9 +139,7 @@ std::vector<std::string> TilingRows(int columns, int rows) {
     return grid;
 }
 
-void BoardPlayReady() {
-    while (levelFrame < 151) BoardFrame();
-}
+void BoardPlayReady() { while (levelFrame < 151) BoardFrame(); }
 
 void BoardStartGrid(int mode, uint32_t seed, const std::vector<std::string>& rows, int rescue) {
     BoardStart(mode, seed, 2);
@@ -162,10 +155,7 @@ void BoardDrag(const std::vector<std::pair<int, int>>& places) {
     }
 }
 
-void BoardRelease() {
-    pointerDown = 0;
-    BoardFrame();
-}
+void BoardRelease() { pointerDown = 0; BoardFrame(); }
 
 int BoardLoadLevel(int position) {
     BuildLevelList();
@@ -195,11 +185,9 @@ void BoardFrame() {
     UpdateParticles();
 }
 
-void BoardFrames(int count) {
-    for (int i = 0; i < count; i++) BoardFrame();
-}
+void BoardFrames(int count) { for (int i = 0; i < count; i++) BoardFrame(); }
 
-int BoardStill() {
+static int BoardStill() {
     if (swapPhase != 0) return 0;
     for (int i = 1; i <= BOARD_LAST_SLOT; i++) {
         const TItem& it = items[i];
@@ -208,8 +196,8 @@ int BoardStill() {
     return 1;
 }
 
-int BoardSettle(int limit) {
-    for (int f = 0; f < limit; f++) {
+int BoardSettle() {
+    for (int f = 0; f < 400; f++) {
         BoardFrame();
         if (levelFrame > 52 && BoardStill()) return 1;
     }
@@ -324,19 +312,13 @@ int ReadReplay(const std::string& path, TReplay& replay) {
         std::istringstream words(line);
         std::string first;
         words >> first;
-        if (first == "mode") {
-            words >> replay.mode;
-        } else if (first == "seed") {
-            words >> replay.seed;
-        } else if (first == "position") {
-            words >> replay.position;
-        } else if (first == "frames") {
-            words >> replay.frames;
-        } else if (first == "level") {
-            replay.useLevelFile = 1;
-        } else if (first == "row") {
-            replay.rows.push_back(line.size() > 4 ? line.substr(4) : std::string());
-        } else if (first == "summary") {
+        if (first == "mode") words >> replay.mode;
+        else if (first == "seed") words >> replay.seed;
+        else if (first == "position") words >> replay.position;
+        else if (first == "frames") words >> replay.frames;
+        else if (first == "level") replay.useLevelFile = 1;
+        else if (first == "row") replay.rows.push_back(line.size() > 4 ? line.substr(4) : std::string());
+        else if (first == "summary") {
             std::string scoreWord, hashWord, hashText;
             words >> scoreWord >> replay.summaryScore >> hashWord >> hashText;
             if (scoreWord != "score" || hashWord != "hash") return 0;
@@ -505,7 +487,9 @@ void SeedPlanner(uint32_t seed) {
     botState = seed * 2654435761u + 7u;
 }
 
-std::vector<TPlanStep> PlanMove(int mode) {
+// Plans one move of the game mode frame by frame (press, drag, release);
+// empty when it sees none.
+static std::vector<TPlanStep> PlanMove(int mode) {
     std::vector<TPlanStep> plan;
     auto press = [&plan](int item, int frames) {
         for (int f = 0; f < frames; f++) plan.push_back({items[item].x, items[item].y, 1});
@@ -539,30 +523,28 @@ std::vector<TPlanStep> PlanMove(int mode) {
     return plan;
 }
 
+const TPlanStep* NextPlanStep(TPlanner& planner, int mode) {
+    if (planner.next >= planner.plan.size()) {
+        planner.plan.clear();
+        planner.next = 0;
+        if (++planner.rest > 12 && levelFrame > 160 && BoardStill()) {
+            planner.plan = PlanMove(mode);
+            planner.rest = 0;
+        }
+    }
+    return planner.next < planner.plan.size() ? &planner.plan[planner.next++] : nullptr;
+}
+
 TReplayResult PlayAndRecord(TReplay& replay) {
     BoardStartReplay(replay);
     SeedPlanner(replay.seed);
     replay.inputs.clear();
-    std::vector<TPlanStep> plan;
-    size_t planStep = 0;
-    int lastX = -1, lastY = -1, lastDown = -1, restFrames = 0;
+    TPlanner planner;
+    int lastX = -1, lastY = -1, lastDown = -1;
     for (int f = 1; f <= replay.frames; f++) {
-        if (planStep >= plan.size()) {
-            plan.clear();
-            planStep = 0;
-            restFrames++;
-            if (levelFrame > 160 && restFrames > 12 && BoardStill()) {
-                plan = PlanMove(replay.mode);
-                restFrames = 0;
-            }
-        }
-        int x = lastX < 0 ? 0 : lastX, y = lastY < 0 ? 0 : lastY, down = 0;
-        if (planStep < plan.size()) {
-            x = plan[planStep].x;
-            y = plan[planStep].y;
-            down = plan[planStep].down;
-            planStep++;
-        }
+        const TPlanStep* step = NextPlanStep(planner, replay.mode);
+        int x = step ? step->x : std::max(lastX, 0), y = step ? step->y : std::max(lastY, 0);
+        int down = step ? step->down : 0;
         if (x != lastX || y != lastY || down != lastDown) {
             replay.inputs.push_back({f, x, y, down});
             lastX = x;

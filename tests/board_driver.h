@@ -1,7 +1,5 @@
-// The board test driver: plays a board without the game screen around it, with
-// a fixed random seed and scripted pointer input, frame by frame. Boards come
-// from level files (LoadLevel) or from small character grids. Recordings of
-// pointer input ("frame x y down" lines) replay a whole game exactly.
+// Plays a board without the game screen, with a fixed seed and scripted
+// pointer input, frame by frame; boards come from level files or character grids.
 #pragma once
 
 #include <cstdint>
@@ -15,9 +13,8 @@ struct TImageData;
 int CellX(int column);
 int CellY(int row);
 
-// A fresh board: every board and level table cleared, player 1 chosen
-// in the given game mode, map position `position` (its level is position -
-// position / 10), the random seed, the pause overlay off and the pointer and
+// A fresh board: tables cleared, player 1 in `mode` at map position
+// `position` (level position - position / 10), the seed set, the pointer and
 // cell mask pictures loaded. Drawing stays off unless `draw` is 1.
 void BoardStart(int mode, uint32_t seed, int position, int draw = 0);
 
@@ -25,27 +22,23 @@ void BoardStart(int mode, uint32_t seed, int position, int draw = 0);
 //   '.' or ' ' no cell, 'o' a cell with a new item, '1'..'5' a cell with that
 //   colour, 'B' bomb, 'J' joker, 'P' pillar, 'S' stone of kind 16,
 //   'm' a moss cell with a new item.
-// Floor items go under every cell with no cell below, as the level loader
-// leaves them; columns and border kinds are set for drawing.
+// Floor items go under every cell with no cell below, as the level loader does.
 void BuildTestBoard(const std::vector<std::string>& rows);
 
-// A board without any move in every mode: columns 2.. and rows 2.. filled with
-// the four colours in 2 x 2 tiles (1 2 / 3 4), so no item has a neighbour of
-// its own kind and no swap can make a line.
+// A board without any move in every mode: the four colours in 2 x 2 tiles
+// (1 2 / 3 4) from column 2 and row 2.
 std::vector<std::string> TilingRows(int columns, int rows);
 // Runs frames until the board takes input (levelFrame 151).
 void BoardPlayReady();
-// BoardStart on position 2 (a level where no bomb falls in by chance), the
-// board built from `rows`, then BoardPlayReady. The rescue of a board without
-// moves stays away unless `rescue` is 1.
+// BoardStart on position 2 (no bomb falls in by chance), the board from
+// `rows`, then BoardPlayReady; no rescue of a board without moves unless `rescue` is 1.
 void BoardStartGrid(int mode, uint32_t seed, const std::vector<std::string>& rows, int rescue = 0);
 // Holds the button down on each place in turn (2 frames each) without letting go.
 void BoardDrag(const std::vector<std::pair<int, int>>& places);
 // Lets the button go where the pointer is, for one frame.
 void BoardRelease();
 
-// Loads the level file of a map position into the board as the game does
-// (the level list is built first). Returns the number of cells.
+// Loads the level file of a map position as the game does; returns the cell count.
 int BoardLoadLevel(int position);
 
 // The pointer for the next frames, in logical screen pixels.
@@ -53,17 +46,14 @@ void BoardPointer(int x, int y, int down);
 // One frame: the input snapshot from the scripted pointer, then RunBoardFrame.
 void BoardFrame();
 void BoardFrames(int count);
-// 1 when no item falls and no swap runs.
-int BoardStill();
-// Runs frames until no item falls and no swap runs (at most `limit` frames).
-int BoardSettle(int limit = 400);
+// Runs frames until no item falls and no swap runs (at most 400); 1 when it got there.
+int BoardSettle();
 // Presses (down for `hold` frames) and releases on the item of row r, column c.
 void BoardClickCell(int column, int row, int hold = 2);
 
-// The item resting at row r, column c (0 none), and its kind.
+// The item resting at row r, column c (0 none), its kind, and the cell there.
 int ItemOnPlace(int column, int row);
 int KindOnPlace(int column, int row);
-// The cell at row r, column c (0 none).
 int CellOnPlace(int column, int row);
 // Items of one kind on the board (all slots).
 int CountKind(int kind);
@@ -73,9 +63,8 @@ int BoardHasLine();
 uint32_t BoardHash();
 // Draws the board once and writes the logical screen as a PNG; 1 on success.
 int BoardSavePicture(const std::string& path);
-// Puts the pictures `border(kind)` and `strip(cells)` in place of the loaded
-// border pieces and column strips; RestoreBoardFrameArt frees them and puts
-// the loaded ones back.
+// Puts `border(kind)` and `strip(cells)` in place of the loaded border pieces
+// and column strips; RestoreBoardFrameArt frees them and puts the loaded ones back.
 void StandInBoardFrameArt(TImageData* (*border)(int kind), TImageData* (*strip)(int cells));
 void RestoreBoardFrameArt();
 
@@ -107,18 +96,21 @@ int ReadReplay(const std::string& path, TReplay& replay);
 int WriteReplay(const std::string& path, const TReplay& replay, const std::string& title);
 // Plays a recording from its start: board, seed, inputs, frames.
 TReplayResult PlayReplay(const TReplay& replay);
-// Plays the recording's board with a simple player that looks for moves and
-// writes the input it makes into replay.inputs.
+// Plays the recording's board with the simple player, writing its input into replay.inputs.
 TReplayResult PlayAndRecord(TReplay& replay);
 
-// ---- the simple player
+// ---- the simple player: one move at a time, planned from the resting items
+// once the board has stood still for 12 frames
 
-// One frame of planned pointer input in logical screen pixels.
 struct TPlanStep {
-    int x, y, down;
+    int x, y, down;   // logical screen pixels
 };
-// Looks at the resting items and plans one move of the game mode frame by
-// frame (press, drag, release); empty when it sees none.
-std::vector<TPlanStep> PlanMove(int mode);
+struct TPlanner {
+    std::vector<TPlanStep> plan;
+    size_t next = 0;
+    int rest = 0;
+};
+// The pointer for the next frame in game mode `mode`; null while no move runs.
+const TPlanStep* NextPlanStep(TPlanner& planner, int mode);
 // The planner's own random choices start from this seed.
 void SeedPlanner(uint32_t seed);

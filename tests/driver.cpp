@@ -21,23 +21,21 @@ static std::string runSaveBase;
 static std::string originalFolder;
 static int gameRunning = 0;
 
-static int HasLevelFiles(const std::string& folder) {
-    for (int level = 1; level <= 108; level++) {
-        char name[64];
-        std::snprintf(name, sizeof name, "data/levelz/m3/lvla%03d.lvl", level);
-        if (FileSize(folder + name) < 1200) return 0;
-    }
-    return 1;
+static std::string LevelFile(int level) {
+    char name[64];
+    std::snprintf(name, sizeof name, "data/levelz/m3/lvla%03d.lvl", level);
+    return name;
 }
 
-std::string DriverDefaultWorkFolder() {
+// A working folder that sees the run folder's data; blank level files stand in
+// when the real ones are not built. Made once per test program.
+static std::string DefaultWorkFolder() {
     static std::string folder;
     if (!folder.empty()) return folder;
     std::string run = std::string(GLD_RUN_DIR) + "/";
-    if (HasLevelFiles(run)) {
-        folder = run;
-        return folder;
-    }
+    int built = 1;
+    for (int level = 1; level <= 108; level++) built = built && FileSize(run + LevelFile(level)) >= 1200;
+    if (built) return folder = run;
     folder = MakeTempFolder("work");
     std::error_code ignored;
     fs::create_directories(folder + "data/levelz/m3", ignored);
@@ -49,11 +47,7 @@ std::string DriverDefaultWorkFolder() {
         }
     }
     if (fs::exists(run + "icon32.ico")) fs::create_symlink(run + "icon32.ico", folder + "icon32.ico", ignored);
-    for (int level = 1; level <= 108; level++) {
-        char name[64];
-        std::snprintf(name, sizeof name, "data/levelz/m3/lvla%03d.lvl", level);
-        WriteWholeFile(folder + name, std::string(1200, '\0'));
-    }
+    for (int level = 1; level <= 108; level++) WriteWholeFile(folder + LevelFile(level), std::string(1200, '\0'));
     return folder;
 }
 
@@ -69,7 +63,7 @@ static int IsHidden(const std::vector<std::string>& hidden, const std::string& n
 }
 
 std::string DriverMakeWorkFolder(const std::vector<std::string>& hidden) {
-    std::string base = DriverDefaultWorkFolder();
+    std::string base = DefaultWorkFolder();
     std::string folder = MakeTempFolder("work");
     std::error_code ignored;
     fs::create_directories(folder + "data", ignored);
@@ -119,7 +113,7 @@ int DriverStart(const DriverOptions& options) {
     }
     char here[4096];
     originalFolder = getcwd(here, sizeof here) ? here : ".";
-    std::string work = options.workFolder.empty() ? DriverDefaultWorkFolder() : options.workFolder;
+    std::string work = options.workFolder.empty() ? DefaultWorkFolder() : options.workFolder;
     if (chdir(work.c_str()) != 0) PrintError("driver: no working folder " + work);
     PlatformInit();
     UseVirtualTime(1);
@@ -127,9 +121,8 @@ int DriverStart(const DriverOptions& options) {
     gameRunning = 1;
     int result = PrepareGame();
     if (!options.showSplash && gameScreen == SCREEN_SPLASH) EnterTitle();
-    // The game's timers live as long as the process; starting every run on a
-    // whole second of them makes the frame-rate count, and all that depends
-    // on it, the same in every run, alone or after other tests.
+    // Every run starts on a whole second of the process-long timers, so the
+    // frame-rate count is the same in every run, alone or after other tests.
     Wait(secondsTimer);
     Wait(secondsTimer);
     Wait(frameTimer);
@@ -146,7 +139,8 @@ void DriverFrames(int n) {
     }
 }
 
-int DriverWindowCoordinate(int logical) {
+// The window pixel that the shell reads back as logical x (window mode).
+static int WindowCoordinate(int logical) {
     int best = static_cast<int>(std::ceil(logical / 1.28));
     for (int candidate = best - 1; candidate <= best + 1; candidate++)
         if (static_cast<int>(candidate * 1.28) == logical) return candidate;
@@ -155,12 +149,10 @@ int DriverWindowCoordinate(int logical) {
 
 void DriverPointer(int logicalX, int logicalY) {
     if (fullScreen == 1) InjectPointer(logicalX, logicalY);
-    else InjectPointer(DriverWindowCoordinate(logicalX), DriverWindowCoordinate(logicalY));
+    else InjectPointer(WindowCoordinate(logicalX), WindowCoordinate(logicalY));
 }
 
-void DriverButton(int button, int down) {
-    InjectMouseButton(button, down);
-}
+void DriverButton(int button, int down) { InjectMouseButton(button, down); }
 
 void DriverClick(int logicalX, int logicalY) {
     DriverPointer(logicalX, logicalY);
@@ -170,21 +162,10 @@ void DriverClick(int logicalX, int logicalY) {
     DriverFrames(1);
 }
 
-void DriverKey(int vk, int down) {
-    InjectKey(vk, down);
-}
-
-void DriverType(const std::u16string& text) {
-    for (char16_t code : text) InjectTypedChar(code);
-}
-
-void DriverFocus(int gained) {
-    InjectAppEvent(gained ? APP_RESUME : APP_SUSPEND);
-}
-
-void DriverCloseBox() {
-    InjectCloseRequest();
-}
+void DriverKey(int vk, int down) { InjectKey(vk, down); }
+void DriverType(const std::u16string& text) { for (char16_t code : text) InjectTypedChar(code); }
+void DriverFocus(int gained) { InjectAppEvent(gained ? APP_RESUME : APP_SUSPEND); }
+void DriverCloseBox() { InjectCloseRequest(); }
 
 uint32_t DriverPixel(int x, int y) {
     std::vector<uint32_t> pixels;

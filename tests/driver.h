@@ -11,14 +11,11 @@ struct DriverOptions {
     uint32_t seed = 1;          // the random seed, set right after start-up
     int keepSaveFolder = 0;     // 1: the save folder of the previous run is used again
     std::string workFolder;     // the game's working folder; empty: the run folder
-    int showSplash = 0;         // 1: start-up shows the branding pages; 0: the title follows at once,
-                                // as a game without pages starts, so a test begins on the title
+    int showSplash = 0;         // 1: start-up shows the branding pages; 0: a test begins on the title
 };
 
-// A fresh save folder, the headless platform, virtual time, then every step of
-// the game's start-up up to the main loop. The result of the start-up steps,
-// as PrepareGame gives it: GAME_READY 1, GAME_OTHER_COPY 0, GAME_BROKEN -1,
-// GAME_NO_DISPLAY -2.
+// A fresh save folder, the headless platform, virtual time, then the game's
+// start-up up to the main loop; returns what PrepareGame gives (GAME_READY 1).
 int DriverStart(const DriverOptions& options = {});
 // n passes of the main loop (input, frame, flip, next tick) with no waiting.
 void DriverFrames(int n);
@@ -35,14 +32,7 @@ void DriverCloseBox();
 uint32_t DriverPixel(int x, int y);
 // Ends the run: display, lock, virtual time, the temporary save folder.
 void DriverStop();
-
-// The window pixel that the shell reads back as logical x (window mode).
-int DriverWindowCoordinate(int logical);
-// A working folder that sees the run folder's data; blank level files stand in
-// when the real ones are not built. Made once per test program.
-std::string DriverDefaultWorkFolder();
-// A new working folder that sees the default one's data except the entries
-// named in `hidden` ("branding" for a whole folder, "UI/cursor.png" for one
-// file inside a folder of data/; letter case ignored). Tests add their own
-// files to it.
+// A new working folder that sees the run folder's data except the entries
+// named in `hidden` ("branding" for a folder, "UI/cursor.png" for one file of
+// a folder of data/; letter case ignored).
 std::string DriverMakeWorkFolder(const std::vector<std::string>& hidden);

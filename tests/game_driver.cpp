@@ -1,7 +1,5 @@
 #include "tests/game_driver.h"
 
-#include <vector>
-
 #include "shell/shell.h"
 #include "tables/game_tables.h"
 #include "tables/player_tables.h"
@@ -30,23 +28,12 @@ int GameStartLevel(int position, int mode, uint32_t seed, int help) {
 }
 
 int GamePlayToWin(int limit) {
-    std::vector<TPlanStep> plan;
-    size_t next = 0;
-    int rest = 0;
+    TPlanner planner;
     const int mode = CurrentProfile().playerGameMode;
     for (int frame = 1; frame <= limit; frame++) {
-        if (next >= plan.size()) {
-            plan.clear();
-            next = 0;
-            if (++rest > 12 && levelFrame > 160 && BoardStill()) {
-                plan = PlanMove(mode);
-                rest = 0;
-            }
-        }
-        if (next < plan.size()) {
-            DriverPointer(plan[next].x, plan[next].y);
-            DriverButton(1, plan[next].down);
-            next++;
+        if (const TPlanStep* step = NextPlanStep(planner, mode)) {
+            DriverPointer(step->x, step->y);
+            DriverButton(1, step->down);
         }
         DriverFrames(1);
         if (levelEndTimer >= 1) return frame;

@@ -108,12 +108,10 @@ TEST(Profiles, SavingOutsideALevelLeavesTheSavedLevelAlone) {
     for (int screen : {SCREEN_MENU, SCREEN_MAP}) {
         gameScreen = screen;
         SaveProfile(1);
-        EXPECT_EQ(players[1].savedLevelFlag, 1);
-        EXPECT_EQ(players[1].savedLevelScore, 777);
-        EXPECT_EQ(players[1].savedSlots[5].savedItemKind, 4);
+        EXPECT_TRUE(players[1].savedLevelFlag == 1 && players[1].savedLevelScore == 777 &&
+                    players[1].savedSlots[5].savedItemKind == 4) << screen;
     }
-    std::string bytes = ReadWholeFile(ProfileFile(1));
-    EXPECT_EQ(IntAt(bytes, 21), 777);
+    EXPECT_EQ(IntAt(ReadWholeFile(ProfileFile(1)), 21), 777);
     DriverStop();
 }
 
@@ -157,7 +155,6 @@ TEST(Profiles, ABrokenFileIsKeptAsideAndSpreadsNowhere) {
         std::string (*make)(const std::string& good);
     } damages[] = {
         {"empty", 1, [](const std::string&) { return std::string(); }},
-        {"cut at 100", 1, [](const std::string& g) { return g.substr(0, 100); }},
         {"cut before the length", 1, [](const std::string& g) { return g.substr(0, FIXED_BYTES - 2); }},
         {"length beyond the end", 1, [](const std::string& g) { std::string b = g; SetIntAt(b, 2897, 5); return b + "ab"; }},
         {"largest length", 1, [](const std::string& g) { std::string b = g; SetIntAt(b, 2897, INT_MAX); return b; }},

@@ -65,12 +65,6 @@ TEST(Replay, ARecordedGameReplaysToTheSameState) {
     std::string played = StateSummary();
     DriverStop();
 
-    std::string text = ReadWholeFile(file);
-    EXPECT_NE(text.find(" key 114 1\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find(" key 114 0\r\n"), std::string::npos) << "the release is kept too";
-    EXPECT_NE(text.find(" button 1 1\r\n"), std::string::npos);
-    EXPECT_NE(text.find(" app 257\r\n"), std::string::npos);
-
     StartGame();
     ASSERT_GT(LoadReplay(file), 8);
     DriverFrames(3);

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +30,7 @@ struct TMadeFolder {
     pid_t maker;
 };
 
+// Made before the removal is planned, so it still exists when that runs at exit.
 std::vector<TMadeFolder>& MadeFolders() {
     static std::vector<TMadeFolder> folders;
     return folders;
@@ -47,16 +47,11 @@ void RemoveMadeFolders() {
 
 }  // namespace
 
-// Every folder made here is removed when the test program ends, with all it
-// holds: save folders, working folders, locks. Links inside are removed, not
-// followed, so the data a working folder links to is never touched.
+// Links inside are removed, not followed, so linked data is never touched.
 std::string MakeTempFolder(const std::string& tag) {
     const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/gld-" + tag + "-XXXXXX";
-    std::string buffer = pattern;
+    std::string buffer = std::string(base && *base ? base : "/tmp") + "/gld-" + tag + "-XXXXXX";
     if (!mkdtemp(buffer.data())) return "";
-    // The list is made before the removal is planned, so it still exists when
-    // the removal runs at exit.
     MadeFolders().push_back({buffer, getpid()});
     static int removalPlanned = 0;
     if (!removalPlanned) removalPlanned = std::atexit(RemoveMadeFolders) == 0;

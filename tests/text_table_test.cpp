@@ -70,11 +70,6 @@ TEST_F(TextTable, LinesGiveTheTextsAfterTheirLabel) {
         for (const auto& [slot, text] : c.texts) EXPECT_EQ(codeTexts[slot], text) << c.why << ": text " << slot;
     }
 
-    ASSERT_EQ(Load(Lines(last, "\r\n")), 1);
-    Table<std::string, TEXT_SLOTS> crlf = codeTexts;
-    ASSERT_EQ(Load(Lines(last, "\n")), 1);
-    for (int i = 1; i <= last; i++) EXPECT_EQ(crlf[i], codeTexts[i]) << "Windows line ends, text " << i;
-
     EXPECT_EQ(LoadCodeTextsFrom(folder + "nothing-here.txt"), 0);
     for (int i = 1; i <= last; i++) EXPECT_EQ(codeTexts[i], "") << "a missing file, text " << i;
 }
